@@ -1,0 +1,47 @@
+# Front door: make build | run | test | bench | format | sanitize | fuzz
+BUILD      ?= build
+SAN_BUILD  ?= build-sanitize
+FUZZ_BUILD ?= build-fuzz
+JOBS       ?= $(shell nproc)
+PACKAGES   := cmake make g++ libgtest-dev libbenchmark-dev
+
+.PHONY: all deps build run test bench format sanitize fuzz clean
+
+all: build
+
+deps:
+	@tools/install-deps.sh $(PACKAGES)
+
+$(BUILD)/CMakeCache.txt:
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+build: deps $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	$(BUILD)/bin/zarnet-cli --base 'photos/%%' --values 'cats,dogs' \
+	    --front img --start 01 --end 03 --ext jpg --kind list --utf8
+
+test: build
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+bench: build
+	$(BUILD)/bin/zarnet-bench
+
+sanitize: deps
+	cmake -S . -B $(SAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DZARNET_SANITIZE=ON -DZARNET_BENCH=OFF
+	cmake --build $(SAN_BUILD) -j $(JOBS)
+	cd $(SAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+	    ctest --output-on-failure -j $(JOBS)
+
+fuzz:
+	@tools/install-deps.sh $(PACKAGES) clang libclang-rt-14-dev
+	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=Debug -DZARNET_FUZZ=ON -DZARNET_BENCH=OFF
+	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+
+format:
+	@tools/install-deps.sh clang-format
+	git ls-files -co --exclude-standard '*.cpp' '*.h' | xargs -r clang-format -i
+
+clean:
+	rm -rf $(BUILD) $(SAN_BUILD) $(FUZZ_BUILD)

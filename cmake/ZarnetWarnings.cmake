@@ -1,0 +1,27 @@
+# Warnings are errors in our own targets only; third-party headers come in as
+# system includes and stay out of it.
+function(zarnet_warnings target)
+  if(MSVC)
+    target_compile_options(${target} PRIVATE /W4 /WX /utf-8)
+  else()
+    target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow
+      -Wconversion -Wsign-conversion -Wnon-virtual-dtor -Werror)
+  endif()
+endfunction()
+
+# One static library per layer: sources of the layer folder, plus the
+# platform implementation folder where there is one.
+function(zarnet_layer target)
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPENDS" ${ARGN})
+  if(NOT ARG_SOURCES)
+    # A layer still without sources of its own.
+    add_library(${target} INTERFACE)
+    target_include_directories(${target} INTERFACE ${PROJECT_SOURCE_DIR}/src)
+    target_link_libraries(${target} INTERFACE ${ARG_DEPENDS})
+    return()
+  endif()
+  add_library(${target} STATIC ${ARG_SOURCES})
+  target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  target_link_libraries(${target} PUBLIC ${ARG_DEPENDS})
+  zarnet_warnings(${target})
+endfunction()

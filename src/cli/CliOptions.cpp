@@ -1,0 +1,188 @@
+#include "cli/CliOptions.h"
+
+#include <functional>
+#include <string_view>
+
+#include "core/NumberText.h"
+
+namespace zarnet::cli {
+
+const char* const kUsage =
+    "Usage: zarnet-cli [OPTION]...\n"
+    "Writes the addresses of a pattern as a list, an HTML page of links or an HTML\n"
+    "page of thumbnails, exactly as the program's save command writes them.\n"
+    "\n"
+    "  -b, --base TEXT      base address, may hold %%\n"
+    "  -l, --values TEXT    substitution values for %% (comma separated; 08-12 is a range)\n"
+    "  -f, --front TEXT     file-name front string\n"
+    "  -s, --start TEXT     start number; its digit count sets the zero fill\n"
+    "  -e, --end TEXT       end number\n"
+    "  -r, --rear TEXT      file-name rear string\n"
+    "  -x, --ext TEXT       extension\n"
+    "  -k, --kind KIND      list | html | image (or 0 | 1 | 2); default image\n"
+    "      --width N        thumbnail width (default 40)\n"
+    "      --height N       thumbnail height (default 60)\n"
+    "      --separator, --no-separator    a rule before each group (default on)\n"
+    "      --border, --no-border          a frame round each thumbnail (default on)\n"
+    "      --click-view, --no-click-view  links open in a separate window (default off)\n"
+    "      --header FILE    header template (default: Header.txt beside the program,\n"
+    "      --footer FILE    footer template  else the built-in ones)\n"
+    "      --settings registry|FILE\n"
+    "                       start from the stored pattern and settings of the registry\n"
+    "                       or of an INI file; options given here override them\n"
+    "  -o, --output FILE    write to FILE instead of standard output\n"
+    "      --utf8           write UTF-8 instead of code page 932\n"
+    "  -h, --help           show this help and exit\n"
+    "      --version        show the version and exit\n"
+    "\n"
+    "Exit status: 0 when written, 1 when the pattern fails a check, 2 for usage\n"
+    "and file errors.\n";
+
+namespace {
+
+MakeType ParseKind(std::string_view text) {
+    if (text == "list" || text == "0") {
+        return MakeType::ListText;
+    }
+    if (text == "html" || text == "1") {
+        return MakeType::Html;
+    }
+    if (text == "image" || text == "2") {
+        return MakeType::ImageSrc;
+    }
+    throw UsageError("unknown kind '" + std::string(text) + "' (list, html or image)");
+}
+
+std::int32_t ParseSize(const std::string& option, std::string_view text) {
+    if (auto n = ParseNumber(text)) {
+        return *n;
+    }
+    throw UsageError(option + " needs a whole number, not '" + std::string(text) + "'");
+}
+
+struct Option {
+    const char* longName;
+    char shortName;  // 0 when there is none
+    bool takesValue;
+    std::function<void(CliOptions&, const std::string&)> apply;
+};
+
+std::vector<Option> Options() {
+    auto text = [](std::optional<std::string> PatternOverrides::*field) {
+        return [field](CliOptions& o, const std::string& v) { o.Pattern.*field = v; };
+    };
+    auto flag = [](std::optional<bool> PatternOverrides::*field, bool on) {
+        return [field, on](CliOptions& o, const std::string&) { o.Pattern.*field = on; };
+    };
+    return {
+        {"base", 'b', true, text(&PatternOverrides::Dir)},
+        {"values", 'l', true, text(&PatternOverrides::ContStr)},
+        {"front", 'f', true, text(&PatternOverrides::FrontStr)},
+        {"start", 's', true, text(&PatternOverrides::StCount)},
+        {"end", 'e', true, text(&PatternOverrides::EdCount)},
+        {"rear", 'r', true, text(&PatternOverrides::RearStr)},
+        {"ext", 'x', true, text(&PatternOverrides::ExtStr)},
+        {"kind", 'k', true,
+         [](CliOptions& o, const std::string& v) { o.Pattern.Kind = ParseKind(v); }},
+        {"width", 0, true,
+         [](CliOptions& o, const std::string& v) {
+             o.Pattern.ImageWidth = ParseSize("--width", v);
+         }},
+        {"height", 0, true,
+         [](CliOptions& o, const std::string& v) {
+             o.Pattern.ImageHeight = ParseSize("--height", v);
+         }},
+        {"separator", 0, false, flag(&PatternOverrides::Separator, true)},
+        {"no-separator", 0, false, flag(&PatternOverrides::Separator, false)},
+        {"border", 0, false, flag(&PatternOverrides::Border, true)},
+        {"no-border", 0, false, flag(&PatternOverrides::Border, false)},
+        {"click-view", 0, false, flag(&PatternOverrides::ClickView, true)},
+        {"no-click-view", 0, false, flag(&PatternOverrides::ClickView, false)},
+        {"header", 0, true, [](CliOptions& o, const std::string& v) { o.HeaderFile = v; }},
+        {"footer", 0, true, [](CliOptions& o, const std::string& v) { o.FooterFile = v; }},
+        {"settings", 0, true, [](CliOptions& o, const std::string& v) { o.Settings = v; }},
+        {"output", 'o', true, [](CliOptions& o, const std::string& v) { o.OutputFile = v; }},
+        {"utf8", 0, false,
+         [](CliOptions& o, const std::string&) { o.Encoding = TextEncoding::Utf8; }},
+        {"help", 'h', false, [](CliOptions& o, const std::string&) { o.Help = true; }},
+        {"version", 0, false, [](CliOptions& o, const std::string&) { o.Version = true; }},
+    };
+}
+
+}  // namespace
+
+void PatternOverrides::ApplyTo(PatternRequest& request) const {
+    auto set = [](auto& target, const auto& value) {
+        if (value) {
+            target = *value;
+        }
+    };
+    set(request.Dir, Dir);
+    set(request.ContStr, ContStr);
+    set(request.FrontStr, FrontStr);
+    set(request.StCount, StCount);
+    set(request.EdCount, EdCount);
+    set(request.RearStr, RearStr);
+    set(request.ExtStr, ExtStr);
+    set(request.Kind, Kind);
+    set(request.ImageWidth, ImageWidth);
+    set(request.ImageHeight, ImageHeight);
+    set(request.Separator, Separator);
+    set(request.Border, Border);
+    set(request.ClickView, ClickView);
+}
+
+CliOptions ParseCommandLine(const std::vector<std::string>& args) {
+    static const std::vector<Option> options = Options();
+    CliOptions result;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        const Option* option = nullptr;
+        std::optional<std::string> inlineValue;
+        std::string shown = arg;
+        if (arg.size() > 2 && arg.starts_with("--")) {
+            std::string name = arg.substr(2);
+            if (auto eq = name.find('='); eq != std::string::npos) {
+                inlineValue = name.substr(eq + 1);
+                name.resize(eq);
+                shown = "--" + name;
+            }
+            for (const Option& o : options) {
+                if (name == o.longName) {
+                    option = &o;
+                }
+            }
+        } else if (arg.size() >= 2 && arg[0] == '-' && arg[1] != '-') {
+            for (const Option& o : options) {
+                if (o.shortName == arg[1]) {
+                    option = &o;
+                }
+            }
+            shown = arg.substr(0, 2);
+            if (arg.size() > 2) {
+                inlineValue = arg.substr(2);
+            }
+        } else {
+            throw UsageError("unexpected argument '" + arg + "'");
+        }
+        if (option == nullptr) {
+            throw UsageError("unknown option '" + shown + "'");
+        }
+        std::string value;
+        if (option->takesValue) {
+            if (inlineValue) {
+                value = *inlineValue;
+            } else if (i + 1 < args.size()) {
+                value = args[++i];
+            } else {
+                throw UsageError(shown + " needs a value");
+            }
+        } else if (inlineValue) {
+            throw UsageError(shown + " takes no value");
+        }
+        option->apply(result, value);
+    }
+    return result;
+}
+
+}  // namespace zarnet::cli

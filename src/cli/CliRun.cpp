@@ -1,0 +1,139 @@
+#include "cli/CliRun.h"
+
+#include <ostream>
+
+#include "cli/CliOptions.h"
+#include "core/OutputDocument.h"
+#include "core/PatternExpansion.h"
+#include "platform/Cp932.h"
+#include "platform/TextFile.h"
+#include "platform/ZarnetError.h"
+#include "templates/HtmlTemplates.h"
+
+namespace zarnet::cli {
+
+namespace {
+
+constexpr const char* kCannotOpen = "ファイル %s は開けません";
+
+// Lines encoded and ended with CR LF, as the save command writes them, in
+// large chunks so that long runs cost little.
+class EncodedStreamSink : public LineSink {
+  public:
+    EncodedStreamSink(std::ostream& out, TextEncoding encoding) : out_(out), encoding_(encoding) {}
+    ~EncodedStreamSink() override { Flush(); }
+    EncodedStreamSink(const EncodedStreamSink&) = delete;
+    EncodedStreamSink& operator=(const EncodedStreamSink&) = delete;
+
+    void AddLine(std::string_view line) override {
+        if (encoding_ == TextEncoding::Cp932) {
+            cp932::AppendEncoded(buffer_, line);
+        } else {
+            buffer_ += line;
+        }
+        buffer_ += "\r\n";
+        if (buffer_.size() >= kChunk) {
+            Flush();
+        }
+    }
+
+    void Flush() {
+        out_.write(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
+        buffer_.clear();
+    }
+
+  private:
+    static constexpr std::size_t kChunk = 1 << 16;
+    std::ostream& out_;
+    TextEncoding encoding_;
+    std::string buffer_;
+};
+
+class FileSink : public LineSink {
+  public:
+    explicit FileSink(TextFileWriter& writer) : writer_(writer) {}
+    void AddLine(std::string_view line) override { writer_.WriteLine(line); }
+
+  private:
+    TextFileWriter& writer_;
+};
+
+void LoadTemplate(HtmlTemplates& templates, const std::optional<std::string>& chosen,
+                  const std::string& beside, void (HtmlTemplates::*load)(const std::string&)) {
+    // A file named on the command line must be there; the one beside the
+    // program is optional, as at the program's start.
+    if (chosen && !FileExists(*chosen)) {
+        throw ZarnetError(FormatMessage(kCannotOpen, *chosen));
+    }
+    (templates.*load)(chosen.value_or(beside));
+}
+
+PatternRequest StartingRequest(const CliOptions& options) {
+    PatternRequest request;  // a fresh installation's settings
+    options.Pattern.ApplyTo(request);
+    return request;
+}
+
+void Write(const PreparedRun& run, const CliOptions& options, const HtmlTemplates& templates,
+           std::ostream& out) {
+    if (options.OutputFile) {
+        TextFileWriter writer(*options.OutputFile, options.Encoding);
+        FileSink sink(writer);
+        WriteDocument(run, templates, sink);
+        writer.Commit();
+    } else {
+        EncodedStreamSink sink(out, options.Encoding);
+        WriteDocument(run, templates, sink);
+    }
+}
+
+}  // namespace
+
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+           const AppPaths& paths) {
+    CliOptions options;
+    try {
+        options = ParseCommandLine(args);
+    } catch (const UsageError& error) {
+        err << "zarnet-cli: " << error.what() << "\nTry 'zarnet-cli --help'.\n";
+        return kUsageOrFileError;
+    }
+    if (options.Help) {
+        out << kUsage;
+        return kWritten;
+    }
+    if (options.Version) {
+        out << "zarnet-cli " << ZARNET_VERSION << "\n";
+        return kWritten;
+    }
+
+    PreparedRun run;
+    try {
+        run = PrepareRun(StartingRequest(options));
+    } catch (const ZarnetError& error) {
+        err << error.what() << "\n";
+        return kCheckFailed;
+    }
+
+    try {
+        HtmlTemplates templates(paths.ExeFolder);
+        if (run.Request.Kind != MakeType::ListText) {
+            LoadTemplate(templates, options.HeaderFile, paths.InFolder("Header.txt"),
+                         &HtmlTemplates::LoadHeader);
+            LoadTemplate(templates, options.FooterFile, paths.InFolder("Footer.txt"),
+                         &HtmlTemplates::LoadFooter);
+        }
+        Write(run, options, templates, out);
+    } catch (const ZarnetError& error) {
+        err << error.what() << "\n";
+        return kUsageOrFileError;
+    }
+    out.flush();
+    if (!out) {
+        err << "ストリームへの書き込みエラー\n";
+        return kUsageOrFileError;
+    }
+    return kWritten;
+}
+
+}  // namespace zarnet::cli

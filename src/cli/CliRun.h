@@ -1,0 +1,19 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+#include "platform/Paths.h"
+
+namespace zarnet::cli {
+
+// Exit statuses of the command-line program.
+enum ExitStatus : int { kWritten = 0, kCheckFailed = 1, kUsageOrFileError = 2 };
+
+// The whole program: arguments (without the program name) in, document out to
+// `out` or the output file, messages to `err`. Returns the exit status.
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+           const AppPaths& paths);
+
+}  // namespace zarnet::cli

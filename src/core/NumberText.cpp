@@ -1,0 +1,110 @@
+#include "core/NumberText.h"
+
+#include <limits>
+
+namespace zarnet {
+
+namespace {
+
+int HexDigit(char c) {
+    if (c >= '0' && c <= '9') {
+        return c - '0';
+    }
+    if (c >= 'a' && c <= 'f') {
+        return c - 'a' + 10;
+    }
+    if (c >= 'A' && c <= 'F') {
+        return c - 'A' + 10;
+    }
+    return -1;
+}
+
+std::optional<std::int32_t> ParseHex(std::string_view digits) {
+    if (digits.empty()) {
+        return std::nullopt;
+    }
+    std::uint64_t value = 0;
+    for (char c : digits) {
+        int digit = HexDigit(c);
+        if (digit < 0) {
+            return std::nullopt;
+        }
+        value = value * 16 + static_cast<std::uint64_t>(digit);
+        if (value > 0xFFFFFFFFu) {
+            return std::nullopt;
+        }
+    }
+    // Hexadecimal covers all 32 bits: $FFFFFFFF is -1.
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
+}
+
+std::optional<std::int32_t> ParseDecimal(std::string_view text) {
+    bool negative = false;
+    if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
+        negative = text.front() == '-';
+        text.remove_prefix(1);
+    }
+    if (text.empty()) {
+        return std::nullopt;
+    }
+    const std::int64_t limit =
+        negative ? -static_cast<std::int64_t>(std::numeric_limits<std::int32_t>::min())
+                 : std::numeric_limits<std::int32_t>::max();
+    std::int64_t value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') {
+            return std::nullopt;
+        }
+        value = value * 10 + (c - '0');
+        if (value > limit) {
+            return std::nullopt;
+        }
+    }
+    return static_cast<std::int32_t>(negative ? -value : value);
+}
+
+}  // namespace
+
+std::optional<std::int32_t> ParseNumber(std::string_view text) {
+    while (!text.empty() && text.front() == ' ') {
+        text.remove_prefix(1);
+    }
+    if (text.empty()) {
+        return std::nullopt;
+    }
+    if (text.front() == '$' || text.front() == 'x' || text.front() == 'X') {
+        return ParseHex(text.substr(1));
+    }
+    if (text.size() >= 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
+        return ParseHex(text.substr(2));
+    }
+    return ParseDecimal(text);
+}
+
+std::int32_t NumberOr(std::string_view text, std::int32_t fallback) {
+    return ParseNumber(text).value_or(fallback);
+}
+
+std::string_view Trimmed(std::string_view text) {
+    auto isBlank = [](char c) { return static_cast<unsigned char>(c) <= 32; };
+    while (!text.empty() && isBlank(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && isBlank(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+std::string PadNumber(std::int64_t n, std::size_t& width) {
+    std::string text = std::to_string(n);
+    if (text.size() > width) {
+        width = text.size();
+    }
+    // Zeros go between the sign and the digits, as printf's %0*d puts them.
+    const std::size_t at = n < 0 ? 1 : 0;
+    text.insert(at, width - text.size(), '0');
+    return text;
+}
+
+}  // namespace zarnet

@@ -1,0 +1,108 @@
+#include "core/OutputDocument.h"
+
+namespace zarnet {
+
+namespace {
+
+void AppendQuoted(std::string& out, std::string_view text) {
+    out += '"';
+    for (char c : text) {
+        if (c == '"') {
+            out += '"';
+        }
+        out += c;
+    }
+    out += '"';
+}
+
+void ComposeLineInto(std::string& line, const AddressEntry& entry, const PatternRequest& request) {
+    line.clear();
+    switch (request.Kind) {
+        case MakeType::ListText:
+            line += entry.Address;
+            break;
+        case MakeType::Html:
+            line += "<A HREF=";
+            AppendQuoted(line, entry.Address);
+            line += request.ClickView ? " TARGET=\"Zarnet\">" : ">";
+            line += entry.FileName;
+            line += "</A>";
+            break;
+        case MakeType::ImageSrc:
+            if (request.ClickView) {
+                line += "<A HREF=";
+                AppendQuoted(line, entry.Address);
+                line += " TARGET=\"ZarNET\">";
+            }
+            line += "<IMG SRC=";
+            AppendQuoted(line, entry.Address);
+            if (request.Border) {
+                line += "Border=\"1\"";
+            }
+            line += " WIDTH=";
+            AppendQuoted(line, std::to_string(request.ImageWidth));
+            line += " HEIGHT=";
+            AppendQuoted(line, std::to_string(request.ImageHeight));
+            line += "ALT=";
+            AppendQuoted(line, entry.FileName);
+            line += '>';
+            if (request.ClickView) {
+                line += "</A>";
+            }
+            break;
+    }
+}
+
+// Turns the entries of a run into lines as they come.
+class DocumentBody : public ExpansionSink {
+  public:
+    DocumentBody(const PatternRequest& request, LineSink& out) : request_(request), out_(out) {}
+
+    void BeginGroup(const std::string&) override {
+        if (request_.Kind != MakeType::ListText && request_.Separator) {
+            out_.AddLine("<HR>");
+        }
+    }
+
+    void Entry(const AddressEntry& entry) override {
+        ComposeLineInto(line_, entry, request_);
+        out_.AddLine(line_);
+        if (request_.Kind == MakeType::Html && entry.Number % 10 == 0) {
+            out_.AddLine("<BR>");
+        }
+    }
+
+  private:
+    const PatternRequest& request_;
+    LineSink& out_;
+    std::string line_;
+};
+
+}  // namespace
+
+std::string QuoteAttr(std::string_view text) {
+    std::string quoted;
+    quoted.reserve(text.size() + 2);
+    AppendQuoted(quoted, text);
+    return quoted;
+}
+
+std::string ComposeLine(const AddressEntry& entry, const PatternRequest& request) {
+    std::string line;
+    ComposeLineInto(line, entry, request);
+    return line;
+}
+
+void WriteDocument(const PreparedRun& run, const DocumentFrame& frame, LineSink& out) {
+    const bool framed = run.Request.Kind != MakeType::ListText;
+    if (framed) {
+        frame.InsertHeader(out, run.Title);
+    }
+    DocumentBody body(run.Request, out);
+    run.Expand(body);
+    if (framed) {
+        frame.AppendFooter(out);
+    }
+}
+
+}  // namespace zarnet

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/PatternExpansion.h"
+
+namespace zarnet {
+
+// Where output lines go: the preview's text, a file, a buffer.
+class LineSink {
+  public:
+    virtual ~LineSink() = default;
+    virtual void AddLine(std::string_view line) = 0;
+};
+
+class LineListSink : public LineSink {
+  public:
+    void AddLine(std::string_view line) override { Lines.emplace_back(line); }
+    std::vector<std::string> Lines;
+};
+
+// What frames the two HTML kinds: the header and footer templates.
+class DocumentFrame {
+  public:
+    virtual ~DocumentFrame() = default;
+    virtual void InsertHeader(LineSink& lines, const std::string& title) const = 0;
+    virtual void AppendFooter(LineSink& lines) const = 0;
+};
+
+// The text in double quotes, each double quote inside doubled.
+std::string QuoteAttr(std::string_view text);
+
+// The entry's line in the request's kind and switches.
+std::string ComposeLine(const AddressEntry& entry, const PatternRequest& request);
+
+// The whole document of a prepared run: header, a "<HR>" before each group
+// when asked for, the lines with "<BR>" after multiples of 10 in the HTML
+// kind, footer. The list kind has only its lines.
+void WriteDocument(const PreparedRun& run, const DocumentFrame& frame, LineSink& out);
+
+}  // namespace zarnet

@@ -1,0 +1,259 @@
+#include "core/PatternExpansion.h"
+
+#include <algorithm>
+
+#include "core/Messages.h"
+#include "core/NumberText.h"
+#include "platform/ZarnetError.h"
+
+namespace zarnet {
+
+namespace {
+
+// Blanks of the value list: every code from 1 to 32.
+bool IsListBlank(char c) {
+    auto code = static_cast<unsigned char>(c);
+    return code >= 1 && code <= 32;
+}
+
+bool HoldsMarker(std::string_view text) {
+    return text.find(kMarker) != std::string_view::npos;
+}
+
+// Maximum difference between the bounds of a value range that is written out.
+constexpr std::int64_t kMaxValueRangeSpan = 100;
+// Maximum difference between first and last number of a group.
+constexpr std::int64_t kMaxNumberSpan = 999;
+
+std::string WrittenOutRange(std::string_view value) {
+    const auto dash = value.find('-');
+    if (dash == std::string_view::npos) {
+        return std::string(value);
+    }
+    const std::string_view left = Trimmed(value.substr(0, dash));
+    const std::int32_t a = NumberOr(left, kReservedRange);
+    const std::int32_t b = NumberOr(Trimmed(value.substr(dash + 1)), kReservedRange);
+    if (a == kReservedRange || b == kReservedRange) {
+        return std::string(value);
+    }
+    const std::int64_t lo = std::min(a, b);
+    const std::int64_t hi = std::max(a, b);
+    if (hi - lo > kMaxValueRangeSpan) {
+        return std::string(value);
+    }
+    // The width comes from the text before the dash, whichever bound it holds.
+    std::size_t width = left.size();
+    std::string numbers;
+    for (std::int64_t n = lo; n <= hi; ++n) {
+        if (n != lo) {
+            numbers += ',';
+        }
+        numbers += PadNumber(n, width);
+    }
+    return numbers;
+}
+
+}  // namespace
+
+NumberRange CheckRange(const PatternRequest& request) {
+    const std::string_view start = Trimmed(request.StCount);
+    const std::string_view end = Trimmed(request.EdCount);
+    if (start.empty() && end.empty()) {
+        return {};
+    }
+    NumberRange range;
+    range.Numbered = true;
+    range.First = NumberOr(start, kReservedCount);
+    if (range.First == kReservedCount) {
+        throw ZarnetError(messages::kStartNotNumber);
+    }
+    range.Last = NumberOr(end, kReservedCount);
+    if (range.Last == kReservedCount) {
+        throw ZarnetError(messages::kEndNotNumber);
+    }
+    if (range.First > range.Last) {
+        throw ZarnetError(messages::kRangeReversed);
+    }
+    if (static_cast<std::int64_t>(range.Last) - range.First > kMaxNumberSpan) {
+        throw ZarnetError(messages::kRangeTooLarge);
+    }
+    return range;
+}
+
+std::string NormalizeExtension(std::string_view ext) {
+    if (ext.empty() || ext.front() == '.') {
+        return std::string(ext);
+    }
+    std::string dotted(1, '.');
+    dotted += ext;
+    return dotted;
+}
+
+std::string CheckAddress(const PatternRequest& request) {
+    if (Trimmed(request.Dir).empty()) {
+        throw ZarnetError(messages::kAddressEmpty);
+    }
+    std::string title = request.Dir;
+    if (title.back() != '/') {
+        title += '/';
+    }
+    if (HoldsMarker(title) && Trimmed(request.ContStr).empty()) {
+        throw ZarnetError(messages::kValuesEmpty);
+    }
+    return title;
+}
+
+std::vector<std::string> SplitCommaText(std::string_view text) {
+    std::vector<std::string> values;
+    std::size_t i = 0;
+    const std::size_t n = text.size();
+    auto skipBlanks = [&] {
+        while (i < n && IsListBlank(text[i])) {
+            ++i;
+        }
+    };
+    skipBlanks();
+    while (i < n) {
+        std::string value;
+        if (text[i] == '"') {
+            ++i;
+            while (i < n) {
+                if (text[i] != '"') {
+                    value += text[i++];
+                } else if (i + 1 < n && text[i + 1] == '"') {
+                    value += '"';
+                    i += 2;
+                } else {
+                    ++i;
+                    break;
+                }
+            }
+        } else {
+            const std::size_t start = i;
+            while (i < n && text[i] != ',' && !IsListBlank(text[i])) {
+                ++i;
+            }
+            value.assign(text.substr(start, i - start));
+        }
+        values.push_back(std::move(value));
+        skipBlanks();
+        if (i < n && text[i] == ',') {
+            ++i;
+            skipBlanks();
+        }
+    }
+    return values;
+}
+
+std::string ExpandRanges(std::string_view text) {
+    std::string result;
+    for (const std::string& value : SplitCommaText(text)) {
+        if (!result.empty()) {
+            result += ',';
+        }
+        result += WrittenOutRange(value);
+    }
+    return result;
+}
+
+std::vector<std::string> SubstitutionValues(const PatternRequest& request) {
+    if (!HoldsMarker(request.Dir)) {
+        return {std::string(kNoValue)};
+    }
+    return SplitCommaText(ExpandRanges(Trimmed(request.ContStr)));
+}
+
+std::string ReplaceMarker(std::string_view text, std::string_view value) {
+    // One pass from left to right. The leftmost marker is either the next
+    // "%%" of the text, or a "%" that ends the value just inserted followed by
+    // a "%" of the text; the value's inside is never searched.
+    const bool valueEndsInPercent = !value.empty() && value.back() == '%';
+    std::string result;
+    result.reserve(text.size() + value.size());
+    bool pendingPercent = false;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        if (pendingPercent && text[i] == '%') {
+            result.pop_back();
+            ++i;
+        } else {
+            const std::size_t at = text.find(kMarker, i);
+            if (at == std::string_view::npos) {
+                break;
+            }
+            result.append(text.substr(i, at - i));
+            i = at + kMarker.size();
+        }
+        result.append(value);
+        pendingPercent = valueEndsInPercent;
+    }
+    if (i < text.size()) {
+        result.append(text.substr(i));
+    }
+    return result;
+}
+
+std::int64_t GroupSize(const NumberRange& range) {
+    return range.Numbered ? static_cast<std::int64_t>(range.Last) - range.First + 1 : 1;
+}
+
+std::uint64_t EntryCount(const NumberRange& range, std::size_t valueCount) {
+    return static_cast<std::uint64_t>(GroupSize(range)) * valueCount;
+}
+
+void ExpandPattern(const PatternRequest& request, const NumberRange& range,
+                   const std::string& title, const std::vector<std::string>& values,
+                   ExpansionSink& sink) {
+    const std::size_t startWidth = Trimmed(request.StCount).size();
+    AddressEntry entry;
+    for (const std::string& value : values) {
+        sink.BeginGroup(value);
+        // Everything but the number depends on the value alone.
+        const std::string base = ReplaceMarker(title, value);
+        const std::string front = ReplaceMarker(request.FrontStr, value);
+        const std::string rear = ReplaceMarker(request.RearStr, value) + request.ExtStr;
+        std::size_t width = startWidth;
+        entry.Value = value;
+        for (std::int64_t n = range.First; n <= range.Last; ++n) {
+            entry.Number = static_cast<std::int32_t>(n);
+            entry.FileName = front;
+            if (range.Numbered) {
+                entry.FileName += PadNumber(n, width);
+            }
+            entry.FileName += rear;
+            entry.Address = base;
+            entry.Address += entry.FileName;
+            sink.Entry(entry);
+        }
+    }
+}
+
+std::vector<AddressGroup> ExpandPatternToGroups(const PatternRequest& request,
+                                                const NumberRange& range, const std::string& title,
+                                                const std::vector<std::string>& values) {
+    struct Collector : ExpansionSink {
+        std::vector<AddressGroup> Groups;
+        void BeginGroup(const std::string& value) override { Groups.push_back({value, {}}); }
+        void Entry(const AddressEntry& entry) override { Groups.back().Entries.push_back(entry); }
+    } collector;
+    ExpandPattern(request, range, title, values, collector);
+    return std::move(collector.Groups);
+}
+
+PreparedRun PrepareRun(const PatternRequest& request, WriteBackTarget* writeBack) {
+    PreparedRun run;
+    run.Range = CheckRange(request);
+    run.Request = request;
+    run.Request.ExtStr = NormalizeExtension(request.ExtStr);
+    if (writeBack != nullptr) {
+        if (run.Request.ExtStr != request.ExtStr) {
+            writeBack->SetExtension(run.Request.ExtStr);
+        }
+        writeBack->SetStep(std::to_string(GroupSize(run.Range)));
+    }
+    run.Title = CheckAddress(run.Request);
+    run.Values = SubstitutionValues(run.Request);
+    return run;
+}
+
+}  // namespace zarnet

@@ -1,0 +1,108 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zarnet {
+
+// Output kinds.
+enum class MakeType : std::int32_t { ListText = 0, Html = 1, ImageSrc = 2 };
+
+// The values of one generation run, texts as typed.
+struct PatternRequest {
+    std::string Dir;
+    std::string ContStr;
+    std::string FrontStr;
+    std::string StCount;
+    std::string EdCount;
+    std::string RearStr;
+    std::string ExtStr;
+    MakeType Kind = MakeType::ImageSrc;
+    std::int32_t ImageWidth = 40;
+    std::int32_t ImageHeight = 60;
+    bool Separator = true;
+    bool Border = true;
+    bool ClickView = false;
+};
+
+struct NumberRange {
+    bool Numbered = false;
+    std::int32_t First = 0;
+    std::int32_t Last = 0;
+};
+
+struct AddressEntry {
+    std::string Value;
+    std::int32_t Number = 0;
+    std::string FileName;
+    std::string Address;
+};
+
+struct AddressGroup {
+    std::string Value;
+    std::vector<AddressEntry> Entries;
+};
+
+// Receives a run's entries group by group, so no run has to be held whole.
+class ExpansionSink {
+  public:
+    virtual ~ExpansionSink() = default;
+    virtual void BeginGroup(const std::string& value) = 0;
+    virtual void Entry(const AddressEntry& entry) = 0;
+};
+
+inline constexpr std::string_view kMarker = "%%";
+inline constexpr std::string_view kNoValue = "--";  // the value when the base has no marker
+
+NumberRange CheckRange(const PatternRequest& request);
+std::string NormalizeExtension(std::string_view ext);
+// The Title: the base address with a "/" ensured at its end.
+std::string CheckAddress(const PatternRequest& request);
+std::vector<std::string> SubstitutionValues(const PatternRequest& request);
+std::vector<std::string> SplitCommaText(std::string_view text);
+std::string ExpandRanges(std::string_view text);
+
+// Every "%%" of the text replaced by the value. A marker that a replacement
+// brings together with the text around it is replaced as well ("%%%" with
+// "5%" gives "55%"), but the value's own text is never searched again, so
+// a value holding "%%" is inserted as it is and every replacement ends.
+std::string ReplaceMarker(std::string_view text, std::string_view value);
+
+void ExpandPattern(const PatternRequest& request, const NumberRange& range,
+                   const std::string& title, const std::vector<std::string>& values,
+                   ExpansionSink& sink);
+std::vector<AddressGroup> ExpandPatternToGroups(const PatternRequest& request,
+                                                const NumberRange& range, const std::string& title,
+                                                const std::vector<std::string>& values);
+
+// Entries of one group, and of a whole run.
+std::int64_t GroupSize(const NumberRange& range);
+std::uint64_t EntryCount(const NumberRange& range, std::size_t valueCount);
+
+// A run whose checks have passed, ready to expand.
+struct PreparedRun {
+    PatternRequest Request;  // ExtStr already normalized
+    NumberRange Range;
+    std::string Title;
+    std::vector<std::string> Values;
+
+    std::uint64_t EntryCount() const { return zarnet::EntryCount(Range, Values.size()); }
+    void Expand(ExpansionSink& sink) const { ExpandPattern(Request, Range, Title, Values, sink); }
+};
+
+// Where a run hands back its two texts: the extension when normalizing changed
+// it, and the group size for the step box.
+class WriteBackTarget {
+  public:
+    virtual ~WriteBackTarget() = default;
+    virtual void SetExtension(const std::string& ext) = 0;
+    virtual void SetStep(const std::string& step) = 0;
+};
+// The checks and preparations in the order of a run. The write-backs come
+// after the range checks and before the address checks, so a run refused for
+// its address has already made them.
+PreparedRun PrepareRun(const PatternRequest& request, WriteBackTarget* writeBack = nullptr);
+
+}  // namespace zarnet

@@ -1,0 +1,67 @@
+#include "core/RangeStepping.h"
+
+#include <cstdint>
+#include <limits>
+
+#include "core/Messages.h"
+#include "core/NumberText.h"
+#include "platform/ZarnetError.h"
+
+namespace zarnet {
+
+Sample MakeSample(const SampleFields& fields) {
+    Sample sample;
+    if (fields.Dir.empty()) {
+        sample.DirEmpty = true;
+        return sample;
+    }
+    std::string text = fields.Dir;
+    if (text.back() != '/') {
+        text += '/';
+    }
+    if (auto at = text.find("%%"); at != std::string::npos) {
+        text.replace(at, 2, "##");
+        sample.ValuesEnabled = true;
+    }
+    sample.Text = text + fields.FrontStr + fields.StCount + fields.RearStr + fields.ExtStr;
+    return sample;
+}
+
+SteppedRange StepRange(std::string_view stCount, std::string_view edCount, std::string_view step,
+                       StepDirection direction) {
+    const std::int32_t by = NumberOr(step, kReservedCount);
+    if (by == kReservedCount) {
+        throw ZarnetError(messages::kStepNotNumber);
+    }
+    std::int64_t newStart = 0;
+    std::int64_t newEnd = 0;
+    if (direction == StepDirection::Up) {
+        const std::int32_t end = NumberOr(edCount, kReservedCount);
+        if (end == kReservedCount) {
+            throw ZarnetError(messages::kCheckEnd);
+        }
+        newStart = static_cast<std::int64_t>(end) + 1;
+        newEnd = newStart + by;
+    } else {
+        const std::int32_t start = NumberOr(stCount, kReservedCount);
+        if (start == kReservedCount) {
+            throw ZarnetError(messages::kStartNotNumber);
+        }
+        newEnd = static_cast<std::int64_t>(start) - 1;
+        newStart = newEnd - by;
+    }
+    auto fits = [](std::int64_t n) {
+        return n >= std::numeric_limits<std::int32_t>::min() &&
+               n <= std::numeric_limits<std::int32_t>::max();
+    };
+    if (!fits(newStart) || !fits(newEnd)) {
+        throw ZarnetError(messages::kCheckEnd);
+    }
+    std::size_t width = Trimmed(stCount).size();
+    SteppedRange range;
+    range.StCount = PadNumber(newStart, width);
+    range.EdCount = PadNumber(newEnd, width);
+    return range;
+}
+
+}  // namespace zarnet

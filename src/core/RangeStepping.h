@@ -1,0 +1,46 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace zarnet {
+
+// The pattern texts the sample address is made of, as typed.
+struct SampleFields {
+    std::string Dir;
+    std::string FrontStr;
+    std::string StCount;
+    std::string RearStr;
+    std::string ExtStr;
+};
+
+struct Sample {
+    std::string Text;
+    // Whether the substitution list applies: the base address holds "%%".
+    // Meaningless when the base address is empty (the list keeps its state).
+    bool ValuesEnabled = false;
+    bool DirEmpty = false;
+};
+
+// The sample address: the base with "/" ensured and its first "%%" shown as
+// "##", then front, start, rear and extension exactly as typed.
+Sample MakeSample(const SampleFields& fields);
+
+enum class StepDirection { Up, Down };
+
+struct SteppedRange {
+    std::string StCount;
+    std::string EdCount;
+};
+
+// The range moved on by the step (plus button) or back (minus button).
+// Up: the new start follows the old end, the new end lies a step beyond it.
+// Down: the new end lies right below the old start, the new start a step below
+// the new end. Raises "増分数値を確認してください" for a step that is no number,
+// "終了番号を確認してください" for an end that is no number or a result outside
+// 32 bits, and "開始番号を数値に変換できません" going down from a start that is
+// no number.
+SteppedRange StepRange(std::string_view stCount, std::string_view edCount, std::string_view step,
+                       StepDirection direction);
+
+}  // namespace zarnet

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace zarnet {
+
+// A file replaced as a whole: bytes go to a temporary file in the target's
+// folder, and Commit() flushes it to disk and renames it over the target, so
+// a failure or a crash at any point leaves the old file or the new one,
+// never a mix. A symbolic link is followed; an existing file keeps its
+// permissions. Destroyed without Commit(), it removes the temporary file.
+class AtomicFile {
+  public:
+    // Writes reach the file, and the step hook, in pieces of at most this.
+    static constexpr std::size_t kChunkSize = 64 * 1024;
+
+    // Raises "ファイル %s を作成できません".
+    explicit AtomicFile(const std::string& path);
+    ~AtomicFile();
+    AtomicFile(const AtomicFile&) = delete;
+    AtomicFile& operator=(const AtomicFile&) = delete;
+
+    // Raises "ストリームへの書き込みエラー"; after a failure every later
+    // call fails too, so a broken file is never put in place.
+    void Write(std::string_view bytes);
+    // Raises the write error when flushing fails and the create error when
+    // the rename does.
+    void Commit();
+
+    // Shared by the platform implementations.
+    static void ReportStep(const char* step);
+    static std::string TemporaryPathIn(const std::string& folder);
+
+  private:
+    class Impl;
+    std::unique_ptr<Impl> impl_;
+};
+
+}  // namespace zarnet

@@ -1,0 +1,295 @@
+#include "platform/Cp932.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <utility>
+
+#include "platform/SystemCodePage.h"
+
+namespace zarnet::cp932 {
+
+namespace {
+
+constexpr char16_t kNoChar = SystemCodePage::kNoChar;
+constexpr std::uint16_t kNoCode = SystemCodePage::kNoCode;
+constexpr char32_t kIllFormed = 0xFFFFFFFF;
+
+// The input methods' look-alikes and the code page's characters they mean.
+constexpr std::pair<char16_t, std::uint16_t> kLookAlikes[] = {
+    {0x301C, 0x8160}, {0x2016, 0x8161}, {0x2212, 0x817C},
+    {0x00A2, 0x8191}, {0x00A3, 0x8192}, {0x00AC, 0x81CA},
+};
+
+// Single bytes the platform maps to characters of their own, which other
+// converters reject; they must survive a round trip.
+constexpr std::pair<std::uint16_t, char16_t> kExtraSingleBytes[] = {
+    {0x80, 0x0080}, {0xA0, 0xF8F0}, {0xFD, 0xF8F1}, {0xFE, 0xF8F2}, {0xFF, 0xF8F3},
+};
+
+bool IsTrailByte(unsigned char byte) {
+    return (byte >= 0x40 && byte <= 0x7E) || (byte >= 0x80 && byte <= 0xFC);
+}
+
+unsigned char ByteAt(std::string_view text, std::size_t pos) {
+    return static_cast<unsigned char>(text[pos]);
+}
+
+// 2 for a lead byte with a valid second byte, else 1: a lead byte without
+// one stands alone, and the byte after it is read on its own.
+std::size_t CharSizeAt(std::string_view bytes, std::size_t pos) {
+    return IsLeadByte(ByteAt(bytes, pos)) && pos + 1 < bytes.size() &&
+                   IsTrailByte(ByteAt(bytes, pos + 1))
+               ? 2
+               : 1;
+}
+
+std::size_t CodeSize(std::uint16_t code) {
+    return code < 0x100 ? 1 : 2;
+}
+
+std::size_t AsciiRunEnd(std::string_view text, std::size_t pos) {
+    while (pos < text.size() && ByteAt(text, pos) < 0x80) {
+        ++pos;
+    }
+    return pos;
+}
+
+// Indexed by a single byte or by lead byte << 8 | second byte (no two-byte
+// code is below 0x8140, so the two never meet), and by UTF-16 unit.
+struct Tables {
+    std::array<char16_t, 0x10000> ToUnicode;
+    std::array<std::uint16_t, 0x10000> FromUnicode;
+};
+
+std::unique_ptr<Tables> BuildTables() {
+    auto tables = std::make_unique<Tables>();
+    tables->ToUnicode.fill(kNoChar);
+    tables->FromUnicode.fill(kNoCode);
+    const SystemCodePage system;
+
+    for (unsigned first = 0; first < 0x100; ++first) {
+        const char lead = static_cast<char>(first);
+        if (!IsLeadByte(static_cast<unsigned char>(first))) {
+            tables->ToUnicode[first] = system.ToUnicode(std::string_view(&lead, 1));
+            continue;
+        }
+        for (unsigned second = 0x40; second <= 0xFC; ++second) {
+            if (IsTrailByte(static_cast<unsigned char>(second))) {
+                const char pair[2] = {lead, static_cast<char>(second)};
+                tables->ToUnicode[first << 8 | second] =
+                    system.ToUnicode(std::string_view(pair, 2));
+            }
+        }
+    }
+    for (const auto& [byte, ch] : kExtraSingleBytes) {
+        tables->ToUnicode[byte] = ch;
+    }
+
+    for (char32_t ch = 0; ch < 0x10000; ++ch) {
+        if (ch >= 0xD800 && ch <= 0xDFFF) {
+            continue;
+        }
+        // Only a code that reads back as the same character: a converter may
+        // offer a substitute (the yen sign as "\") that is not what was typed.
+        // Duplicated characters come back with the code the system prefers.
+        const std::uint16_t code = system.FromUnicode(static_cast<char16_t>(ch));
+        if (code != kNoCode && tables->ToUnicode[code] == ch) {
+            tables->FromUnicode[ch] = code;
+        }
+    }
+    for (const auto& [byte, ch] : kExtraSingleBytes) {
+        tables->FromUnicode[ch] = byte;
+    }
+    for (const auto& [ch, code] : kLookAlikes) {
+        tables->FromUnicode[ch] = code;
+    }
+    return tables;
+}
+
+const Tables& GetTables() {
+    static const std::unique_ptr<Tables> tables = BuildTables();
+    return *tables;
+}
+
+void AppendUtf8(std::string& out, char16_t ch) {
+    if (ch == kNoChar) {
+        out.push_back('?');
+    } else if (ch < 0x80) {
+        out.push_back(static_cast<char>(ch));
+    } else if (ch < 0x800) {
+        out.push_back(static_cast<char>(0xC0 | ch >> 6));
+        out.push_back(static_cast<char>(0x80 | (ch & 0x3F)));
+    } else {
+        out.push_back(static_cast<char>(0xE0 | ch >> 12));
+        out.push_back(static_cast<char>(0x80 | (ch >> 6 & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (ch & 0x3F)));
+    }
+}
+
+// The code point of the sequence starting with the non-ASCII byte at `pos`,
+// advancing past it. An ill-formed sequence gives kIllFormed and advances
+// past its maximal valid prefix (at least one byte), so each becomes one "?".
+char32_t NextCodePoint(std::string_view utf8, std::size_t& pos) {
+    const unsigned char first = ByteAt(utf8, pos++);
+    int more = 0;
+    char32_t cp = 0;
+    unsigned char low = 0x80;
+    unsigned char high = 0xBF;
+    if (first >= 0xC2 && first <= 0xDF) {
+        more = 1;
+        cp = first & 0x1Fu;
+    } else if (first >= 0xE0 && first <= 0xEF) {
+        more = 2;
+        cp = first & 0x0Fu;
+        low = first == 0xE0 ? 0xA0 : 0x80;   // overlong
+        high = first == 0xED ? 0x9F : 0xBF;  // surrogates
+    } else if (first >= 0xF0 && first <= 0xF4) {
+        more = 3;
+        cp = first & 0x07u;
+        low = first == 0xF0 ? 0x90 : 0x80;   // overlong
+        high = first == 0xF4 ? 0x8F : 0xBF;  // beyond U+10FFFF
+    } else {
+        return kIllFormed;
+    }
+    for (; more > 0; --more) {
+        if (pos >= utf8.size() || ByteAt(utf8, pos) < low || ByteAt(utf8, pos) > high) {
+            return kIllFormed;
+        }
+        cp = cp << 6 | (ByteAt(utf8, pos++) & 0x3Fu);
+        low = 0x80;
+        high = 0xBF;
+    }
+    return cp;
+}
+
+// Walks the code page 932 form of `utf8`: ascii(begin, end) for each run of
+// ASCII, which the code page keeps as it is; character(code, begin, end) for
+// every other character, "?" standing in for what the code page lacks and
+// for ill-formed input. Either returns false to stop the walk.
+template <class AsciiRun, class Character>
+void Walk(std::string_view utf8, AsciiRun&& ascii, Character&& character) {
+    const Tables& tables = GetTables();
+    std::size_t pos = 0;
+    while (pos < utf8.size()) {
+        if (const std::size_t end = AsciiRunEnd(utf8, pos); end > pos) {
+            if (!ascii(pos, end)) {
+                return;
+            }
+            pos = end;
+            continue;
+        }
+        const std::size_t begin = pos;
+        const char32_t cp = NextCodePoint(utf8, pos);
+        std::uint16_t code = cp < 0x10000 ? tables.FromUnicode[cp] : kNoCode;
+        if (code == kNoCode) {
+            code = '?';
+        }
+        if (!character(code, begin, pos)) {
+            return;
+        }
+    }
+}
+
+}  // namespace
+
+bool IsLeadByte(unsigned char byte) {
+    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+}
+
+std::string Decode(std::string_view bytes) {
+    const Tables& tables = GetTables();
+    std::string out;
+    out.reserve(bytes.size() + bytes.size() / 2);
+    std::size_t pos = 0;
+    while (pos < bytes.size()) {
+        if (const std::size_t end = AsciiRunEnd(bytes, pos); end > pos) {
+            out.append(bytes, pos, end - pos);
+            pos = end;
+            continue;
+        }
+        const std::size_t size = CharSizeAt(bytes, pos);
+        unsigned code = ByteAt(bytes, pos);
+        if (size == 2) {
+            code = code << 8 | ByteAt(bytes, pos + 1);
+        }
+        AppendUtf8(out, tables.ToUnicode[code]);
+        pos += size;
+    }
+    return out;
+}
+
+void AppendEncoded(std::string& out, std::string_view utf8) {
+    Walk(
+        utf8,
+        [&](std::size_t begin, std::size_t end) {
+            out.append(utf8, begin, end - begin);
+            return true;
+        },
+        [&](std::uint16_t code, std::size_t, std::size_t) {
+            if (code >= 0x100) {
+                out.push_back(static_cast<char>(code >> 8));
+            }
+            out.push_back(static_cast<char>(code & 0xFF));
+            return true;
+        });
+}
+
+std::string Encode(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    AppendEncoded(out, utf8);
+    return out;
+}
+
+std::size_t ByteLength(std::string_view utf8) {
+    std::size_t length = 0;
+    Walk(
+        utf8,
+        [&](std::size_t begin, std::size_t end) {
+            length += end - begin;
+            return true;
+        },
+        [&](std::uint16_t code, std::size_t, std::size_t) {
+            length += CodeSize(code);
+            return true;
+        });
+    return length;
+}
+
+std::string_view CutBytes(std::string_view bytes, std::size_t limit) {
+    std::size_t pos = 0;
+    while (pos < bytes.size()) {
+        const std::size_t size = CharSizeAt(bytes, pos);
+        if (pos + size > limit) {
+            break;
+        }
+        pos += size;
+    }
+    return bytes.substr(0, pos);
+}
+
+std::string CutToByteLimit(std::string_view utf8, std::size_t limit) {
+    std::size_t used = 0;
+    std::size_t cut = 0;
+    Walk(
+        utf8,
+        [&](std::size_t begin, std::size_t end) {
+            const std::size_t take = std::min(end - begin, limit - used);
+            used += take;
+            cut = begin + take;
+            return take == end - begin;
+        },
+        [&](std::uint16_t code, std::size_t, std::size_t end) {
+            if (used + CodeSize(code) > limit) {
+                return false;
+            }
+            used += CodeSize(code);
+            cut = end;
+            return true;
+        });
+    return std::string(utf8.substr(0, cut));
+}
+
+}  // namespace zarnet::cp932

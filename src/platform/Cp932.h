@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+// Code page 932 (Shift-JIS as the platform has it) <-> UTF-8. Everything the
+// program reads or writes outside itself passes through here, and only here.
+namespace zarnet::cp932 {
+
+// Lead byte of a double-byte character: 0x81-0x9F, 0xE0-0xFC.
+bool IsLeadByte(unsigned char byte);
+
+// Code page 932 bytes to UTF-8. Bytes that form no character decode as '?'.
+std::string Decode(std::string_view bytes);
+
+// UTF-8 to code page 932. A character the code page cannot hold becomes '?';
+// the input methods' look-alikes (U+301C, U+2016, U+2212, U+00A2, U+00A3,
+// U+00AC) become the code page's own characters.
+std::string Encode(std::string_view utf8);
+
+// Encode(utf8) appended to `out`: lets writers of many lines reuse one buffer.
+void AppendEncoded(std::string& out, std::string_view utf8);
+
+// Length in bytes of Encode(utf8), without building it.
+std::size_t ByteLength(std::string_view utf8);
+
+// The longest prefix of the code page 932 text `bytes` that is at most `limit`
+// bytes and does not end in the middle of a double-byte character.
+std::string_view CutBytes(std::string_view bytes, std::size_t limit);
+
+// The longest prefix of the UTF-8 text whose code page 932 form is at most
+// `limit` bytes; whole characters only.
+std::string CutToByteLimit(std::string_view utf8, std::size_t limit);
+
+}  // namespace zarnet::cp932

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace zarnet {
+
+// One INI file, read and written key by key with the observable behaviour of
+// the platform's private-profile functions. Texts are UTF-8 here and code page
+// 932 in the file.
+//
+// Writes made between BeginBatch() and Commit() reach the disk together, in
+// one atomic replacement; outside a batch each write replaces the file at
+// once. Either way every write keeps the per-key rules, and a crash leaves the
+// old file or the new one, never a mix.
+class PrivateProfile {
+public:
+    // Values longer than this less one byte come back cut.
+    static constexpr std::size_t kBufferSize = 2048;
+
+    explicit PrivateProfile(std::string fileName);
+    ~PrivateProfile();
+    PrivateProfile(const PrivateProfile&) = delete;
+    PrivateProfile& operator=(const PrivateProfile&) = delete;
+
+    const std::string& FileName() const { return fileName_; }
+
+    // The key's value; `fallback` when the file, the section or the key is
+    // missing. Never fails.
+    std::string ReadString(std::string_view section, std::string_view key,
+                           std::string_view fallback);
+
+    // Raises "%s に書き込めません" (the file name) when the file cannot be
+    // written.
+    void WriteString(std::string_view section, std::string_view key, std::string_view value);
+
+    void BeginBatch();
+    // Writes what the batch changed; raises like WriteString.
+    void Commit();
+
+private:
+    class Impl;
+    std::string fileName_;
+    std::unique_ptr<Impl> impl_;
+};
+
+}  // namespace zarnet

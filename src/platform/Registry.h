@@ -1,0 +1,53 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace zarnet {
+
+// The registry operations the settings store needs, below HKEY_CURRENT_USER.
+// On Windows they are the system's ANSI registry functions; elsewhere a
+// registry file (REGEDIT4 text, code page 932) stands in.
+// Names are UTF-8; value data are the raw bytes as stored (code page 932 text
+// with its terminating zero byte for the string types).
+class Registry {
+public:
+    using Key = std::uintptr_t;
+    static constexpr Key kCurrentUser = 1;
+
+    // Registry value types, numbered as the system numbers them.
+    enum Type : std::uint32_t {
+        kNone = 0,
+        kSz = 1,
+        kExpandSz = 2,
+        kBinary = 3,
+        kDword = 4,
+    };
+
+    struct Value {
+        std::uint32_t Type = kNone;
+        std::string Data;
+    };
+
+    enum class Status { Ok, NotFound, Failed };
+
+    virtual ~Registry() = default;
+
+    // Opens `path` below `parent`, creating it and the keys on its way.
+    virtual Status CreateKey(Key parent, std::string_view path, Key& key) = 0;
+    // Opens an existing key; creates nothing.
+    virtual Status OpenKey(Key parent, std::string_view path, Key& key) = 0;
+    // NotFound when the value does not exist, Failed when it cannot be fetched.
+    virtual Status QueryValue(Key key, std::string_view name, Value& value) = 0;
+    // Sets a REG_SZ value: `text` in code page 932, the zero byte added here.
+    virtual Status SetStringValue(Key key, std::string_view name, std::string_view text) = 0;
+    virtual void CloseKey(Key key) = 0;
+};
+
+// The current user's registry: the system's on Windows, elsewhere the file
+// $XDG_CONFIG_HOME/zarnet/registry.reg (~/.config when the variable is unset).
+std::unique_ptr<Registry> OpenUserRegistry();
+
+}  // namespace zarnet

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string_view>
+
+namespace zarnet::cp932 {
+
+// The system's own code page 932 converter, asked one character at a time.
+// Only the codec's lookup tables are built with it, once; the platform's
+// quirks (look-alikes, the five extra single bytes, duplicates) are settled
+// there, so both platforms convert with the same tables.
+class SystemCodePage {
+  public:
+    static constexpr char16_t kNoChar = 0xFFFF;
+    // A single byte, or lead byte << 8 | second byte.
+    static constexpr std::uint16_t kNoCode = 0xFFFF;
+
+    SystemCodePage();
+    ~SystemCodePage();
+    SystemCodePage(const SystemCodePage&) = delete;
+    SystemCodePage& operator=(const SystemCodePage&) = delete;
+
+    // The character of one single byte or one two-byte code; kNoChar when the
+    // system has none.
+    char16_t ToUnicode(std::string_view bytes) const;
+
+    // The code the system writes for `ch`; kNoCode when it has none.
+    std::uint16_t FromUnicode(char16_t ch) const;
+
+  private:
+    class Impl;
+    std::unique_ptr<Impl> impl_;
+};
+
+}  // namespace zarnet::cp932

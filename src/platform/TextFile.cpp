@@ -1,0 +1,85 @@
+#include "platform/TextFile.h"
+
+#include "platform/AtomicFile.h"
+#include "platform/Cp932.h"
+
+namespace zarnet {
+
+std::vector<std::string> SplitLines(std::string_view text) {
+    text = text.substr(0, text.find('\0'));
+    std::vector<std::string> lines;
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        const std::size_t end = text.find_first_of("\r\n", pos);
+        if (end == std::string_view::npos) {
+            lines.emplace_back(text.substr(pos));
+            break;
+        }
+        lines.emplace_back(text.substr(pos, end - pos));
+        pos = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
+    }
+    return lines;
+}
+
+std::vector<std::string> ReadTextLines(const std::string& path) {
+    return SplitLines(cp932::Decode(ReadFileBytes(path)));
+}
+
+void ReplaceFile(const std::string& path, std::string_view bytes) {
+    AtomicFile file(path);
+    file.Write(bytes);
+    file.Commit();
+}
+
+void WriteTextLines(const std::string& path, const std::vector<std::string>& lines,
+                    TextEncoding encoding) {
+    TextFileWriter writer(path, encoding);
+    for (const std::string& line : lines) {
+        writer.WriteLine(line);
+    }
+    writer.Commit();
+}
+
+class TextFileWriter::Impl {
+  public:
+    Impl(const std::string& path, TextEncoding textEncoding) : file(path), encoding(textEncoding) {
+        buffer.reserve(AtomicFile::kChunkSize + kLineReserve);
+    }
+
+    void Flush() {
+        file.Write(buffer);
+        buffer.clear();
+    }
+
+    // Room for a usual line past a full buffer, so appending rarely
+    // reallocates.
+    static constexpr std::size_t kLineReserve = 4096;
+
+    AtomicFile file;
+    TextEncoding encoding;
+    std::string buffer;
+};
+
+TextFileWriter::TextFileWriter(const std::string& path, TextEncoding encoding)
+    : impl_(std::make_unique<Impl>(path, encoding)) {}
+
+TextFileWriter::~TextFileWriter() = default;
+
+void TextFileWriter::WriteLine(std::string_view utf8) {
+    if (impl_->encoding == TextEncoding::Cp932) {
+        cp932::AppendEncoded(impl_->buffer, utf8);
+    } else {
+        impl_->buffer.append(utf8);
+    }
+    impl_->buffer.append("\r\n");
+    if (impl_->buffer.size() >= AtomicFile::kChunkSize) {
+        impl_->Flush();
+    }
+}
+
+void TextFileWriter::Commit() {
+    impl_->Flush();
+    impl_->file.Commit();
+}
+
+}  // namespace zarnet

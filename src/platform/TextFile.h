@@ -1,0 +1,65 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zarnet {
+
+// How a text file's bytes stand for the program's UTF-8 text.
+enum class TextEncoding { Cp932, Utf8 };
+
+// Lines of a text by the reading rules: CR LF, CR and LF each end a line; a
+// line end at the very end adds no empty line; the text stops at its first
+// NUL byte.
+std::vector<std::string> SplitLines(std::string_view text);
+
+// The whole file as bytes. Raises "ファイル %s は開けません" when it cannot be
+// opened or read.
+std::string ReadFileBytes(const std::string& path);
+
+// The file's lines, decoded from code page 932.
+std::vector<std::string> ReadTextLines(const std::string& path);
+
+// Replaces the file at `path` with `bytes` atomically: a temporary file in the
+// same folder, flushed to disk, then renamed over the target (a symbolic link
+// is followed, so its target is replaced). An existing file keeps its
+// permissions; one the user may not write is refused, as it would be if it
+// were opened for writing in place. On failure the old file stays whole and
+// the error is "ファイル %s を作成できません" or "ストリームへの書き込みエラー".
+void ReplaceFile(const std::string& path, std::string_view bytes);
+
+// Test seam for crash tests: when set, called after each step of every
+// replacement above and below, with "created" (temporary file made),
+// "written" (after each chunk of at most 64 KiB), "synced" and "renamed", so
+// a test can end the process there. nullptr turns it off.
+using ReplaceStepHook = void (*)(const char* step);
+void SetReplaceStepHookForTesting(ReplaceStepHook hook);
+
+// Writes each line followed by CR LF, atomically as ReplaceFile does.
+void WriteTextLines(const std::string& path, const std::vector<std::string>& lines,
+                    TextEncoding encoding = TextEncoding::Cp932);
+
+// A text file written line by line and put in place only by Commit(): until
+// then the old file, if any, is untouched, and a writer destroyed without
+// Commit() leaves nothing behind. Output is buffered, so millions of lines
+// cost little.
+class TextFileWriter {
+  public:
+    explicit TextFileWriter(const std::string& path, TextEncoding encoding = TextEncoding::Cp932);
+    ~TextFileWriter();
+    TextFileWriter(const TextFileWriter&) = delete;
+    TextFileWriter& operator=(const TextFileWriter&) = delete;
+
+    // Appends the line and CR LF.
+    void WriteLine(std::string_view utf8);
+    // Flushes, syncs and renames over the target.
+    void Commit();
+
+  private:
+    class Impl;
+    std::unique_ptr<Impl> impl_;
+};
+
+}  // namespace zarnet

@@ -1,0 +1,48 @@
+#include "platform/Paths.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace zarnet {
+
+namespace {
+
+bool Stat(const std::string& path, struct stat& status) {
+    return stat(path.c_str(), &status) == 0;
+}
+
+}  // namespace
+
+std::string ExecutablePath() {
+    std::string path(256, '\0');
+    for (;;) {
+        const ssize_t length = readlink("/proc/self/exe", path.data(), path.size());
+        if (length < 0) {
+            return {};  // no /proc: the files beside the program are then looked for here
+        }
+        if (static_cast<std::size_t>(length) < path.size()) {
+            path.resize(static_cast<std::size_t>(length));
+            return path;
+        }
+        path.resize(path.size() * 2);
+    }
+}
+
+std::string FolderPart(std::string_view fileName) {
+    // "\" is an ordinary character in a file name here.
+    const std::size_t slash = fileName.rfind('/');
+    return slash == std::string_view::npos ? std::string()
+                                           : std::string(fileName.substr(0, slash + 1));
+}
+
+bool DirectoryExists(const std::string& path) {
+    struct stat status {};
+    return Stat(path, status) && S_ISDIR(status.st_mode);
+}
+
+bool FileExists(const std::string& path) {
+    struct stat status {};
+    return Stat(path, status) && !S_ISDIR(status.st_mode);
+}
+
+}  // namespace zarnet

@@ -1,0 +1,7 @@
+#include "platform/StandardOutput.h"
+
+namespace zarnet {
+
+void UseBinaryStandardOutput() {}
+
+}  // namespace zarnet

@@ -1,0 +1,138 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/CliOptions.h"
+#include "cli/CliRun.h"
+#include "support/TempDir.h"
+
+namespace zarnet::cli {
+namespace {
+
+using Args = std::vector<std::string>;
+using zarnet::testing::TempDir;
+
+struct Outcome {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+Outcome Invoke(const Args& args, const TempDir& programFolder) {
+    std::ostringstream out;
+    std::ostringstream err;
+    int status = RunCli(args, out, err, AppPaths::ForExecutable(programFolder.File("zarnet-cli")));
+    return {status, out.str(), err.str()};
+}
+
+TEST(CliTest, WritesTheDocumentAsTheSaveCommandDoes) {
+    TempDir folder;
+    struct Case {
+        Args args;
+        std::string out;
+    };
+    const Case cases[] = {
+        {{"-b", "photos/%%", "-l", "cats,dogs", "-f", "p", "-s", "01", "-e", "03", "-r", "_s", "-x",
+          "jpg", "-k", "list"},
+         "photos/cats/p01_s.jpg\r\nphotos/cats/p02_s.jpg\r\nphotos/cats/p03_s.jpg\r\n"
+         "photos/dogs/p01_s.jpg\r\nphotos/dogs/p02_s.jpg\r\nphotos/dogs/p03_s.jpg\r\n"},
+        {{"--base=photos", "--front=img", "--start=01", "--end=02", "--ext=.jpg", "--kind=0"},
+         "photos/img01.jpg\r\nphotos/img02.jpg\r\n"},
+        {{"-b", "写真/%%", "-l", "猫", "-k", "list"}, "\x8e\xca\x90\x5e/\x94\x4c/\r\n"},
+        {{"-b", "写真", "-k", "list", "--utf8"}, "写真/\r\n"},
+    };
+    for (const Case& c : cases) {
+        Outcome o = Invoke(c.args, folder);
+        EXPECT_EQ(o.status, kWritten) << o.err;
+        EXPECT_EQ(o.out, c.out) << c.args.front();
+    }
+}
+
+TEST(CliTest, HtmlKindsAreFramedByTheTemplatesBesideTheProgramOrTheBuiltInOnes) {
+    TempDir folder;
+    Outcome builtIn = Invoke(
+        {"-b", "photos/2001", "-k", "html", "-s", "9", "-e", "10", "--no-click-view"}, folder);
+    EXPECT_EQ(builtIn.status, kWritten);
+    EXPECT_NE(builtIn.out.find("<FONT SIZE=4 COLOR=000000>photos/2001/</FONT></CENTER>\r\n"),
+              std::string::npos);
+    EXPECT_NE(builtIn.out.find("<CENTER>\r\n<HR>\r\n<A HREF=\"photos/2001/9\">9</A>\r\n"
+                               "<A HREF=\"photos/2001/10\">10</A>\r\n<BR>\r\n</CENTER>\r\n"
+                               "</BODY>\r\n</HTML>\r\n"),
+              std::string::npos);
+
+    folder.Write("Header.txt", "H %%title%%\n");
+    folder.Write("Footer.txt", "F\n");
+    folder.Write("Other.txt", "O\n");
+    // Without options the pattern texts are empty: one unnumbered address.
+    Outcome beside = Invoke({"-b", "p", "--click-view", "--no-separator"}, folder);
+    EXPECT_EQ(beside.out,
+              "H p/\r\n<A HREF=\"p/\" TARGET=\"ZarNET\"><IMG SRC=\"p/\"Border=\"1\" "
+              "WIDTH=\"40\" HEIGHT=\"60\"ALT=\"\"></A>\r\nF\r\n");
+    Outcome chosen = Invoke({"-b", "p", "-k", "1", "--footer", folder.File("Other.txt")}, folder);
+    EXPECT_NE(chosen.out.find("\r\nO\r\n"), std::string::npos);
+}
+
+TEST(CliTest, FailuresGiveTheirStatusAndWriteNothing) {
+    TempDir folder;
+    folder.Write("out.txt", "old");
+    struct Case {
+        Args args;
+        int status;
+        std::string err;
+    };
+    const Case cases[] = {
+        {{"-b", "p", "-s", "10", "-e", "9", "-o", folder.File("out.txt")},
+         kCheckFailed,
+         "開始番号と終了番号が逆転しています\n"},
+        {{"-b", "p/%%", "-o", folder.File("out.txt")},
+         kCheckFailed,
+         "連続生成モードです。連続生成文字を入力してください\n"},
+        {{}, kCheckFailed, "アドレスを入力してください\n"},
+        {{"--bogus"}, kUsageOrFileError, "zarnet-cli: unknown option '--bogus'\n"},
+        {{"-b"}, kUsageOrFileError, "zarnet-cli: -b needs a value\n"},
+        {{"stray"}, kUsageOrFileError, "zarnet-cli: unexpected argument 'stray'\n"},
+        {{"-k", "pdf"},
+         kUsageOrFileError,
+         "zarnet-cli: unknown kind 'pdf' (list, html or image)\n"},
+        {{"--width", "wide"},
+         kUsageOrFileError,
+         "zarnet-cli: --width needs a whole number, not 'wide'\n"},
+        {{"--utf8=yes"}, kUsageOrFileError, "zarnet-cli: --utf8 takes no value\n"},
+        {{"-b", "p", "-k", "html", "--header", folder.File("missing.txt")},
+         kUsageOrFileError,
+         "ファイル " + folder.File("missing.txt") + " は開けません\n"},
+        {{"-b", "p", "-o", folder.Path()},
+         kUsageOrFileError,
+         "ファイル " + folder.Path() + " を作成できません\n"},
+    };
+    for (const Case& c : cases) {
+        Outcome o = Invoke(c.args, folder);
+        EXPECT_EQ(o.status, c.status) << o.err;
+        EXPECT_EQ(o.out, "");
+        EXPECT_TRUE(o.err.starts_with(c.err)) << o.err;
+    }
+    EXPECT_EQ(folder.Read("out.txt"), "old");
+}
+
+TEST(CliTest, OutputFileIsReplacedWhole) {
+    TempDir folder;
+    folder.Write("out.txt", "old contents that are longer than the new ones");
+    Outcome o = Invoke({"-b", "a", "-k", "list", "-o", folder.File("out.txt")}, folder);
+    EXPECT_EQ(o.status, kWritten);
+    EXPECT_EQ(o.out, "");
+    EXPECT_EQ(folder.Read("out.txt"), "a/\r\n");
+}
+
+TEST(CliTest, HelpAndVersionGoToStandardOutput) {
+    TempDir folder;
+    Outcome help = Invoke({"--help"}, folder);
+    EXPECT_EQ(help.status, kWritten);
+    EXPECT_TRUE(help.out.starts_with("Usage: zarnet-cli"));
+    Outcome version = Invoke({"--version"}, folder);
+    EXPECT_TRUE(version.out.starts_with("zarnet-cli "));
+}
+
+}  // namespace
+}  // namespace zarnet::cli

@@ -1,0 +1,93 @@
+#include "core/RangeStepping.h"
+
+#include <gtest/gtest.h>
+
+#include "core/Messages.h"
+#include "platform/ZarnetError.h"
+
+namespace zarnet {
+namespace {
+
+TEST(RangeSteppingTest, SampleShowsThePatternAsTyped) {
+    struct Case {
+        SampleFields fields;
+        const char* text;
+        bool valuesEnabled;
+    };
+    const Case cases[] = {
+        {{"photos/%%", "img", "001", "", ".jpg"}, "photos/##/img001.jpg", true},
+        {{"a%%b%%", "", "", "", ""}, "a##b%%/", true},
+        {{"photos", "f", "1", "r", "jpg"}, "photos/f1rjpg", false},
+        {{"d/", "x%%", " 7", "", ""}, "d/x%% 7", false},
+        {{"  ", "", "", "", ""}, "  /", false},
+    };
+    for (const Case& c : cases) {
+        Sample sample = MakeSample(c.fields);
+        EXPECT_EQ(sample.Text, c.text);
+        EXPECT_EQ(sample.ValuesEnabled, c.valuesEnabled) << c.text;
+        EXPECT_FALSE(sample.DirEmpty);
+    }
+    Sample empty = MakeSample({"", "front", "001", "rear", ".jpg"});
+    EXPECT_TRUE(empty.DirEmpty);
+    EXPECT_EQ(empty.Text, "");
+}
+
+TEST(RangeSteppingTest, StepsMoveTheRangeKeepingTheWidthRules) {
+    struct Case {
+        const char* start;
+        const char* end;
+        const char* step;
+        StepDirection direction;
+        const char* newStart;
+        const char* newEnd;
+    };
+    const Case cases[] = {
+        {"001", "010", "10", StepDirection::Up, "011", "021"},
+        {"1", "9", "5", StepDirection::Up, "10", "15"},
+        {"0001", "10", "10", StepDirection::Up, "0011", "0021"},
+        {"5", "7", "0", StepDirection::Up, "8", "8"},
+        {"1", " 9", "5", StepDirection::Up, "10", "15"},
+        {"1", "9", " 5", StepDirection::Up, "10", "15"},
+        {"011", "021", "10", StepDirection::Down, "000", "010"},
+        {"021", "031", "10", StepDirection::Down, "010", "020"},
+        {"5", "9", "10", StepDirection::Down, "-6", "04"},
+        {"100", "x", "9", StepDirection::Down, "090", "099"},
+    };
+    for (const Case& c : cases) {
+        SteppedRange r = StepRange(c.start, c.end, c.step, c.direction);
+        EXPECT_EQ(r.StCount, c.newStart) << c.start << ".." << c.end << " by " << c.step;
+        EXPECT_EQ(r.EdCount, c.newEnd) << c.start << ".." << c.end << " by " << c.step;
+    }
+}
+
+TEST(RangeSteppingTest, StepsRefuseTextsThatAreNoNumbersAndResultsBeyond32Bits) {
+    struct Case {
+        const char* start;
+        const char* end;
+        const char* step;
+        StepDirection direction;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"1", "9", "5 ", StepDirection::Up, messages::kStepNotNumber},
+        {"1", "9", "", StepDirection::Up, messages::kStepNotNumber},
+        {"1", "9", "-9999", StepDirection::Down, messages::kStepNotNumber},
+        {"1", "x", "5", StepDirection::Up, messages::kCheckEnd},
+        {"1", "9 ", "5", StepDirection::Up, messages::kCheckEnd},
+        {"1", "2147483646", "5", StepDirection::Up, messages::kCheckEnd},
+        {"1", "2147483647", "0", StepDirection::Up, messages::kCheckEnd},
+        {"x", "9", "5", StepDirection::Down, messages::kStartNotNumber},
+        {"-2147483647", "0", "5", StepDirection::Down, messages::kCheckEnd},
+    };
+    for (const Case& c : cases) {
+        try {
+            StepRange(c.start, c.end, c.step, c.direction);
+            ADD_FAILURE() << "no error for " << c.start << ".." << c.end << " by " << c.step;
+        } catch (const ZarnetError& error) {
+            EXPECT_STREQ(error.what(), c.message);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace zarnet

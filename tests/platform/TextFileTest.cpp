@@ -1,0 +1,265 @@
+#include "platform/TextFile.h"
+
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/ZarnetError.h"
+#include "support/TempDir.h"
+
+namespace zarnet {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::TempDir;
+using Lines = std::vector<std::string>;
+
+std::vector<std::string> FolderEntries(const TempDir& dir) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(dir.Path())) {
+        names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+std::string ErrorOf(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const ZarnetError& error) {
+        return error.what();
+    }
+    return "no error";
+}
+
+// Text of many distinct lines, so a mix of old and new would show.
+std::string ManyLines(char tag, int count) {
+    std::string text;
+    for (int i = 0; i < count; ++i) {
+        text += tag + std::to_string(i) + "\r\n";
+    }
+    return text;
+}
+
+TEST(TextFileTest, SplitLinesFollowsTheReadingRules) {
+    const struct {
+        const char* name;
+        std::string text;
+        Lines lines;
+    } cases[] = {
+        {"Empty", "", {}},
+        {"NoLineEnd", "a", {"a"}},
+        {"CrLf", "a\r\nb\r\n", {"a", "b"}},
+        {"LoneCr", "a\rb\r", {"a", "b"}},
+        {"LoneLf", "a\nb\n", {"a", "b"}},
+        {"Mixed", "a\r\nb\rc\nd", {"a", "b", "c", "d"}},
+        {"LfCrIsTwoLineEnds", "a\n\rb", {"a", "", "b"}},
+        {"EmptyLines", "\r\n\r\n", {"", ""}},
+        {"OnlyFinalLineEndIsDropped", "a\r\n\r\n", {"a", ""}},
+        {"NulInTheMiddle", std::string("a\r\nb\0c\r\nd", 9), {"a", "b"}},
+        {"NulFirst", std::string("\0a", 2), {}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(SplitLines(c.text), c.lines) << c.name;
+    }
+}
+
+TEST(TextFileTest, LinesAreWrittenWithCrLfAndReadBack) {
+    const TempDir dir;
+    const Lines lines = {"ソ表ｱ", "", "a\u301C"};
+    WriteTextLines(dir.File("sjis.txt"), lines);
+    EXPECT_EQ(dir.Read("sjis.txt"), "\x83\x5C\x95\x5C\xB1\r\n\r\na\x81\x60\r\n");
+    // The look-alike comes back as the code page's own character.
+    EXPECT_EQ(ReadTextLines(dir.File("sjis.txt")), (Lines{"ソ表ｱ", "", "a\uFF5E"}));
+    WriteTextLines(dir.File("utf8.txt"), lines, TextEncoding::Utf8);
+    EXPECT_EQ(dir.Read("utf8.txt"), "ソ表ｱ\r\n\r\na\u301C\r\n");
+    WriteTextLines(dir.File("empty.txt"), {});
+    EXPECT_EQ(dir.Read("empty.txt"), "");
+}
+
+TEST(TextFileTest, WriterBuffersManyLinesIntoOneFile) {
+    const TempDir dir;
+    dir.Write("out.txt", "old");
+    std::string expected;
+    {
+        TextFileWriter writer(dir.File("out.txt"));
+        for (int i = 0; i < 50000; ++i) {
+            const std::string number = std::to_string(i);
+            writer.WriteLine("行" + number);
+            expected += "\x8D\x73" + number + "\r\n";
+        }
+        EXPECT_EQ(dir.Read("out.txt"), "old");  // nothing in place before Commit
+        writer.Commit();
+    }
+    EXPECT_EQ(dir.Read("out.txt"), expected);
+    EXPECT_EQ(FolderEntries(dir), Lines{"out.txt"});
+}
+
+TEST(TextFileTest, WriterWithoutCommitLeavesOldFileAndNoTrace) {
+    const TempDir dir;
+    dir.Write("out.txt", "old");
+    {
+        TextFileWriter writer(dir.File("out.txt"));
+        for (int i = 0; i < 20000; ++i) {
+            writer.WriteLine("new line");
+        }
+    }
+    EXPECT_EQ(dir.Read("out.txt"), "old");
+    EXPECT_EQ(FolderEntries(dir), Lines{"out.txt"});
+}
+
+TEST(TextFileTest, ReadFailuresNameTheFile) {
+    const TempDir dir;
+    dir.Write("file", "x");
+    for (const std::string& path :
+         {dir.File("missing.txt"), dir.Path(), dir.File("file/under-a-file.txt")}) {
+        EXPECT_EQ(ErrorOf([&] { ReadFileBytes(path); }), "ファイル " + path + " は開けません");
+    }
+}
+
+TEST(TextFileTest, ReplacementThatCannotBeCreatedNamesTheFileAndLeavesNothing) {
+    const TempDir dir;
+    dir.Write("file", "old");
+    fs::create_directory(dir.File("folder"));
+    for (const std::string& path :
+         {dir.File("folder"), dir.File("file/under-a-file.txt"), dir.File("missing/x.txt")}) {
+        const std::string expected = "ファイル " + path + " を作成できません";
+        EXPECT_EQ(ErrorOf([&] { ReplaceFile(path, "new"); }), expected);
+        EXPECT_EQ(ErrorOf([&] { WriteTextLines(path, {"new"}); }), expected);
+    }
+    EXPECT_EQ(dir.Read("file"), "old");
+    EXPECT_TRUE(fs::is_empty(dir.File("folder")));
+    EXPECT_EQ(FolderEntries(dir), (Lines{"file", "folder"}));
+}
+
+// A write that fails part-way: the file size limit makes it fail for root too.
+TEST(TextFileTest, WriteFailingPartWayKeepsOldFileWhole) {
+    const TempDir dir;
+    const std::string old = ManyLines('o', 1000);
+    dir.Write("out.txt", old);
+    const pid_t child = fork();
+    ASSERT_NE(child, -1);
+    if (child == 0) {
+        signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{100000, 100000};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        const std::string message =
+            ErrorOf([&] { ReplaceFile(dir.File("out.txt"), ManyLines('n', 100000)); });
+        _exit(message == "ストリームへの書き込みエラー" ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "wrong or no error";
+    EXPECT_EQ(dir.Read("out.txt"), old);
+    EXPECT_EQ(FolderEntries(dir), Lines{"out.txt"});
+}
+
+TEST(TextFileTest, SymbolicLinkIsFollowedToItsTarget) {
+    const TempDir dir;
+    fs::create_directory(dir.File("real"));
+    dir.Write("real/a.txt", "old");
+    const struct {
+        const char* name;
+        std::string link;
+        std::string pointsTo;
+        std::string target;
+    } cases[] = {
+        {"Absolute", "abs.txt", dir.File("real/a.txt"), "real/a.txt"},
+        {"Relative", "rel.txt", "real/a.txt", "real/a.txt"},
+        {"Chain", "chain.txt", "rel.txt", "real/a.txt"},
+        {"Dangling", "dangling.txt", "real/b.txt", "real/b.txt"},
+    };
+    for (const auto& c : cases) {
+        fs::create_symlink(c.pointsTo, dir.File(c.link));
+        ReplaceFile(dir.File(c.link), c.name);
+        EXPECT_TRUE(fs::is_symlink(dir.File(c.link))) << c.name;
+        EXPECT_EQ(dir.Read(c.target), c.name) << c.name;
+    }
+    EXPECT_EQ(FolderEntries(dir),
+              (Lines{"abs.txt", "chain.txt", "dangling.txt", "real", "rel.txt"}));
+}
+
+TEST(TextFileTest, ReplacedFileKeepsItsPermissionsAndNewFileFollowsUmask) {
+    const TempDir dir;
+    const struct {
+        const char* name;
+        bool exists;
+        mode_t existingMode;
+        mode_t mask;
+        mode_t expected;
+    } cases[] = {
+        {"Private", true, 0600, 022, 0600},       {"Executable", true, 0755, 022, 0755},
+        {"GroupReadable", true, 0640, 077, 0640}, {"NewWithUmask022", false, 0, 022, 0644},
+        {"NewWithUmask077", false, 0, 077, 0600},
+    };
+    for (const auto& c : cases) {
+        const std::string path = dir.File(c.name);
+        if (c.exists) {
+            dir.Write(c.name, "old");
+            ASSERT_EQ(chmod(path.c_str(), c.existingMode), 0);
+        }
+        const mode_t previousMask = umask(c.mask);
+        ReplaceFile(path, "new");
+        umask(previousMask);
+        struct stat status {};
+        ASSERT_EQ(stat(path.c_str(), &status), 0);
+        EXPECT_EQ(status.st_mode & 07777, c.expected) << c.name;
+        EXPECT_EQ(dir.Read(c.name), "new") << c.name;
+    }
+}
+
+// The child process ends itself at the chosen step of a replacement, as a
+// crash or a power cut would.
+int crashAtStep = 0;
+int stepsSeen = 0;
+void CrashAtChosenStep(const char* /*step*/) {
+    if (++stepsSeen == crashAtStep) {
+        _exit(3);
+    }
+}
+
+TEST(TextFileTest, CrashAtAnyStepLeavesOldOrNewFileWhole) {
+    const TempDir dir;
+    const std::string path = dir.File("out.txt");
+    const std::string old = ManyLines('o', 20000);
+    const std::string replacement = ManyLines('n', 30000);  // several chunks
+    int crashes = 0;
+    bool finished = false;
+    for (int step = 1; !finished && step < 100; ++step) {
+        dir.Write("out.txt", old);
+        const pid_t child = fork();
+        ASSERT_NE(child, -1);
+        if (child == 0) {
+            crashAtStep = step;
+            SetReplaceStepHookForTesting(CrashAtChosenStep);
+            const std::string message = ErrorOf([&] { ReplaceFile(path, replacement); });
+            _exit(message == "no error" ? 0 : 1);
+        }
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFEXITED(status));
+        ASSERT_NE(WEXITSTATUS(status), 1) << "replacement failed at step " << step;
+        finished = WEXITSTATUS(status) == 0;
+        crashes += finished ? 0 : 1;
+        const std::string content = dir.Read("out.txt");
+        EXPECT_TRUE(content == old || content == replacement) << "mixed after step " << step;
+        if (finished) {
+            EXPECT_EQ(content, replacement);
+        }
+    }
+    EXPECT_TRUE(finished);
+    EXPECT_GE(crashes, 5);  // created, written at least twice, synced, renamed
+}
+
+}  // namespace
+}  // namespace zarnet

@@ -1,0 +1,126 @@
+#include "templates/HtmlTemplates.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "platform/ZarnetError.h"
+#include "support/TempDir.h"
+
+namespace zarnet {
+namespace {
+
+using Strings = std::vector<std::string>;
+using testing::TempDir;
+
+Strings Framed(const HtmlTemplates& templates, const std::string& title) {
+    LineListSink out;
+    templates.InsertHeader(out, title);
+    templates.AppendFooter(out);
+    return out.Lines;
+}
+
+TEST(HtmlTemplatesTest, MissingFilesGiveTheBuiltInTemplates) {
+    TempDir dir;
+    HtmlTemplates templates(dir.Path());
+    templates.LoadHeader(dir.File("Header.txt"));
+    templates.LoadFooter(dir.File("Footer.txt"));
+    Strings lines = Framed(templates, "photos/2001/");
+    ASSERT_EQ(lines.size(), 13u);
+    EXPECT_EQ(lines[0], "<HTML>");
+    EXPECT_EQ(lines[3], "<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html;CHARSET=x-sjis\">");
+    EXPECT_EQ(lines[5],
+              "<BODY BGCOLOR=\"#FFFFFF\" TEXT=\"#000000\" LINK=\"#0000FF\" VLINK=\"#FF00FF\" "
+              "ALINK=\"#FF0000\">");
+    EXPECT_EQ(lines[6], "<FONT SIZE=4 COLOR=000000>photos/2001/</FONT></CENTER>");
+    EXPECT_EQ(lines[9], "<CENTER>");
+    EXPECT_EQ((Strings{lines[10], lines[11], lines[12]}),
+              (Strings{"</CENTER>", "</BODY>", "</HTML>"}));
+}
+
+TEST(HtmlTemplatesTest, TitleMarkerIsReplacedInHeaderLinesOnly) {
+    struct Case {
+        const char* line;
+        const char* title;
+        const char* result;
+    };
+    const Case cases[] = {
+        {"%%TITLE%%", "t", "t"},
+        {"a%%TITLE%%b%%title%%c", "T", "aTbTc"},
+        {"<%%Title%%>", "x&<\"y", "<x&<\"y>"},
+        {"%%%TITLE%%%", "t", "%t%"},
+        {"%%TITLE%", "t", "%%TITLE%"},
+        {"%%TITLE%%", "p/%%TITLE%%/", "p/%%TITLE%%/"},
+        {"%%TITLE%%", "p/%%/", "p/%%/"},
+        {"見出し%%TITLE%%", "写真/", "見出し写真/"},
+    };
+    for (const Case& c : cases) {
+        HtmlTemplates templates("/nowhere/");
+        templates.HeaderLines = {c.line};
+        templates.FooterLines = {"%%TITLE%%"};
+        EXPECT_EQ(Framed(templates, c.title), (Strings{c.result, "%%TITLE%%"})) << c.line;
+    }
+    HtmlTemplates empty("/nowhere/");
+    EXPECT_EQ(Framed(empty, "t"), Strings{});
+}
+
+TEST(HtmlTemplatesTest, FilesAreReadByTheLineRules) {
+    struct Case {
+        const char* bytes;
+        std::size_t size;
+        Strings lines;
+    };
+    const Case cases[] = {
+        {"a\nb\n", 4, {"a", "b"}},
+        {"a\r\nb", 4, {"a", "b"}},
+        {"a\rb\r\n\r\nc", 8, {"a", "b", "", "c"}},
+        {"a\nb\0c\nd", 7, {"a", "b"}},
+        {"", 0, {}},
+        {"\x83\x5c\x95\x5c", 4, {"ソ表"}},
+    };
+    for (const Case& c : cases) {
+        TempDir dir;
+        dir.Write("Header.txt", std::string(c.bytes, c.size));
+        HtmlTemplates templates(dir.Path());
+        templates.LoadHeader(dir.File("Header.txt"));
+        EXPECT_EQ(templates.HeaderLines, c.lines);
+    }
+}
+
+TEST(HtmlTemplatesTest, SaveWritesCodePage932WithCrLfBesideTheProgram) {
+    TempDir dir;
+    dir.Write("Header.txt", "one\ntwo");
+    HtmlTemplates templates(dir.Path());
+    templates.LoadHeader(dir.File("Header.txt"));
+    templates.HeaderLines.push_back("ソ");
+    EXPECT_TRUE(templates.SaveHeader());
+    EXPECT_EQ(dir.Read("Header.txt"), "one\r\ntwo\r\n\x83\x5c\r\n");
+    templates.FooterLines.clear();
+    EXPECT_TRUE(templates.SaveFooter());
+    EXPECT_EQ(dir.Read("Footer.txt"), "");
+}
+
+TEST(HtmlTemplatesTest, FailuresKeepTheTemplateAndNameTheFile) {
+    TempDir dir;
+    std::filesystem::create_directory(dir.File("Header.txt"));
+    HtmlTemplates templates(dir.Path());
+    templates.HeaderLines = {"kept"};
+    // A folder of that name is no file: the default comes in.
+    templates.LoadHeader(dir.File("Header.txt"));
+    EXPECT_EQ(templates.HeaderLines, HtmlTemplates::DefaultHeader());
+
+    templates.HeaderLines = {"edited"};
+    try {
+        templates.SaveHeader();
+        ADD_FAILURE() << "saving over a folder succeeded";
+    } catch (const ZarnetError& error) {
+        EXPECT_EQ(std::string(error.what()),
+                  "ファイル " + dir.File("Header.txt") + " を作成できません");
+    }
+    EXPECT_EQ(templates.HeaderLines, Strings{"edited"});
+}
+
+}  // namespace
+}  // namespace zarnet
