@@ -5,7 +5,6 @@
 #include "cli/CliOptions.h"
 #include "core/OutputDocument.h"
 #include "core/PatternExpansion.h"
-#include "platform/Cp932.h"
 #include "platform/TextFile.h"
 #include "platform/ZarnetError.h"
 #include "templates/HtmlTemplates.h"
@@ -26,12 +25,7 @@ class EncodedStreamSink : public LineSink {
     EncodedStreamSink& operator=(const EncodedStreamSink&) = delete;
 
     void AddLine(std::string_view line) override {
-        if (encoding_ == TextEncoding::Cp932) {
-            cp932::AppendEncoded(buffer_, line);
-        } else {
-            buffer_ += line;
-        }
-        buffer_ += "\r\n";
+        AppendEncodedLine(buffer_, line, encoding_);
         if (buffer_.size() >= kChunk) {
             Flush();
         }

@@ -25,6 +25,15 @@ std::vector<std::string> ReadTextLines(const std::string& path) {
     return SplitLines(cp932::Decode(ReadFileBytes(path)));
 }
 
+void AppendEncodedLine(std::string& out, std::string_view utf8, TextEncoding encoding) {
+    if (encoding == TextEncoding::Cp932) {
+        cp932::AppendEncoded(out, utf8);
+    } else {
+        out.append(utf8);
+    }
+    out.append("\r\n");
+}
+
 void ReplaceFile(const std::string& path, std::string_view bytes) {
     AtomicFile file(path);
     file.Write(bytes);
@@ -66,12 +75,7 @@ TextFileWriter::TextFileWriter(const std::string& path, TextEncoding encoding)
 TextFileWriter::~TextFileWriter() = default;
 
 void TextFileWriter::WriteLine(std::string_view utf8) {
-    if (impl_->encoding == TextEncoding::Cp932) {
-        cp932::AppendEncoded(impl_->buffer, utf8);
-    } else {
-        impl_->buffer.append(utf8);
-    }
-    impl_->buffer.append("\r\n");
+    AppendEncodedLine(impl_->buffer, utf8, impl_->encoding);
     if (impl_->buffer.size() >= AtomicFile::kChunkSize) {
         impl_->Flush();
     }

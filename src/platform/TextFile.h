@@ -37,6 +37,10 @@ void ReplaceFile(const std::string& path, std::string_view bytes);
 using ReplaceStepHook = void (*)(const char* step);
 void SetReplaceStepHookForTesting(ReplaceStepHook hook);
 
+// Appends the line in the encoding, followed by CR LF, as every text file the
+// program writes has it.
+void AppendEncodedLine(std::string& out, std::string_view utf8, TextEncoding encoding);
+
 // Writes each line followed by CR LF, atomically as ReplaceFile does.
 void WriteTextLines(const std::string& path, const std::vector<std::string>& lines,
                     TextEncoding encoding = TextEncoding::Cp932);
