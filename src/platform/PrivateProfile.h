@@ -13,9 +13,14 @@ namespace zarnet {
 // Writes made between BeginBatch() and Commit() reach the disk together, in
 // one atomic replacement; outside a batch each write replaces the file at
 // once. Either way every write keeps the per-key rules, and a crash leaves the
-// old file or the new one, never a mix.
+// old file or the new one, never a mix. Reads inside a batch see its writes;
+// outside one they see the file as it is now. A batch that is never
+// committed writes nothing.
+//
+// Names and values are cut at their first NUL, CR or LF: the platform takes
+// C strings, and a line end inside a value would forge lines of its own.
 class PrivateProfile {
-public:
+  public:
     // Values longer than this less one byte come back cut.
     static constexpr std::size_t kBufferSize = 2048;
 
@@ -39,7 +44,7 @@ public:
     // Writes what the batch changed; raises like WriteString.
     void Commit();
 
-private:
+  private:
     class Impl;
     std::string fileName_;
     std::unique_ptr<Impl> impl_;

@@ -1,0 +1,174 @@
+#include "platform/PrivateProfile.h"
+
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <optional>
+
+#include "platform/Cp932.h"
+#include "platform/IniText.h"
+#include "platform/TextFile.h"
+#include "platform/ZarnetError.h"
+
+namespace zarnet {
+
+namespace {
+
+// What identifies one version of the file: a rename puts a new inode in
+// place, an edit in place changes the size or the time.
+struct FileStamp {
+    bool exists = false;
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = 0;
+    timespec modified{};
+
+    bool operator==(const FileStamp& other) const {
+        return exists == other.exists && device == other.device && inode == other.inode &&
+               size == other.size && modified.tv_sec == other.modified.tv_sec &&
+               modified.tv_nsec == other.modified.tv_nsec;
+    }
+};
+
+}  // namespace
+
+// The file is read once and kept as an IniText. Outside a batch every call
+// first checks the file's stamp and reads it again when someone else changed
+// it, so each call sees the file as it is, as the platform's functions do,
+// for the price of one stat. Inside a batch the copy in memory is the truth.
+class PrivateProfile::Impl {
+  public:
+    explicit Impl(std::string fileName) : fileName_(std::move(fileName)) {}
+
+    const IniText& Text() {
+        if (!batch_) {
+            Refresh();
+        }
+        return *text_;
+    }
+
+    void Write(std::string_view section, std::string_view key, std::string_view value) {
+        if (!batch_) {
+            Refresh();
+        }
+        text_->Set(section, key, value);
+        if (batch_) {
+            dirty_ = true;
+        } else {
+            Store();
+        }
+    }
+
+    void BeginBatch() {
+        if (!batch_) {
+            Refresh();
+            batch_ = true;
+        }
+    }
+
+    void Commit() {
+        bool dirty = dirty_;
+        batch_ = false;
+        dirty_ = false;
+        if (dirty) {
+            Store();
+        }
+    }
+
+  private:
+    // Nothing for a path that exists but is no regular file, or that cannot
+    // be looked at; an empty stamp for a missing file.
+    std::optional<FileStamp> Stat() const {
+        struct stat info {};
+        if (stat(fileName_.c_str(), &info) != 0) {
+            if (errno == ENOENT || errno == ENOTDIR) {
+                return FileStamp{};
+            }
+            return std::nullopt;
+        }
+        if (!S_ISREG(info.st_mode)) {
+            return std::nullopt;
+        }
+        return FileStamp{true, info.st_dev, info.st_ino, info.st_size, info.st_mtim};
+    }
+
+    void Refresh() {
+        std::optional<FileStamp> stamp = Stat();
+        if (current_ && stamp && *stamp == stamp_) {
+            return;
+        }
+        text_.emplace();
+        current_ = stamp.has_value();
+        writable_ = stamp.has_value();
+        stamp_ = stamp.value_or(FileStamp{});
+        if (current_ && stamp_.exists) {
+            try {
+                text_.emplace(ReadFileBytes(fileName_));
+            } catch (const ZarnetError&) {
+                // Reading never fails: the file reads as empty. But a write
+                // must not then replace whatever it holds by one key.
+                current_ = false;
+                writable_ = false;
+            }
+        }
+    }
+
+    void Store() {
+        bool stored = false;
+        if (writable_) {
+            try {
+                ReplaceFile(fileName_, text_->Bytes());
+                stored = true;
+            } catch (const ZarnetError&) {
+            }
+        }
+        if (!stored) {
+            // The edit never reached the disk; the next call reads the file again.
+            current_ = false;
+            throw ZarnetError(FormatMessage("%s に書き込めません", fileName_));
+        }
+        std::optional<FileStamp> stamp = Stat();
+        current_ = stamp && stamp->exists;
+        stamp_ = stamp.value_or(FileStamp{});
+    }
+
+    std::string fileName_;
+    std::optional<IniText> text_;
+    FileStamp stamp_;
+    bool current_ = false;   // text_ is the file of stamp_
+    bool writable_ = false;  // the file was read, or is missing
+    bool batch_ = false;
+    bool dirty_ = false;
+};
+
+PrivateProfile::PrivateProfile(std::string fileName)
+    : fileName_(std::move(fileName)), impl_(std::make_unique<Impl>(fileName_)) {}
+
+PrivateProfile::~PrivateProfile() = default;
+
+std::string PrivateProfile::ReadString(std::string_view section, std::string_view key,
+                                       std::string_view fallback) {
+    std::optional<std::string_view> value =
+        impl_->Text().Find(cp932::Encode(section), cp932::Encode(key));
+    if (!value) {
+        return std::string(fallback);
+    }
+    // The platform hands out C strings in a buffer of kBufferSize bytes.
+    std::string_view bytes = value->substr(0, value->find('\0'));
+    return cp932::Decode(cp932::CutBytes(bytes, kBufferSize - 1));
+}
+
+void PrivateProfile::WriteString(std::string_view section, std::string_view key,
+                                 std::string_view value) {
+    impl_->Write(cp932::Encode(section), cp932::Encode(key), cp932::Encode(value));
+}
+
+void PrivateProfile::BeginBatch() {
+    impl_->BeginBatch();
+}
+
+void PrivateProfile::Commit() {
+    impl_->Commit();
+}
+
+}  // namespace zarnet
