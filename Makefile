@@ -26,7 +26,9 @@ test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
 bench: build
+	@tools/install-deps.sh hyperfine
 	$(BUILD)/bin/zarnet-bench
+	bench/cli-vs-seq.sh $(BUILD)/bin/zarnet-cli
 
 sanitize: deps
 	cmake -S . -B $(SAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DZARNET_SANITIZE=ON -DZARNET_BENCH=OFF
