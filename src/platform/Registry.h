@@ -13,7 +13,7 @@ namespace zarnet {
 // Names are UTF-8; value data are the raw bytes as stored (code page 932 text
 // with its terminating zero byte for the string types).
 class Registry {
-public:
+  public:
     using Key = std::uintptr_t;
     static constexpr Key kCurrentUser = 1;
 
@@ -43,11 +43,28 @@ public:
     virtual Status QueryValue(Key key, std::string_view name, Value& value) = 0;
     // Sets a REG_SZ value: `text` in code page 932, the zero byte added here.
     virtual Status SetStringValue(Key key, std::string_view name, std::string_view text) = 0;
+    // The registry file is read when the first key is opened from kCurrentUser
+    // and written back when the last open key is closed. Should that write
+    // fail, the key is closed all the same, the old file stays whole, and
+    // CloseKey raises the file's error ("ファイル %s を作成できません" or
+    // "ストリームへの書き込みエラー"), so a save never passes for done when
+    // nothing was written. A caller closing keys while another error unwinds
+    // keeps that first error and drops this one. The system's registry never
+    // raises here.
     virtual void CloseKey(Key key) = 0;
 };
 
 // The current user's registry: the system's on Windows, elsewhere the file
-// $XDG_CONFIG_HOME/zarnet/registry.reg (~/.config when the variable is unset).
+// $XDG_CONFIG_HOME/zarnet/registry.reg (~/.config when the variable is unset
+// or not an absolute path).
 std::unique_ptr<Registry> OpenUserRegistry();
+
+// Elsewhere than Windows: the registry file at `path`, which OpenUserRegistry
+// uses and tests point at a folder of their own. Its folder is created when
+// needed; a lock file `path` + ".lock" beside it keeps two programs from
+// saving at once. A file that is not a registry file (its first non-blank line
+// is not "REGEDIT4") is moved aside to `path` + ".bad" (".bad.1", ".bad.2" ...
+// when that is taken) and the registry starts empty.
+std::unique_ptr<Registry> OpenRegistryFile(const std::string& path);
 
 }  // namespace zarnet
