@@ -1,0 +1,85 @@
+#include "platform/PrivateProfile.h"
+#include "store/SettingsReader.h"
+#include "store/SettingsWriter.h"
+#include "store/TRegData.h"
+
+namespace zarnet {
+
+namespace {
+
+class IniReader : public SettingsReader {
+  public:
+    explicit IniReader(PrivateProfile& profile) : profile_(profile) {}
+
+    std::string ReadString(std::string_view section, std::string_view name,
+                           std::string_view fallback) override {
+        return profile_.ReadString(section, name, fallback);
+    }
+
+  private:
+    PrivateProfile& profile_;
+};
+
+class IniWriter : public SettingsWriter {
+  public:
+    explicit IniWriter(PrivateProfile& profile) : profile_(profile) {}
+
+    void WriteString(std::string_view section, std::string_view name,
+                     std::string_view value) override {
+        profile_.WriteString(section, name, value);
+    }
+
+  private:
+    PrivateProfile& profile_;
+};
+
+// Unlike the registry's, an INI file without the pattern keys gives empty
+// start and end numbers and extension.
+constexpr URLItemDefaults kItemDefaults{};
+
+constexpr std::string_view kUserSection = "User";
+constexpr std::string_view kDefaultSection = "Default";
+constexpr std::string_view kIniFileKey = "IniFile";
+
+}  // namespace
+
+void TRegData::LoadFromIni(const std::string& fileName) {
+    PrivateProfile profile(fileName);
+    IniReader in(profile);
+
+    ReadPatterns(in, kItemDefaults);
+    ReadOutputSettings(in);
+    Separator = in.ReadBool(kLastSection, "Separator", true);
+    Compact = in.ReadBool(kLastSection, "Compact", false);
+    AutoSave = in.ReadBool(kLastSection, "AutoSave", false);
+    HideMenu = in.ReadBool(kLastSection, "HideMenu", false);
+    Border = in.ReadBool(kLastSection, "Border", true);
+    OWNoCheck = in.ReadBool(kLastSection, "OWNoCheck", false);
+    ClickView = in.ReadBool(kLastSection, "ClickView", true);
+    ReadFont(in);
+    Header = in.ReadString(kUserSection, "Header", "");
+    Footer = in.ReadString(kUserSection, "Footer", "");
+}
+
+void TRegData::SaveToIni(const std::string& fileName) const {
+    PrivateProfile profile(fileName);
+    IniWriter out(profile);
+    // The whole record reaches the file at once, or nothing does.
+    profile.BeginBatch();
+    WriteTo(out);
+    out.WriteString(kUserSection, "Header", Header);
+    out.WriteString(kUserSection, "Footer", Footer);
+    profile.Commit();
+}
+
+bool TRegData::ReadIniDefault(const std::string& fileName) {
+    PrivateProfile profile(fileName);
+    return IniReader(profile).ReadBool(kDefaultSection, kIniFileKey, false);
+}
+
+void TRegData::WriteIniDefault(const std::string& fileName, bool useIniFile) {
+    PrivateProfile profile(fileName);
+    IniWriter(profile).WriteBool(kDefaultSection, kIniFileKey, useIniFile);
+}
+
+}  // namespace zarnet

@@ -1,0 +1,150 @@
+#include <optional>
+
+#include "platform/Cp932.h"
+#include "platform/Registry.h"
+#include "platform/ZarnetError.h"
+#include "store/SettingsReader.h"
+#include "store/SettingsWriter.h"
+#include "store/StoreMessages.h"
+#include "store/TRegData.h"
+
+namespace zarnet {
+
+namespace {
+
+// Closes a key however the call that opened it ends. Closing the store key
+// may write the registry file and fail: Close() reports that; closing on the
+// way out of another error, or after a load, which has nothing to lose, does
+// not.
+class OpenedKey {
+  public:
+    OpenedKey(Registry& registry, Registry::Key key) : registry_(registry), key_(key) {}
+    ~OpenedKey() {
+        if (open_) {
+            try {
+                registry_.CloseKey(key_);
+            } catch (const ZarnetError&) {
+            }
+        }
+    }
+    OpenedKey(const OpenedKey&) = delete;
+    OpenedKey& operator=(const OpenedKey&) = delete;
+
+    Registry::Key Get() const { return key_; }
+
+    void Close() {
+        open_ = false;
+        registry_.CloseKey(key_);
+    }
+
+  private:
+    Registry& registry_;
+    Registry::Key key_;
+    bool open_ = true;
+};
+
+// Sections are subkeys of the store key; each is opened for one value only.
+class RegistryReader : public SettingsReader {
+  public:
+    // Without a store key every value reads as missing.
+    RegistryReader(Registry& registry, std::optional<Registry::Key> storeKey)
+        : registry_(registry), storeKey_(storeKey) {}
+
+    std::string ReadString(std::string_view section, std::string_view name,
+                           std::string_view fallback) override {
+        Registry::Key key{};
+        if (!storeKey_ || registry_.OpenKey(*storeKey_, section, key) != Registry::Status::Ok) {
+            return std::string(fallback);
+        }
+        OpenedKey subkey(registry_, key);
+        Registry::Value value;
+        switch (registry_.QueryValue(subkey.Get(), name, value)) {
+            case Registry::Status::NotFound:
+                return std::string(fallback);
+            case Registry::Status::Failed:
+                throw ZarnetError(FormatMessage(messages::kCannotGetData, name));
+            case Registry::Status::Ok:
+                break;
+        }
+        if (value.Data.empty()) {
+            return {};  // no data is empty text, whatever the type
+        }
+        // Expandable text is taken as it stands: nothing is expanded.
+        if (value.Type != Registry::kSz && value.Type != Registry::kExpandSz) {
+            throw ZarnetError(FormatMessage(messages::kInvalidDataType, name));
+        }
+        const std::string_view data = value.Data;
+        return cp932::Decode(data.substr(0, data.find('\0')));
+    }
+
+  private:
+    Registry& registry_;
+    std::optional<Registry::Key> storeKey_;
+};
+
+class RegistryWriter : public SettingsWriter {
+  public:
+    RegistryWriter(Registry& registry, Registry::Key storeKey)
+        : registry_(registry), storeKey_(storeKey) {}
+
+    void WriteString(std::string_view section, std::string_view name,
+                     std::string_view value) override {
+        Registry::Key key{};
+        if (registry_.CreateKey(storeKey_, section, key) != Registry::Status::Ok) {
+            throw ZarnetError(FormatMessage(messages::kCannotCreateKey, section));
+        }
+        OpenedKey subkey(registry_, key);
+        if (registry_.SetStringValue(subkey.Get(), name, cp932::Encode(value)) !=
+            Registry::Status::Ok) {
+            throw ZarnetError(FormatMessage(messages::kCannotSetData, name));
+        }
+    }
+
+  private:
+    Registry& registry_;
+    Registry::Key storeKey_;
+};
+
+constexpr URLItemDefaults kItemDefaults{"", "", "", "", "001", "010", ".jpg"};
+
+}  // namespace
+
+void TRegData::LoadFromRegistry(Registry& registry, KeyAccess access) {
+    Registry::Key key{};
+    const Registry::Status opened =
+        access == KeyAccess::CreateIfMissing
+            ? registry.CreateKey(Registry::kCurrentUser, kRegistryKey, key)
+            : registry.OpenKey(Registry::kCurrentUser, kRegistryKey, key);
+    std::optional<OpenedKey> storeKey;
+    std::optional<Registry::Key> readFrom;
+    if (opened == Registry::Status::Ok) {
+        storeKey.emplace(registry, key);
+        readFrom = key;
+    }
+    RegistryReader in(registry, readFrom);
+
+    ReadPatterns(in, kItemDefaults);
+    ReadOutputSettings(in);
+    Separator = in.ReadBool(kLastSection, "Separator", true);
+    Border = in.ReadBool(kLastSection, "Border", true);
+    OWNoCheck = in.ReadBool(kLastSection, "OWNoCheck", false);
+    ClickView = in.ReadBool(kLastSection, "ClickView", false);
+    Compact = in.ReadBool(kLastSection, "Compact", false);
+    AutoSave = in.ReadBool(kLastSection, "AutoSave", false);
+    HideMenu = in.ReadBool(kLastSection, "HideMenu", false);
+    ReadFont(in);
+}
+
+void TRegData::SaveToRegistry(Registry& registry) const {
+    Registry::Key key{};
+    if (registry.CreateKey(Registry::kCurrentUser, kRegistryKey, key) != Registry::Status::Ok) {
+        throw ZarnetError(FormatMessage(messages::kCannotCreateKey, kRegistryKey));
+    }
+    OpenedKey storeKey(registry, key);
+    RegistryWriter out(registry, storeKey.Get());
+    WriteTo(out);
+    // A save that did not reach the disk must not pass for done.
+    storeKey.Close();
+}
+
+}  // namespace zarnet

@@ -1,0 +1,104 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "store/TURLItem.h"
+#include "store/TViewFont.h"
+
+namespace zarnet {
+
+class Registry;
+class SettingsReader;
+class SettingsWriter;
+
+// Everything the program remembers between runs: the pattern history, the
+// current pattern, the preview font and the output settings. Kept in the
+// registry or in an INI file, always as a whole.
+class TRegData {
+  public:
+    static constexpr std::size_t kHistorySize = 20;
+    // The store key below the current user's part of the registry.
+    static constexpr std::string_view kRegistryKey = "Software\\t-velka\\Zarnet";
+
+    // Slot 0 is the most recently used pattern, slot 19 the oldest.
+    std::array<TURLItem, kHistorySize> Items;
+    TURLItem LastItem;
+    TViewFont ViewFont;
+    std::int32_t MakeType = 0;
+    std::int32_t ImageWidth = 0;
+    std::int32_t ImageHeight = 0;
+    std::string LastSaveFname;
+    // Carried through the INI store unchanged; nothing else uses them.
+    std::string Header;
+    std::string Footer;
+    bool Separator = false;
+    bool Border = false;
+    bool OWNoCheck = false;
+    bool ClickView = false;
+    bool Compact = false;
+    bool AutoSave = false;
+    bool HideMenu = false;
+    // Never stored; set at start-up.
+    std::string DefaultSaveFname;
+
+    // Empties the Dir of every entry; the other fields stay.
+    void ClearHistory();
+
+    // LastSaveFname while its folder exists, else DefaultSaveFname.
+    std::string GetSaveFname() const;
+
+    // The base-address drop-down list: the Dir of every non-empty entry, in
+    // slot order.
+    std::vector<std::string> HistoryList() const;
+    // The slot of the first listed entry whose Dir equals `dir`, ASCII letters
+    // compared without regard to case. While the history has no gaps this is
+    // also the list position; with a gap (a hand-edited store) it still names
+    // the entry that was found.
+    std::optional<std::size_t> FindHistory(std::string_view dir) const;
+    // Records `item` as the most recent pattern: the entry found under its
+    // Dir (or, for a new Dir, the one in the last slot) moves to slot 0 and
+    // takes all of `item`; the others keep their order. Does nothing and
+    // returns false for a Dir made only of blanks and control characters.
+    bool AddToHistory(const TURLItem& item);
+
+    enum class KeyAccess { CreateIfMissing, ExistingOnly };
+    // Replaces history, current pattern, settings and font from the store key;
+    // Header and Footer stay. Without a store key every value is its default;
+    // ExistingOnly then leaves the registry as it was.
+    void LoadFromRegistry(Registry& registry, KeyAccess access = KeyAccess::CreateIfMissing);
+    void SaveToRegistry(Registry& registry) const;
+
+    // As the registry store, plus Header and Footer. Reading never fails.
+    void LoadFromIni(const std::string& fileName);
+    // One atomic replacement of the file: on failure the old file stays whole.
+    void SaveToIni(const std::string& fileName) const;
+    // The default-store switch kept in the INI file beside the program: true
+    // when that file, not the registry, is the default store.
+    static bool ReadIniDefault(const std::string& fileName);
+    static void WriteIniDefault(const std::string& fileName, bool useIniFile);
+
+    bool operator==(const TRegData&) const = default;
+
+  private:
+    static constexpr std::string_view kLastSection = "Last";
+    static constexpr std::string_view kFontSection = "ViewFont";
+
+    static std::string HistorySection(std::size_t slot);
+    static void ReadItem(SettingsReader& in, std::string_view section, TURLItem& item,
+                         const URLItemDefaults& defaults);
+    // Empties the history, then reads every entry and LastItem.
+    void ReadPatterns(SettingsReader& in, const URLItemDefaults& defaults);
+    // ImageWidth, ImageHeight, MakeType and LastSaveFname, alike in both stores.
+    void ReadOutputSettings(SettingsReader& in);
+    void ReadFont(SettingsReader& in);
+    // Everything both stores hold, in the order they write it.
+    void WriteTo(SettingsWriter& out) const;
+};
+
+}  // namespace zarnet

@@ -1,0 +1,86 @@
+#include "store/DefaultStore.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "platform/Paths.h"
+#include "platform/Registry.h"
+#include "platform/ZarnetError.h"
+#include "store/SampleSettings.h"
+#include "support/TempDir.h"
+
+namespace zarnet {
+namespace {
+
+class DefaultStoreTest : public ::testing::Test {
+  protected:
+    testing::TempDir config_;
+    testing::ScopedConfigHome home_{config_.Path()};
+    testing::TempDir program_;
+    const AppPaths paths_ = AppPaths::ForExecutable(program_.File("zarnet"));
+    const std::string ini_ = paths_.IniFileName();
+    const std::string registryFile_ = config_.File("zarnet/registry.reg");
+};
+
+TEST_F(DefaultStoreTest, FirstStartUsesTheRegistryAndCreatesNoIniFile) {
+    TRegData data = NewSettings(paths_);
+    EXPECT_EQ(LoadFromDefaultStore(data, ini_, *OpenUserRegistry()), DefaultStore::Registry);
+    EXPECT_EQ(data.LastItem.StCount, "001");
+    EXPECT_EQ(data.LastSaveFname, program_.File("Download.html"));
+    EXPECT_FALSE(std::filesystem::exists(ini_));
+}
+
+TEST_F(DefaultStoreTest, SwitchChoosesTheStoreForStartAndShutDown) {
+    const std::pair<const char*, DefaultStore> cases[] = {{"1", DefaultStore::IniFile},
+                                                          {"0", DefaultStore::Registry},
+                                                          {"on", DefaultStore::Registry}};
+    for (const auto& [switchText, store] : cases) {
+        std::filesystem::remove(registryFile_);
+        program_.Write("zarnet.ini", std::string("[Default]\r\nIniFile=") + switchText +
+                                         "\r\n[Last]\r\nDir=from ini\r\n");
+        const bool ini = store == DefaultStore::IniFile;
+        TRegData data = NewSettings(paths_);
+        ASSERT_EQ(LoadFromDefaultStore(data, ini_, *OpenUserRegistry()), store) << switchText;
+        EXPECT_EQ(data.LastItem.Dir, ini ? "from ini" : "");
+
+        data.LastItem.Dir = "saved";
+        SaveToDefaultStore(data, store, ini_, *OpenUserRegistry());
+        TRegData fromIni = NewSettings(paths_);
+        fromIni.LoadFromIni(ini_);
+        TRegData fromRegistry = NewSettings(paths_);
+        fromRegistry.LoadFromRegistry(*OpenUserRegistry());
+        EXPECT_EQ(fromIni.LastItem.Dir, ini ? "saved" : "from ini");
+        EXPECT_EQ(fromRegistry.LastItem.Dir, ini ? "" : "saved");
+        EXPECT_EQ(TRegData::ReadIniDefault(ini_), ini);
+    }
+}
+
+TEST_F(DefaultStoreTest, CliReadsTheRegistryWithoutCreatingIt) {
+    const TRegData data = LoadSettingsForCli("registry", paths_);
+    EXPECT_EQ(data.LastItem.ExtStr, ".jpg");
+    EXPECT_EQ(data.LastSaveFname, program_.File("Download.html"));
+    EXPECT_FALSE(std::filesystem::exists(registryFile_));
+
+    testing::SampleSettings().SaveToRegistry(*OpenUserRegistry());
+    EXPECT_EQ(LoadSettingsForCli("registry", paths_).Items, testing::SampleSettings().Items);
+
+    config_.Write("zarnet/registry.reg",
+                  "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\t-velka\\Zarnet\\Last]\r\n"
+                  "\"MakeType\"=dword:00000001\r\n");
+    EXPECT_THROW(LoadSettingsForCli("registry", paths_), ZarnetError);
+}
+
+TEST_F(DefaultStoreTest, CliReadsAnIniFileOrItsDefaults) {
+    const TRegData defaults = LoadSettingsForCli(program_.File("none.ini"), paths_);
+    EXPECT_EQ(defaults.LastItem, TURLItem{});
+    EXPECT_TRUE(defaults.ClickView);
+
+    testing::SampleSettings().SaveToIni(program_.File("mine.ini"));
+    const TRegData data = LoadSettingsForCli(program_.File("mine.ini"), paths_);
+    EXPECT_EQ(data.Items, testing::SampleSettings().Items);
+    EXPECT_EQ(data.DefaultSaveFname, program_.File("Download.html"));
+}
+
+}  // namespace
+}  // namespace zarnet

@@ -1,0 +1,336 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+#include <optional>
+#include <string>
+
+#include "platform/Cp932.h"
+#include "platform/Registry.h"
+#include "platform/ZarnetError.h"
+#include "store/SampleSettings.h"
+#include "store/TRegData.h"
+#include "support/TempDir.h"
+
+namespace zarnet {
+namespace {
+
+const std::string kStoreKey(TRegData::kRegistryKey);
+const TURLItem kDefaultItem{"", "", "", "", "001", "010", ".jpg"};
+
+// The message of the ZarnetError that `action` raises.
+template <typename Action>
+std::string ErrorOf(Action action) {
+    try {
+        action();
+    } catch (const ZarnetError& error) {
+        return error.what();
+    }
+    return "no error";
+}
+
+// The registry file in a temporary configuration folder.
+class RegistryStoreTest : public ::testing::Test {
+  protected:
+    testing::TempDir dir_;
+    testing::ScopedConfigHome home_{dir_.Path()};
+
+    static TRegData Loaded(TRegData data = {}) {
+        data.LoadFromRegistry(*OpenUserRegistry());
+        return data;
+    }
+
+    static void SetString(const std::string& section, std::string_view name,
+                          std::string_view text) {
+        auto registry = OpenUserRegistry();
+        Registry::Key key{};
+        ASSERT_EQ(registry->CreateKey(Registry::kCurrentUser, kStoreKey + "\\" + section, key),
+                  Registry::Status::Ok);
+        ASSERT_EQ(registry->SetStringValue(key, name, cp932::Encode(text)), Registry::Status::Ok);
+        registry->CloseKey(key);
+    }
+
+    static std::string RawData(const std::string& section, std::string_view name) {
+        auto registry = OpenUserRegistry();
+        Registry::Key key{};
+        Registry::Value value{Registry::kNone, "missing"};
+        if (registry->OpenKey(Registry::kCurrentUser, kStoreKey + "\\" + section, key) ==
+            Registry::Status::Ok) {
+            registry->QueryValue(key, name, value);
+            registry->CloseKey(key);
+        }
+        return value.Data;
+    }
+
+    // For values only a hand-written registry file holds.
+    void WriteRegistryFile(const std::string& section, const std::string& values) const {
+        std::filesystem::create_directories(dir_.File("zarnet"));
+        dir_.Write("zarnet/registry.reg", "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\" + kStoreKey +
+                                              "\\" + section + "]\r\n" + values + "\r\n");
+    }
+};
+
+TEST_F(RegistryStoreTest, EmptyRegistryLoadsTheDefaultsAndCreatesTheStoreKey) {
+    const TRegData before = testing::SampleSettings();
+    TRegData expected = before;  // but for Header, Footer and the font's character set
+    expected.Items.fill(kDefaultItem);
+    expected.LastItem = kDefaultItem;
+    expected.ImageWidth = 40;
+    expected.ImageHeight = 60;
+    expected.MakeType = 2;
+    expected.LastSaveFname = before.DefaultSaveFname;
+    expected.Separator = expected.Border = true;
+    expected.OWNoCheck = expected.ClickView = expected.Compact = false;
+    expected.AutoSave = expected.HideMenu = false;
+    expected.ViewFont.Color = static_cast<std::int32_t>(0x80000008u);
+    expected.ViewFont.SetName("ＭＳ Ｐゴシック");
+    expected.ViewFont.SetSize(9);
+    EXPECT_EQ(Loaded(before), expected);
+
+    Registry::Key key{};
+    EXPECT_EQ(OpenUserRegistry()->OpenKey(Registry::kCurrentUser, kStoreKey, key),
+              Registry::Status::Ok);
+}
+
+TEST_F(RegistryStoreTest, SaveThenLoadGivesBackEveryStoredField) {
+    const TRegData saved = testing::SampleSettings();
+    saved.SaveToRegistry(*OpenUserRegistry());
+    TRegData fresh;
+    fresh.DefaultSaveFname = saved.DefaultSaveFname;
+    TRegData expected = saved;
+    expected.Header = expected.Footer = "";  // not the registry's
+    EXPECT_EQ(Loaded(fresh), expected);
+}
+
+TEST_F(RegistryStoreTest, SaveWritesEverySlotAsText) {
+    TRegData data;
+    data.Items[0].Dir = "表";
+    data.ViewFont.Height = -16;
+    data.Border = true;
+    data.SaveToRegistry(*OpenUserRegistry());
+
+    for (const std::string slot : {"URL1", "URL19"}) {
+        for (const URLItemField& field : kURLItemFields) {
+            EXPECT_EQ(RawData(slot, field.Name), std::string(1, '\0')) << slot << field.Name;
+        }
+    }
+    struct Case {
+        const char* section;
+        const char* name;
+        std::string data;
+    };
+    const Case cases[] = {
+        {"URL0", "Dir", "\x95\x5c"},    {"ViewFont", "Color", "-2147483640"},
+        {"ViewFont", "Height", "-16"},  {"ViewFont", "Size", "12"},
+        {"ViewFont", "CharSet", "128"}, {"Last", "Border", "1"},
+        {"Last", "Separator", "0"},     {"Last", "LastSaveFname", ""},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(RawData(c.section, c.name), c.data + '\0') << c.name;
+    }
+    EXPECT_EQ(RawData("Last", "Header"), "missing");
+}
+
+TEST_F(RegistryStoreTest, NumbersAndSwitchesFollowTheReadRules) {
+    struct Case {
+        const char* name;
+        const char* text;
+        std::int32_t expected;
+    };
+    const Case cases[] = {
+        {"MakeType", "", 2},
+        {"MakeType", "abc", 2},
+        {"MakeType", "0x1", 1},
+        {"MakeType", " 7", 7},
+        {"MakeType", "7 ", 2},
+        {"MakeType", "-3", -3},
+        {"MakeType", "$10", 16},
+        {"MakeType", "x1f", 31},
+        {"MakeType", "2147483648", 2},
+        {"MakeType", "-2147483648", -2147483647 - 1},
+        {"MakeType", "0x100000000", 2},
+        {"Separator", "2", 1},
+        {"Separator", "0", 0},
+        {"Separator", "", 1},
+        {"OWNoCheck", "-1", 1},
+        {"OWNoCheck", "", 0},
+        {"OWNoCheck", "yes", 0},
+    };
+    for (const Case& c : cases) {
+        SetString("Last", c.name, c.text);
+        const TRegData data = Loaded();
+        const std::string_view name = c.name;
+        const std::int32_t value = name == "MakeType"    ? data.MakeType
+                                   : name == "Separator" ? data.Separator
+                                                         : data.OWNoCheck;
+        EXPECT_EQ(value, c.expected) << c.name << "=\"" << c.text << '"';
+    }
+}
+
+TEST_F(RegistryStoreTest, EmptyTextIsNotTheDefault) {
+    SetString("URL0", "StCount", "");
+    SetString("Last", "LastSaveFname", "");
+    const TRegData data = Loaded(testing::SampleSettings());
+    EXPECT_EQ(data.Items[0].StCount, "");
+    EXPECT_EQ(data.Items[1].StCount, "001");
+    EXPECT_EQ(data.LastSaveFname, "");
+}
+
+TEST_F(RegistryStoreTest, TextIsTakenUnexpandedUpToTheFirstZeroByte) {
+    WriteRegistryFile("Last",
+                      "\"Dir\"=hex(2):25,50,41,54,48,25,00\r\n"  // %PATH%, REG_EXPAND_SZ
+                      "\"ContStr\"=hex(1):61,62,00,63,64,00\r\n"
+                      "\"FrontStr\"=hex:\r\n"  // no data: empty whatever the type
+                      "\"RearStr\"=hex(2):\r\n");
+    const TURLItem item = Loaded().LastItem;
+    EXPECT_EQ(item, (TURLItem{"%PATH%", "ab", "", "", "001", "010", ".jpg"}));
+}
+
+TEST_F(RegistryStoreTest, WrongValueTypeStopsTheLoadAndLaterFieldsKeepTheirValues) {
+    WriteRegistryFile("Last", "\"Dir\"=\"last\"\r\n\"ImageWidth\"=dword:00000028\r\n");
+    const TRegData before = testing::SampleSettings();
+    TRegData data = before;
+    EXPECT_EQ(ErrorOf([&] { data.LoadFromRegistry(*OpenUserRegistry()); }),
+              "'ImageWidth' のデータ型が不正です");
+    TRegData expected = before;
+    expected.Items.fill(kDefaultItem);
+    expected.LastItem = kDefaultItem;
+    expected.LastItem.Dir = "last";
+    EXPECT_EQ(data, expected);
+}
+
+TEST_F(RegistryStoreTest, LoadStoppedInTheHistoryLeavesUnreadEntriesEmpty) {
+    WriteRegistryFile("URL3", "\"Dir\"=\"d3\"\r\n\"StCount\"=dword:00000001\r\n");
+    const TRegData before = testing::SampleSettings();
+    TRegData data = before;
+    EXPECT_THROW(data.LoadFromRegistry(*OpenUserRegistry()), ZarnetError);
+    TRegData expected = before;
+    for (std::size_t slot = 0; slot < TRegData::kHistorySize; ++slot) {
+        expected.Items[slot].Dir.clear();
+        if (slot < 3) {
+            expected.Items[slot] = kDefaultItem;
+        }
+    }
+    expected.Items[3].Dir = "d3";  // and the three values before StCount, missing here
+    expected.Items[3].ContStr = expected.Items[3].FrontStr = expected.Items[3].RearStr = "";
+    EXPECT_EQ(data, expected);
+}
+
+TEST_F(RegistryStoreTest, FontValuesApplyInOrderSoSizeDecidesTheHeight) {
+    SetString("ViewFont", "Size", "12");
+    SetString("ViewFont", "Height", "-12");
+    SetString("ViewFont", "Name", "");
+    SetString("ViewFont", "CharSet", "300");
+    SetString("ViewFont", "Color", "0x80000005");
+    TRegData before;
+    before.ViewFont.SetName("Arial");
+    before.ViewFont.CharSet = 0;
+    TViewFont expected = before.ViewFont;  // an empty name and a charset over 255 change nothing
+    expected.Height = -16;
+    expected.Color = static_cast<std::int32_t>(0x80000005u);
+    EXPECT_EQ(Loaded(before).ViewFont, expected);
+}
+
+// An in-memory registry that fails where it is told to and counts open keys.
+class FakeRegistry : public Registry {
+  public:
+    std::map<std::string, std::map<std::string, Value>> Keys;  // full path -> values
+    std::string FailCreate, FailClose;                         // full paths
+    std::string FailSet, FailQuery;                            // value names
+
+    Status CreateKey(Key parent, std::string_view path, Key& key) override {
+        const std::string full = Join(parent, path);
+        if (full == FailCreate) {
+            return Status::Failed;
+        }
+        Keys[full];
+        return Open(full, key);
+    }
+    Status OpenKey(Key parent, std::string_view path, Key& key) override {
+        const std::string full = Join(parent, path);
+        return Keys.contains(full) ? Open(full, key) : Status::NotFound;
+    }
+    Status QueryValue(Key key, std::string_view name, Value& value) override {
+        const auto& values = Keys[open_.at(key)];
+        const auto found = values.find(std::string(name));
+        if (name == FailQuery || found == values.end()) {
+            return name == FailQuery ? Status::Failed : Status::NotFound;
+        }
+        value = found->second;
+        return Status::Ok;
+    }
+    Status SetStringValue(Key key, std::string_view name, std::string_view text) override {
+        Keys[open_.at(key)][std::string(name)] = {kSz, std::string(text) + '\0'};
+        return name == FailSet ? Status::Failed : Status::Ok;
+    }
+    void CloseKey(Key key) override {
+        const std::string path = open_.at(key);
+        open_.erase(key);
+        if (path == FailClose) {  // as a registry file that cannot be written back
+            throw ZarnetError("ファイル registry.reg を作成できません");
+        }
+    }
+    std::size_t OpenKeys() const { return open_.size(); }
+
+  private:
+    std::string Join(Key parent, std::string_view path) const {
+        return (parent == kCurrentUser ? "" : open_.at(parent) + "\\") + std::string(path);
+    }
+    Status Open(const std::string& full, Key& key) {
+        key = next_++;
+        open_[key] = full;
+        return Status::Ok;
+    }
+    std::map<Key, std::string> open_;
+    Key next_ = 100;
+};
+
+TEST(RegistryStoreFailureTest, EveryFailureIsReportedAndEveryKeyClosed) {
+    struct Case {
+        std::string failCreate, failClose, failSet, failQuery;
+        bool save;
+        std::string message;
+    };
+    const Case cases[] = {
+        {"", "", "ImageWidth", "", true, "'ImageWidth' の設定に失敗しました"},
+        {kStoreKey + "\\URL0", "", "", "", true, "キー URL0 の作成に失敗しました"},
+        {kStoreKey, "", "", "", true, "キー Software\\t-velka\\Zarnet の作成に失敗しました"},
+        {kStoreKey, "", "", "", false, "no error"},
+        {"", "", "", "MakeType", false, "'MakeType' の取得に失敗しました"},
+        {"", kStoreKey, "", "", true, "ファイル registry.reg を作成できません"},
+        {"", kStoreKey, "", "", false, "no error"},  // a load has nothing to lose
+        {"", kStoreKey, "Dir", "", true, "'Dir' の設定に失敗しました"},  // the first error wins
+    };
+    for (const Case& c : cases) {
+        FakeRegistry registry;
+        registry.Keys[kStoreKey + "\\Last"]["MakeType"] = {Registry::kSz, "1"};
+        registry.FailCreate = c.failCreate;
+        registry.FailClose = c.failClose;
+        registry.FailSet = c.failSet;
+        registry.FailQuery = c.failQuery;
+        TRegData data;
+        EXPECT_EQ(ErrorOf([&] {
+                      c.save ? data.SaveToRegistry(registry) : data.LoadFromRegistry(registry);
+                  }),
+                  c.message);
+        EXPECT_EQ(registry.OpenKeys(), 0u) << c.message;
+    }
+}
+
+TEST(RegistryStoreFailureTest, FailedSaveKeepsWhatWasWrittenAndFailedKeyLoadsDefaults) {
+    FakeRegistry registry;
+    registry.FailSet = "ImageHeight";
+    EXPECT_THROW(testing::SampleSettings().SaveToRegistry(registry), ZarnetError);
+    EXPECT_EQ(registry.Keys[kStoreKey + "\\URL19"].size(), 7u);
+    EXPECT_EQ(registry.Keys[kStoreKey + "\\Last"].size(), 9u);  // ImageHeight, set or not
+    EXPECT_FALSE(registry.Keys.contains(kStoreKey + "\\ViewFont"));
+
+    registry.FailCreate = kStoreKey;
+    TRegData data = testing::SampleSettings();
+    data.LoadFromRegistry(registry);
+    EXPECT_EQ(data.LastItem, kDefaultItem);
+    EXPECT_EQ(data.ImageWidth, 40);
+}
+
+}  // namespace
+}  // namespace zarnet
