@@ -6,6 +6,7 @@
 #include "core/OutputDocument.h"
 #include "core/PatternExpansion.h"
 #include "platform/TextFile.h"
+#include "store/DefaultStore.h"
 #include "platform/ZarnetError.h"
 #include "templates/HtmlTemplates.h"
 
@@ -62,8 +63,34 @@ void LoadTemplate(HtmlTemplates& templates, const std::optional<std::string>& ch
     (templates.*load)(chosen.value_or(beside));
 }
 
-PatternRequest StartingRequest(const CliOptions& options) {
-    PatternRequest request;  // a fresh installation's settings
+// The stored current pattern and the output settings that go with it.
+PatternRequest RequestFromSettings(const TRegData& settings) {
+    const TURLItem& last = settings.LastItem;
+    PatternRequest request;
+    request.Dir = last.Dir;
+    request.ContStr = last.ContStr;
+    request.FrontStr = last.FrontStr;
+    request.StCount = last.StCount;
+    request.EdCount = last.EdCount;
+    request.RearStr = last.RearStr;
+    request.ExtStr = last.ExtStr;
+    request.Kind = MakeTypeOf(settings.MakeType);
+    request.ImageWidth = settings.ImageWidth;
+    request.ImageHeight = settings.ImageHeight;
+    request.Separator = settings.Separator;
+    request.Border = settings.Border;
+    request.ClickView = settings.ClickView;
+    return request;
+}
+
+// A fresh installation's settings with empty pattern texts, or those of the
+// chosen store; the command line has the last word. Raises ZarnetError when
+// the store cannot be loaded.
+PatternRequest StartingRequest(const CliOptions& options, const AppPaths& paths) {
+    PatternRequest request;
+    if (options.Settings) {
+        request = RequestFromSettings(LoadSettingsForCli(*options.Settings, paths));
+    }
     options.Pattern.ApplyTo(request);
     return request;
 }
@@ -101,9 +128,17 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         return kWritten;
     }
 
+    PatternRequest request;
+    try {
+        request = StartingRequest(options, paths);
+    } catch (const ZarnetError& error) {
+        err << error.what() << "\n";
+        return kUsageOrFileError;
+    }
+
     PreparedRun run;
     try {
-        run = PrepareRun(StartingRequest(options));
+        run = PrepareRun(request);
     } catch (const ZarnetError& error) {
         err << error.what() << "\n";
         return kCheckFailed;

@@ -55,6 +55,17 @@ std::string WrittenOutRange(std::string_view value) {
 
 }  // namespace
 
+MakeType MakeTypeOf(std::int32_t stored) {
+    switch (stored) {
+        case 0:
+            return MakeType::ListText;
+        case 1:
+            return MakeType::Html;
+        default:
+            return MakeType::ImageSrc;
+    }
+}
+
 NumberRange CheckRange(const PatternRequest& request) {
     const std::string_view start = Trimmed(request.StCount);
     const std::string_view end = Trimmed(request.EdCount);

@@ -10,6 +10,9 @@ namespace zarnet {
 // Output kinds.
 enum class MakeType : std::int32_t { ListText = 0, Html = 1, ImageSrc = 2 };
 
+// The kind a stored number stands for: any number but 0 and 1 is ImageSrc.
+MakeType MakeTypeOf(std::int32_t stored);
+
 // The values of one generation run, texts as typed.
 struct PatternRequest {
     std::string Dir;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -123,6 +124,44 @@ TEST(CliTest, OutputFileIsReplacedWhole) {
     EXPECT_EQ(o.status, kWritten);
     EXPECT_EQ(o.out, "");
     EXPECT_EQ(folder.Read("out.txt"), "a/\r\n");
+}
+
+TEST(CliTest, SettingsStartFromTheStoredPatternAndTheCommandLineOverrides) {
+    TempDir folder;
+    zarnet::testing::ScopedConfigHome configHome(folder.Path());
+    folder.Write("saved.ini",
+                 "[Last]\r\nDir=photos/%%\r\nContStr=cats\r\nFrontStr=p\r\nStCount=01\r\n"
+                 "EdCount=02\r\nExtStr=.jpg\r\nMakeType=0\r\n");
+    struct Case {
+        Args args;
+        int status;
+        std::string out;
+    };
+    const Case cases[] = {
+        {{"--settings", folder.File("saved.ini")}, kWritten,
+         "photos/cats/p01.jpg\r\nphotos/cats/p02.jpg\r\n"},
+        {{"--settings", folder.File("saved.ini"), "-l", "dogs", "-e", "1"}, kWritten,
+         "photos/dogs/p01.jpg\r\n"},
+        // A store that does not exist gives the defaults of a first start.
+        {{"--settings", folder.File("none.ini"), "-b", "x", "-k", "list"}, kWritten, "x/\r\n"},
+        {{"--settings", "registry", "-b", "x", "-k", "list"}, kWritten,
+         "x/001.jpg\r\nx/002.jpg\r\nx/003.jpg\r\nx/004.jpg\r\nx/005.jpg\r\n"
+         "x/006.jpg\r\nx/007.jpg\r\nx/008.jpg\r\nx/009.jpg\r\nx/010.jpg\r\n"},
+    };
+    for (const Case& c : cases) {
+        Outcome o = Invoke(c.args, folder);
+        EXPECT_EQ(o.status, c.status) << o.err;
+        EXPECT_EQ(o.out, c.out) << c.args[1];
+    }
+
+    std::filesystem::create_directories(folder.File("zarnet"));
+    folder.Write("zarnet/registry.reg",
+                 "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\t-velka\\Zarnet\\Last]\r\n"
+                 "\"Dir\"=\"stored\"\r\n\"ImageWidth\"=dword:00000028\r\n\r\n");
+    Outcome broken = Invoke({"--settings", "registry"}, folder);
+    EXPECT_EQ(broken.status, kUsageOrFileError);
+    EXPECT_EQ(broken.out, "");
+    EXPECT_EQ(broken.err, "'ImageWidth' のデータ型が不正です\n");
 }
 
 TEST(CliTest, HelpAndVersionGoToStandardOutput) {
