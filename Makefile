@@ -3,7 +3,7 @@ BUILD      ?= build
 SAN_BUILD  ?= build-sanitize
 FUZZ_BUILD ?= build-fuzz
 JOBS       ?= $(shell nproc)
-PACKAGES   := cmake make g++ libgtest-dev libbenchmark-dev
+PACKAGES   := cmake make g++ libgtest-dev libbenchmark-dev qt6-base-dev fonts-noto-cjk
 
 .PHONY: all deps build run test bench format sanitize fuzz clean
 
@@ -19,8 +19,7 @@ build: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: build
-	$(BUILD)/bin/zarnet-cli --base 'photos/%%' --values 'cats,dogs' \
-	    --front img --start 01 --end 03 --ext jpg --kind list --utf8
+	$(BUILD)/bin/zarnet
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)

@@ -1,0 +1,156 @@
+#include "ui/QtDesktop.h"
+
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontDialog>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStringList>
+#include <QUrl>
+
+#ifdef _WIN32
+#include <shellapi.h>
+#include <windows.h>
+#endif
+
+namespace zarnet {
+
+namespace {
+
+QString CaptionFor(MessageKind kind) {
+    switch (kind) {
+        case MessageKind::Information:
+            return QStringLiteral("情報");
+        case MessageKind::Warning:
+            return QStringLiteral("警告");
+        case MessageKind::Confirmation:
+            return QStringLiteral("確認");
+        case MessageKind::Error:
+            break;
+    }
+    return QStringLiteral("エラー");
+}
+
+QMessageBox::Icon IconFor(MessageKind kind) {
+    switch (kind) {
+        case MessageKind::Information:
+            return QMessageBox::Information;
+        case MessageKind::Warning:
+            return QMessageBox::Warning;
+        case MessageKind::Confirmation:
+            return QMessageBox::Question;
+        case MessageKind::Error:
+            break;
+    }
+    return QMessageBox::Critical;
+}
+
+}  // namespace
+
+QString QtFileFilter(const QString& filter) {
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList entries;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QStringList patterns = parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts);
+        for (QString& pattern : patterns) {
+            if (pattern == QLatin1String("*.*")) {
+                pattern = QStringLiteral("*");
+            }
+        }
+        entries << parts[i] + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) +
+                       QLatin1Char(')');
+    }
+    return entries.join(QStringLiteral(";;"));
+}
+
+MessageAnswer QtDesktop::ShowMessage(QWidget* parent, MessageKind kind, const QString& text,
+                                     MessageButtons buttons) {
+    QMessageBox box(IconFor(kind), CaptionFor(kind), text, QMessageBox::NoButton, parent);
+    // Messages carry file names and typed texts, never markup.
+    box.setTextFormat(Qt::PlainText);
+    if (buttons == MessageButtons::Ok) {
+        QPushButton* ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+        box.setDefaultButton(ok);
+        box.setEscapeButton(ok);
+        box.exec();
+        return MessageAnswer::Ok;
+    }
+    QPushButton* yes = box.addButton(QStringLiteral("はい(&Y)"), QMessageBox::YesRole);
+    const bool yesNo = buttons == MessageButtons::YesNo;
+    QPushButton* other = yesNo
+                             ? box.addButton(QStringLiteral("いいえ(&N)"), QMessageBox::NoRole)
+                             : box.addButton(QStringLiteral("キャンセル"), QMessageBox::RejectRole);
+    box.setDefaultButton(yes);
+    // Escape and the close box both answer the second button.
+    box.setEscapeButton(other);
+    box.exec();
+    if (box.clickedButton() == yes) {
+        return MessageAnswer::Yes;
+    }
+    return yesNo ? MessageAnswer::No : MessageAnswer::Cancel;
+}
+
+void QtDesktop::ShowError(QWidget* parent, const QString& title, const QString& text) {
+    QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::NoButton, parent);
+    box.setTextFormat(Qt::PlainText);
+    QPushButton* ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    box.setDefaultButton(ok);
+    box.setEscapeButton(ok);
+    box.exec();
+}
+
+bool QtDesktop::Execute(QWidget* parent, FileDialog& dialog) {
+    QFileDialog fileDialog(parent);
+    // A typed name that does not exist is accepted by both kinds, and nothing
+    // is appended to it.
+    fileDialog.setFileMode(QFileDialog::AnyFile);
+    fileDialog.setAcceptMode(dialog.DialogMode == FileDialog::Mode::Save ? QFileDialog::AcceptSave
+                                                                         : QFileDialog::AcceptOpen);
+    fileDialog.setOption(QFileDialog::DontConfirmOverwrite, !dialog.ConfirmOverwrite);
+    fileDialog.setNameFilter(QtFileFilter(dialog.Filter));
+    if (!dialog.FileName.isEmpty()) {
+        const QFileInfo start(QDir::fromNativeSeparators(dialog.FileName));
+        if (start.dir().exists()) {
+            fileDialog.setDirectory(start.dir());
+        }
+        fileDialog.selectFile(start.fileName());
+    }
+    if (fileDialog.exec() != QDialog::Accepted || fileDialog.selectedFiles().isEmpty()) {
+        return false;
+    }
+    dialog.FileName = QDir::toNativeSeparators(fileDialog.selectedFiles().constFirst());
+    return true;
+}
+
+std::optional<QFont> QtDesktop::ChooseFont(QWidget* parent, const QFont& initial) {
+    bool ok = false;
+    const QFont chosen = QFontDialog::getFont(&ok, initial, parent);
+    if (!ok) {
+        return std::nullopt;
+    }
+    return chosen;
+}
+
+void QtDesktop::SetClipboardText(const QString& text) {
+    QGuiApplication::clipboard()->setText(text);
+}
+
+void QtDesktop::OpenWithAssociatedApp(const QString& file,
+                                      [[maybe_unused]] const QString& parameters,
+                                      [[maybe_unused]] const QString& folder) {
+#ifdef _WIN32
+    const auto wide = [](const QString& text) {
+        return text.isEmpty() ? nullptr : reinterpret_cast<LPCWSTR>(text.utf16());
+    };
+    ShellExecuteW(nullptr, nullptr, wide(file), wide(parameters), wide(folder), SW_SHOW);
+#else
+    // Other desktops hand the file to its application without parameters.
+    QDesktopServices::openUrl(QUrl::fromLocalFile(file));
+#endif
+}
+
+}  // namespace zarnet

@@ -1,0 +1,85 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "store/TViewFont.h"
+#include "ui/Desktop.h"
+#include "ui/ErrorGuard.h"
+
+class QPlainTextEdit;
+class QToolButton;
+
+namespace zarnet {
+
+// What the save dialog offers for an output kind: its filter and the name it
+// proposes.
+struct ProposedSave {
+    QString Filter;
+    QString FileName;
+};
+
+// The HTML kinds (1, 2) want ".htm" or ".html", every other kind ".txt"; an
+// empty name becomes "Download" with that extension, a wrong extension is
+// replaced and a missing one appended. A fitting extension keeps its case.
+ProposedSave ProposeSaveName(const QString& fileName, int outputKind);
+
+// The result preview window: the text of the last generation run, which the
+// user may read, edit, save, copy and show in another font.
+class TListView : public QDialog {
+    Q_OBJECT
+
+  public:
+    explicit TListView(Desktop& desktop, QWidget* parent = nullptr);
+
+    QPlainTextEdit* ListVIewMemo() const { return memo_; }
+
+    // The output kind of the text now in the window; 0 until the first run.
+    int OutputKind() const { return outputKind_; }
+    void SetOutputKind(int kind) { outputKind_ = kind; }
+
+    // The text as lines, by the program's line rules.
+    std::vector<std::string> Lines() const;
+
+    // Keeps its file name and options between uses; the main window sets both
+    // before it saves through this window.
+    FileDialog SaveDialog1;
+
+    // Proposes a name by the output kind, asks for the file and writes the
+    // text there in code page 932 with CR LF. Raises the file errors.
+    void SaveToFileButtonClick();
+    // The whole text to the clipboard; the caret goes back where the selection
+    // began.
+    void ClipBordButtonClick();
+    void SpeedButton3Click();
+
+    // The settings record's font on the text box: character set, colour,
+    // height and name; the style stays.
+    void ApplyViewFont(const TViewFont& font);
+    // The text box's font back into the record's.
+    void CollectViewFont(TViewFont& font) const;
+    std::uint8_t ViewCharSet() const { return charSet_; }
+    std::int32_t ViewColor() const { return color_; }
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    QToolButton* AddToolButton(QWidget* bar, const char* name, const QIcon& icon, int x,
+                               const QString& hint);
+    void ShowColor();
+
+    Desktop& desktop_;
+    ErrorGuard guard_;
+    QPlainTextEdit* memo_ = nullptr;
+    int outputKind_ = 0;
+    // Qt fonts have neither; they are kept for the settings.
+    std::uint8_t charSet_ = TViewFont::kShiftJisCharSet;
+    std::int32_t color_ = TViewFont::kWindowTextColor;
+    bool centred_ = false;
+};
+
+}  // namespace zarnet

@@ -1,0 +1,356 @@
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QTest>
+#include <filesystem>
+
+#include "platform/PrivateProfile.h"
+#include "ui/WindowFixture.h"
+
+namespace zarnet::testing {
+
+class StoreCommandsTest : public QObject {
+    Q_OBJECT
+
+  private:
+    std::unique_ptr<WindowFixture> env_;
+
+    TZarnetform& Window() { return *env_->Window; }
+    QAction* Action(const char* name) { return Child<QAction>(Window(), name); }
+    QLineEdit* Edit(const char* name) { return Child<QLineEdit>(Window(), name); }
+    QString ComboText() { return Child<QComboBox>(Window(), "UrlCombo")->currentText(); }
+    FakeDesktop& Desktop() { return env_->Desktop; }
+    std::string IniFile() { return env_->Paths.IniFileName(); }
+    std::string IniSwitch() {
+        return PrivateProfile(IniFile()).ReadString("Default", "IniFile", "-");
+    }
+
+    // The record that `data` becomes after a trip through the window.
+    TRegData Shown(const TRegData& data) {
+        TRegData shown = data;
+        shown.Header.clear();
+        shown.Footer.clear();
+        return shown;
+    }
+
+    void ExpectQuestions(const std::vector<QString>& texts, MessageKind kind) {
+        QCOMPARE(Desktop().Messages.size(), texts.size());
+        for (std::size_t i = 0; i < texts.size(); ++i) {
+            QCOMPARE(Desktop().Messages[i].Text, texts[i]);
+            QVERIFY(Desktop().Messages[i].Kind == kind);
+            QVERIFY(Desktop().Messages[i].Buttons == MessageButtons::YesNo);
+        }
+    }
+
+  private slots:
+    void init() { env_ = std::make_unique<WindowFixture>(); }
+
+    void cleanup() {
+        env_->CloseWindow();
+        QCOMPARE(Desktop().Unscripted, 0);
+        env_.reset();
+    }
+
+    void firstStartUsesTheRegistryDefaults() {
+        env_->OpenWindow();
+        QVERIFY(Action("RegDefaultMenu")->isChecked());
+        QVERIFY(!FileExists(IniFile()));
+        QCOMPARE(ComboText(), QString());
+        QCOMPARE(Edit("StCount")->text(), Q("001"));
+        QCOMPARE(Edit("EdCount")->text(), Q("010"));
+        QCOMPARE(Edit("FileNameExt")->text(), Q(".jpg"));
+        QCOMPARE(Edit("SaveFileNameEdit")->text(),
+                 QString::fromStdString(env_->ProgramFolder.File("Download.html")));
+        QVERIFY(Action("ImageSrc")->isChecked());
+        QCOMPARE(Window().ImageWidth, 40);
+        QCOMPARE(Window().ImageHeight, 60);
+        QVERIFY(Window().Separator && Window().Border && !Window().ClickView);
+        QVERIFY(Action("ViewDefaultMenu")->isChecked());
+        QVERIFY(!Action("OverWriteMenu")->isChecked());
+        QVERIFY(!Window().Templates().HeaderLines.empty());
+        QVERIFY(Desktop().Errors.empty());
+    }
+
+    void startLoadsTheStoreTheSwitchNames_data() {
+        QTest::addColumn<bool>("iniDefault");
+        QTest::newRow("registry") << false;
+        QTest::newRow("ini file") << true;
+    }
+
+    void startLoadsTheStoreTheSwitchNames() {
+        QFETCH(bool, iniDefault);
+        TRegData stored = env_->SampleRecord();
+        TRegData other = env_->NewRecord();
+        other.LastItem.Dir = "http://other/";
+        env_->StoreInRegistry(iniDefault ? other : stored);
+        if (iniDefault) {
+            env_->StoreInIniDefault(stored);
+        }
+        env_->OpenWindow();
+        QCOMPARE(Action("RegDefaultMenu")->isChecked(), !iniDefault);
+        QCOMPARE(ComboText(), QString::fromStdString(stored.LastItem.Dir));
+        QCOMPARE(Edit("FileNameFront")->text(), Q("pic"));
+        QVERIFY(Action("HTML")->isChecked());
+        Window().CollectSettings();
+        TRegData expected = stored;
+        expected.ViewFont.SetPixelsPerInch(Window().RegData().ViewFont.PixelsPerInch());
+        expected.ViewFont.SetSize(stored.ViewFont.Size());
+        QVERIFY(Window().RegData() == (iniDefault ? expected : Shown(expected)));
+    }
+
+    void startLoadsTheTemplatesBesideTheProgram() {
+        env_->ProgramFolder.Write("Header.txt", "<HTML>%%TITLE%%\r\n");
+        env_->ProgramFolder.Write("Footer.txt", "</HTML>\r\n");
+        env_->OpenWindow();
+        QCOMPARE(Window().Templates().HeaderLines, std::vector<std::string>{"<HTML>%%TITLE%%"});
+        QCOMPARE(Window().Templates().FooterLines, std::vector<std::string>{"</HTML>"});
+    }
+
+    void brokenRegistryValueStillShowsWhatWasLoaded() {
+        QVERIFY(QDir().mkpath(QString::fromStdString(env_->ConfigFolder.Path() + "zarnet")));
+        env_->ConfigFolder.Write(
+            "zarnet/registry.reg",
+            "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\t-velka\\Zarnet\\Last]"
+            "\r\n\"Dir\"=\"http://kept/\"\r\n\"ImageWidth\"=dword:00000010\r\n");
+        env_->OpenWindow();
+        QCOMPARE(Desktop().Errors.size(), size_t{1});
+        QCOMPARE(Desktop().Errors[0].Text, Q("'ImageWidth' のデータ型が不正です."));
+        QCOMPARE(ComboText(), Q("http://kept/"));
+        QVERIFY(Action("RegDefaultMenu")->isChecked());
+    }
+
+    void closingByTheTitleBarSavesLikeQuit_data() {
+        QTest::addColumn<bool>("byTitleBar");
+        QTest::addColumn<bool>("iniDefault");
+        QTest::newRow("title bar, registry") << true << false;
+        QTest::newRow("quit button, registry") << false << false;
+        QTest::newRow("title bar, ini file") << true << true;
+        QTest::newRow("quit button, ini file") << false << true;
+    }
+
+    void closingByTheTitleBarSavesLikeQuit() {
+        QFETCH(bool, byTitleBar);
+        QFETCH(bool, iniDefault);
+        if (iniDefault) {
+            env_->StoreInIniDefault(env_->NewRecord());
+        }
+        env_->OpenWindow();
+        Window().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&Window()));
+        QTest::keyClicks(Child<QComboBox>(Window(), "UrlCombo")->lineEdit(), Q("http://typed/"));
+        QTest::keyClicks(Edit("FileNameFront"), Q("img"));
+        Action("ViewCompactMenu")->trigger();
+        Action("OverWriteMenu")->trigger();
+        Action("ListText")->trigger();
+        if (byTitleBar) {
+            Window().close();
+        } else {
+            Action("Exit1")->trigger();
+        }
+        QVERIFY(!Window().isVisible());
+        env_->CloseWindow();
+
+        const TRegData saved = iniDefault ? env_->LoadIni(IniFile()) : env_->LoadRegistry();
+        QCOMPARE(saved.LastItem.Dir, std::string("http://typed/"));
+        QCOMPARE(saved.LastItem.FrontStr, std::string("img"));
+        QVERIFY(saved.Compact && saved.OWNoCheck);
+        QCOMPARE(saved.MakeType, 0);
+        // The other store stays as it was.
+        if (iniDefault) {
+            QCOMPARE(env_->LoadRegistry().LastItem.Dir, std::string());
+        } else {
+            QVERIFY(!FileExists(IniFile()));
+        }
+        QVERIFY(Desktop().Messages.empty());
+    }
+
+    void loadIniMenuLoadsThePickedFile() {
+        const std::string picked = env_->ProgramFolder.File("picked.ini");
+        env_->SampleRecord().SaveToIni(picked);
+        env_->OpenWindow();
+        Desktop().Files.push_back(QString::fromStdString(picked));
+        Action("LoadIniMenu")->trigger();
+        const FileDialog& asked = Desktop().Dialogs.at(0);
+        QVERIFY(asked.DialogMode == FileDialog::Mode::Open);
+        QCOMPARE(asked.FileName, QString::fromStdString(IniFile()));
+        QCOMPARE(asked.Filter, Q("Iniﾌｧｲﾙ|*.ini|全てのﾌｧｲﾙ|*.*"));
+        QCOMPARE(ComboText(), Q("http://last.example/%%/"));
+        QCOMPARE(Window().ImageWidth, 120);
+
+        // The dialog opens at the file last picked in it.
+        Desktop().Files.push_back(std::nullopt);
+        Action("LoadIniMenu")->trigger();
+        QCOMPARE(Desktop().Dialogs.at(1).FileName, QString::fromStdString(picked));
+    }
+
+    void loadIniMenuOfAMissingFileGivesTheDefaults() {
+        env_->OpenWindow();
+        Child<QComboBox>(Window(), "UrlCombo")->setEditText(Q("http://x/"));
+        Window().PushHistory();
+        Desktop().Files.push_back(QString::fromStdString(env_->ProgramFolder.File("none.ini")));
+        Action("LoadIniMenu")->trigger();
+        QCOMPARE(ComboText(), QString());
+        QCOMPARE(Child<QComboBox>(Window(), "UrlCombo")->count(), 0);
+        QCOMPARE(Edit("StCount")->text(), QString());
+        QVERIFY(Window().ClickView);
+    }
+
+    void loadIniMenuCancelledAppliesTheSettingsAgain() {
+        env_->OpenWindow();
+        Child<QComboBox>(Window(), "UrlCombo")->setEditText(Q("http://kept/"));
+        Edit("SaveFileNameEdit")
+            ->setText(QString::fromStdString(env_->ProgramFolder.File("gone/out.html")));
+        Desktop().Files.push_back(std::nullopt);
+        Action("LoadIniMenu")->trigger();
+        QCOMPARE(ComboText(), Q("http://kept/"));
+        QCOMPARE(Edit("SaveFileNameEdit")->text(),
+                 QString::fromStdString(env_->ProgramFolder.File("Download.html")));
+    }
+
+    void saveIniMenuWritesThePickedFile() {
+        env_->OpenWindow();
+        Child<QComboBox>(Window(), "UrlCombo")->setEditText(Q("http://saved/"));
+        const std::string picked = env_->ProgramFolder.File("saved.ini");
+        Desktop().Files = {QString::fromStdString(picked), std::nullopt};
+        Action("SaveIniMenu")->trigger();
+        const FileDialog& asked = Desktop().Dialogs.at(0);
+        QVERIFY(asked.DialogMode == FileDialog::Mode::Save);
+        QVERIFY(asked.ConfirmOverwrite);
+        QCOMPARE(asked.Filter, Q("Iniﾌｧｲﾙ|*.ini|全てのﾌｧｲﾙ|*.*"));
+        QCOMPARE(env_->LoadIni(picked).LastItem.Dir, std::string("http://saved/"));
+
+        std::filesystem::remove(picked);
+        Action("SaveIniMenu")->trigger();
+        QVERIFY(!FileExists(picked));
+        QVERIFY(!FileExists(IniFile()));
+    }
+
+    void registryCommandsAskFirst_data() {
+        QTest::addColumn<bool>("load");
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("load, yes") << true << true;
+        QTest::newRow("load, no") << true << false;
+        QTest::newRow("save, yes") << false << true;
+        QTest::newRow("save, no") << false << false;
+    }
+
+    void registryCommandsAskFirst() {
+        QFETCH(bool, load);
+        QFETCH(bool, yes);
+        TRegData stored = env_->NewRecord();
+        stored.LastItem.Dir = "http://stored/";
+        env_->StoreInRegistry(stored);
+        env_->OpenWindow();
+        Child<QComboBox>(Window(), "UrlCombo")->setEditText(Q("http://typed/"));
+        Desktop().Answers.push_back(yes ? MessageAnswer::Yes : MessageAnswer::No);
+        Action(load ? "LoadRegMenu" : "SaveRegMenu")->trigger();
+        ExpectQuestions({load ? Q("ﾚｼﾞｽﾄﾘから読み込みます") : Q("ﾚｼﾞｽﾄﾘに保存します")},
+                        MessageKind::Information);
+        const bool stays = !load || !yes;
+        QCOMPARE(ComboText(), stays ? Q("http://typed/") : Q("http://stored/"));
+        QCOMPARE(env_->LoadRegistry().LastItem.Dir,
+                 std::string(load || !yes ? "http://stored/" : "http://typed/"));
+        // Both commands collect the window first.
+        QCOMPARE(Window().RegData().LastItem.Dir,
+                 std::string(load && yes ? "http://stored/" : "http://typed/"));
+    }
+
+    void switchingToTheIniFile_data() {
+        QTest::addColumn<bool>("load");
+        QTest::addColumn<bool>("keep");
+        QTest::newRow("no") << false << false;
+        QTest::newRow("yes, no") << true << false;
+        QTest::newRow("yes, yes") << true << true;
+    }
+
+    void switchingToTheIniFile() {
+        QFETCH(bool, load);
+        QFETCH(bool, keep);
+        env_->OpenWindow();
+        Child<QComboBox>(Window(), "UrlCombo")->setEditText(Q("http://typed/"));
+        Desktop().Answers = {load ? MessageAnswer::Yes : MessageAnswer::No,
+                             keep ? MessageAnswer::Yes : MessageAnswer::No};
+        if (!load) {
+            Desktop().Answers.pop_back();
+        }
+        Action("RegDefaultMenu")->trigger();
+        QVERIFY(!Action("RegDefaultMenu")->isChecked());
+        QCOMPARE(IniSwitch(), std::string("1"));
+        std::vector<QString> asked = {Q("INIファイルから読み込みますか？")};
+        if (load) {
+            asked.push_back(Q("現在の状態をﾚｼﾞｽﾄﾘに保存しますか？"));
+        }
+        ExpectQuestions(asked, MessageKind::Warning);
+        QCOMPARE(env_->LoadRegistry().LastItem.Dir, std::string(keep ? "http://typed/" : ""));
+        if (load) {
+            // The INI file holds only the switch: its defaults show.
+            QCOMPARE(ComboText(), QString());
+            QVERIFY(Window().ClickView);
+        } else {
+            QCOMPARE(ComboText(), Q("http://typed/"));
+        }
+
+        // The next start reads the INI file that shut-down wrote.
+        Window().close();
+        env_->CloseWindow();
+        env_->OpenWindow();
+        QVERIFY(!Action("RegDefaultMenu")->isChecked());
+        QCOMPARE(ComboText(), load ? QString() : Q("http://typed/"));
+    }
+
+    void switchingToTheRegistry_data() {
+        QTest::addColumn<bool>("load");
+        QTest::addColumn<bool>("keep");
+        QTest::newRow("no") << false << false;
+        QTest::newRow("yes, no") << true << false;
+        QTest::newRow("yes, yes") << true << true;
+    }
+
+    void switchingToTheRegistry() {
+        QFETCH(bool, load);
+        QFETCH(bool, keep);
+        TRegData inRegistry = env_->NewRecord();
+        inRegistry.LastItem.Dir = "http://registry/";
+        env_->StoreInRegistry(inRegistry);
+        TRegData inIni = env_->NewRecord();
+        inIni.LastItem.Dir = "http://ini/";
+        env_->StoreInIniDefault(inIni);
+        env_->OpenWindow();
+        Child<QComboBox>(Window(), "UrlCombo")->setEditText(Q("http://typed/"));
+        Desktop().Answers = {load ? MessageAnswer::Yes : MessageAnswer::No,
+                             keep ? MessageAnswer::Yes : MessageAnswer::No};
+        if (!load) {
+            Desktop().Answers.pop_back();
+        }
+        Action("RegDefaultMenu")->trigger();
+        QVERIFY(Action("RegDefaultMenu")->isChecked());
+        QCOMPARE(IniSwitch(), std::string("0"));
+        std::vector<QString> asked = {Q("ﾚｼﾞｽﾄﾘから読み込みますか？")};
+        if (load) {
+            asked.push_back(Q("現在の状態をINIファイルに保存しますか？"));
+        }
+        ExpectQuestions(asked, MessageKind::Warning);
+        QCOMPARE(env_->LoadIni(IniFile()).LastItem.Dir,
+                 std::string(keep ? "http://typed/" : "http://ini/"));
+        QCOMPARE(ComboText(), load ? Q("http://registry/") : Q("http://typed/"));
+    }
+
+    void switchThatCannotBeWrittenAsksNothing() {
+        env_->OpenWindow();
+        // A folder where the INI file should be fails for root too.
+        QVERIFY(QDir().mkpath(QString::fromStdString(IniFile())));
+        Action("RegDefaultMenu")->trigger();
+        QVERIFY(!Action("RegDefaultMenu")->isChecked());
+        QVERIFY(Desktop().Messages.empty());
+        QCOMPARE(Desktop().Errors.size(), size_t{1});
+        QCOMPARE(Desktop().Errors[0].Title, Q("Zarnet"));
+        QCOMPARE(Desktop().Errors[0].Text,
+                 QString::fromStdString(IniFile()) + Q(" に書き込めません."));
+    }
+};
+
+}  // namespace zarnet::testing
+
+QTEST_MAIN(zarnet::testing::StoreCommandsTest)
+#include "StoreCommandsTest.moc"

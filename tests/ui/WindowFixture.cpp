@@ -1,0 +1,80 @@
+#include "ui/WindowFixture.h"
+
+#include "store/DefaultStore.h"
+
+namespace zarnet::testing {
+
+WindowFixture::WindowFixture() = default;
+
+TRegData WindowFixture::NewRecord() const {
+    return NewSettings(Paths);
+}
+
+TRegData WindowFixture::SampleRecord() const {
+    TRegData data = NewRecord();
+    for (std::size_t slot = 0; slot < 3; ++slot) {
+        const std::string n = std::to_string(slot);
+        data.Items[slot] = {"http://example.com/" + n + "/%%/",
+                            "a,b" + n,
+                            "img" + n,
+                            "_s" + n,
+                            "00" + n,
+                            "02" + n,
+                            ".png"};
+    }
+    data.LastItem = {"http://last.example/%%/", "x,y", "pic", "_t", "007", "012", ".gif"};
+    data.MakeType = 1;
+    data.ImageWidth = 120;
+    data.ImageHeight = 90;
+    data.LastSaveFname = ProgramFolder.File("out.html");
+    data.Separator = false;
+    data.Border = true;
+    data.OWNoCheck = true;
+    data.ClickView = true;
+    data.Compact = false;
+    data.AutoSave = true;
+    data.HideMenu = true;
+    data.Header = "<!-- header -->";
+    data.Footer = "<!-- footer -->";
+    data.ViewFont.CharSet = 1;
+    data.ViewFont.Color = 0x00336699;
+    data.ViewFont.SetName("Noto Sans Mono CJK JP");
+    data.ViewFont.SetSize(12);
+    return data;
+}
+
+void WindowFixture::StoreInRegistry(const TRegData& data) {
+    data.SaveToRegistry(*UserRegistry);
+}
+
+void WindowFixture::StoreInIniDefault(const TRegData& data) {
+    data.SaveToIni(Paths.IniFileName());
+    TRegData::WriteIniDefault(Paths.IniFileName(), true);
+}
+
+TRegData WindowFixture::LoadRegistry() {
+    TRegData data = NewRecord();
+    data.LoadFromRegistry(*UserRegistry);
+    return data;
+}
+
+TRegData WindowFixture::LoadIni(const std::string& fileName) {
+    TRegData data = NewRecord();
+    data.LoadFromIni(fileName);
+    return data;
+}
+
+TZarnetform& WindowFixture::OpenWindow() {
+    Window = std::make_unique<TZarnetform>(Desktop, Paths, *UserRegistry);
+    return *Window;
+}
+
+void WindowFixture::CloseWindow() {
+    Window.reset();
+}
+
+QString Q(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+}  // namespace zarnet::testing

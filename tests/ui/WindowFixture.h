@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <memory>
+#include <string>
+
+#include "platform/Paths.h"
+#include "platform/Registry.h"
+#include "store/TRegData.h"
+#include "support/TempDir.h"
+#include "ui/FakeDesktop.h"
+#include "ui/ZarnetMain.h"
+
+namespace zarnet::testing {
+
+// A program folder and a user configuration of its own, the scripted desktop
+// and the window under test.
+class WindowFixture {
+  public:
+    WindowFixture();
+
+    // A record as a fresh start would have it before loading.
+    TRegData NewRecord() const;
+    // A record with every field set, so round trips show what they lose.
+    TRegData SampleRecord() const;
+
+    void StoreInRegistry(const TRegData& data);
+    // Saves to the INI file beside the program and makes it the default store.
+    void StoreInIniDefault(const TRegData& data);
+    TRegData LoadRegistry();
+    TRegData LoadIni(const std::string& fileName);
+
+    TZarnetform& OpenWindow();
+    // Destroys the window, which saves to the default store.
+    void CloseWindow();
+
+    TempDir ProgramFolder;
+    TempDir ConfigFolder;
+    ScopedConfigHome ConfigHome{ConfigFolder.Path()};
+    AppPaths Paths = AppPaths::ForExecutable(ProgramFolder.File("zarnet"));
+    std::unique_ptr<Registry> UserRegistry = OpenUserRegistry();
+    FakeDesktop Desktop;
+    std::unique_ptr<TZarnetform> Window;
+};
+
+// The child of that name; aborts the test program when there is none, since
+// every check after it would be meaningless.
+template <typename T>
+T* Child(const QObject& root, const char* name) {
+    T* child = root.findChild<T*>(QString::fromLatin1(name));
+    if (child == nullptr) {
+        qFatal("no child %s", name);
+    }
+    return child;
+}
+
+QString Q(const char* utf8);
+
+}  // namespace zarnet::testing
