@@ -2,22 +2,11 @@
 
 #include <limits>
 
+#include "platform/AsciiText.h"
+
 namespace zarnet {
 
 namespace {
-
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
-}
 
 std::optional<std::int32_t> ParseHex(std::string_view digits) {
     if (digits.empty()) {
@@ -25,7 +14,7 @@ std::optional<std::int32_t> ParseHex(std::string_view digits) {
     }
     std::uint64_t value = 0;
     for (char c : digits) {
-        int digit = HexDigit(c);
+        int digit = ascii::HexDigitValue(c);
         if (digit < 0) {
             return std::nullopt;
         }

@@ -36,15 +36,6 @@ unsigned char ByteAt(std::string_view text, std::size_t pos) {
     return static_cast<unsigned char>(text[pos]);
 }
 
-// 2 for a lead byte with a valid second byte, else 1: a lead byte without
-// one stands alone, and the byte after it is read on its own.
-std::size_t CharSizeAt(std::string_view bytes, std::size_t pos) {
-    return IsLeadByte(ByteAt(bytes, pos)) && pos + 1 < bytes.size() &&
-                   IsTrailByte(ByteAt(bytes, pos + 1))
-               ? 2
-               : 1;
-}
-
 std::size_t CodeSize(std::uint16_t code) {
     return code < 0x100 ? 1 : 2;
 }
@@ -193,6 +184,13 @@ void Walk(std::string_view utf8, AsciiRun&& ascii, Character&& character) {
 }
 
 }  // namespace
+
+std::size_t CharSizeAt(std::string_view bytes, std::size_t pos) {
+    return IsLeadByte(ByteAt(bytes, pos)) && pos + 1 < bytes.size() &&
+                   IsTrailByte(ByteAt(bytes, pos + 1))
+               ? 2
+               : 1;
+}
 
 bool IsLeadByte(unsigned char byte) {
     return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);

@@ -11,6 +11,11 @@ namespace zarnet::cp932 {
 // Lead byte of a double-byte character: 0x81-0x9F, 0xE0-0xFC.
 bool IsLeadByte(unsigned char byte);
 
+// Bytes of the character at `pos` of code page 932 text: 2 for a lead byte
+// with a valid second byte, else 1 (a stray lead byte stands alone, so it
+// never hides the quote or bracket after it).
+std::size_t CharSizeAt(std::string_view bytes, std::size_t pos);
+
 // Code page 932 bytes to UTF-8. Bytes that form no character decode as '?'.
 std::string Decode(std::string_view bytes);
 

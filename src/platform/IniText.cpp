@@ -2,6 +2,7 @@
 
 #include <iterator>
 
+#include "platform/AsciiText.h"
 #include "platform/Cp932.h"
 
 namespace zarnet {
@@ -12,19 +13,9 @@ bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\v';
 }
 
-bool IsSecondByte(unsigned char byte) {
-    return (byte >= 0x40 && byte <= 0x7E) || (byte >= 0x80 && byte <= 0xFC);
-}
-
-// 2 at the lead byte of a double-byte character, else 1. A second byte may
-// be "]" or a letter, so every scan for those steps by characters.
-std::size_t CharLength(std::string_view text, std::size_t at) {
-    if (cp932::IsLeadByte(static_cast<unsigned char>(text[at])) && at + 1 < text.size() &&
-        IsSecondByte(static_cast<unsigned char>(text[at + 1]))) {
-        return 2;
-    }
-    return 1;
-}
+// A second byte may be "]" or a letter, so every scan for those steps by
+// characters.
+using cp932::CharSizeAt;
 
 // Blanks never occur as second bytes, so trimming works on bytes.
 std::string_view TrimBlanks(std::string_view text) {
@@ -53,9 +44,9 @@ std::string_view TrimSpaces(std::string_view text) {
 std::string Fold(std::string_view name) {
     std::string folded(name);
     for (std::size_t at = 0; at < folded.size();) {
-        std::size_t length = CharLength(folded, at);
-        if (length == 1 && folded[at] >= 'A' && folded[at] <= 'Z') {
-            folded[at] = static_cast<char>(folded[at] - 'A' + 'a');
+        std::size_t length = CharSizeAt(folded, at);
+        if (length == 1) {
+            folded[at] = ascii::ToLower(folded[at]);
         }
         at += length;
     }
@@ -78,7 +69,7 @@ ParsedLine Parse(std::string_view text) {
         // The first "]" ends the name; without one the name runs to the end.
         std::size_t at = 1;
         while (at < text.size() && text[at] != ']') {
-            at += CharLength(text, at);
+            at += CharSizeAt(text, at);
         }
         return {ParsedLine::Kind::Header, TrimBlanks(text.substr(1, at - 1)), {}};
     }

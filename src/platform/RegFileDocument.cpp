@@ -4,6 +4,7 @@
 #include <iterator>
 #include <utility>
 
+#include "platform/AsciiText.h"
 #include "platform/Cp932.h"
 
 namespace zarnet {
@@ -13,24 +14,13 @@ namespace {
 constexpr std::string_view kRoot = "HKEY_CURRENT_USER";
 constexpr std::string_view kLineEnd = "\r\n";
 
-bool IsTrailByte(unsigned char byte) {
-    return (byte >= 0x40 && byte <= 0x7E) || (byte >= 0x80 && byte <= 0xFC);
-}
-
-// Bytes of the character at `pos`: 2 for a lead byte with a valid second
-// byte, else 1, so a stray lead byte never hides the quote or bracket after it.
-std::size_t CharLength(std::string_view text, std::size_t pos) {
-    const bool pair = pos + 1 < text.size() &&
-                      cp932::IsLeadByte(static_cast<unsigned char>(text[pos])) &&
-                      IsTrailByte(static_cast<unsigned char>(text[pos + 1]));
-    return pair ? 2 : 1;
-}
+using cp932::CharSizeAt;
 
 // Position of the single-byte character `ch`, never a second byte that
 // happens to equal it.
 std::size_t FindSingleByte(std::string_view text, char ch, std::size_t from = 0) {
-    for (std::size_t pos = from; pos < text.size(); pos += CharLength(text, pos)) {
-        if (text[pos] == ch && CharLength(text, pos) == 1) {
+    for (std::size_t pos = from; pos < text.size(); pos += CharSizeAt(text, pos)) {
+        if (text[pos] == ch && CharSizeAt(text, pos) == 1) {
             return pos;
         }
     }
@@ -39,7 +29,7 @@ std::size_t FindSingleByte(std::string_view text, char ch, std::size_t from = 0)
 
 bool EndsWithSingleByte(std::string_view text, char ch) {
     std::size_t last = std::string_view::npos;
-    for (std::size_t pos = 0; pos < text.size(); pos += CharLength(text, pos)) {
+    for (std::size_t pos = 0; pos < text.size(); pos += CharSizeAt(text, pos)) {
         last = pos;
     }
     return last != std::string_view::npos && last + 1 == text.size() && text[last] == ch;
@@ -68,16 +58,12 @@ bool IsHeader(std::string_view line) {
     return Trim(line).starts_with('[');
 }
 
-char FoldAscii(char c) {
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
 bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
     if (text.size() < prefix.size()) {
         return false;
     }
     for (std::size_t i = 0; i < prefix.size(); ++i) {
-        if (FoldAscii(text[i]) != FoldAscii(prefix[i])) {
+        if (ascii::ToUpper(text[i]) != ascii::ToUpper(prefix[i])) {
             return false;
         }
     }
@@ -105,10 +91,10 @@ std::vector<std::string> SplitFileLines(std::string_view bytes) {
 }
 
 bool IsPlainText(std::string_view text) {
-    for (std::size_t pos = 0; pos < text.size(); pos += CharLength(text, pos)) {
+    for (std::size_t pos = 0; pos < text.size(); pos += CharSizeAt(text, pos)) {
         const char c = text[pos];
         if (c == '\r' || c == '\n' || c == '\0' ||
-            (CharLength(text, pos) == 1 && cp932::IsLeadByte(static_cast<unsigned char>(c)))) {
+            (CharSizeAt(text, pos) == 1 && cp932::IsLeadByte(static_cast<unsigned char>(c)))) {
             return false;
         }
     }
@@ -120,7 +106,7 @@ bool IsPlainText(std::string_view text) {
 bool ParseQuoted(std::string_view text, std::size_t& pos, std::string& out) {
     ++pos;
     while (pos < text.size()) {
-        const std::size_t length = CharLength(text, pos);
+        const std::size_t length = CharSizeAt(text, pos);
         if (length == 1 && text[pos] == '"') {
             ++pos;
             return true;
@@ -140,7 +126,7 @@ bool ParseQuoted(std::string_view text, std::size_t& pos, std::string& out) {
 std::string Quote(std::string_view text) {
     std::string out = "\"";
     for (std::size_t pos = 0; pos < text.size();) {
-        const std::size_t length = CharLength(text, pos);
+        const std::size_t length = CharSizeAt(text, pos);
         if (length == 1 && (text[pos] == '\\' || text[pos] == '"')) {
             out += '\\';
         }
@@ -151,26 +137,13 @@ std::string Quote(std::string_view text) {
     return out;
 }
 
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
-}
-
 bool ParseHex(std::string_view digits, std::size_t maxDigits, std::uint32_t& number) {
     if (digits.empty() || digits.size() > maxDigits) {
         return false;
     }
     number = 0;
     for (char c : digits) {
-        const int digit = HexDigit(c);
+        const int digit = ascii::HexDigitValue(c);
         if (digit < 0) {
             return false;
         }
@@ -475,11 +448,12 @@ bool RegFileDocument::NamesEqual(std::string_view a, std::string_view b) {
     std::size_t i = 0;
     std::size_t j = 0;
     while (i < a.size() && j < b.size()) {
-        const std::size_t length = CharLength(a, i);
-        if (CharLength(b, j) != length) {
+        const std::size_t length = CharSizeAt(a, i);
+        if (CharSizeAt(b, j) != length) {
             return false;
         }
-        if (length == 2 ? a.substr(i, 2) != b.substr(j, 2) : FoldAscii(a[i]) != FoldAscii(b[j])) {
+        if (length == 2 ? a.substr(i, 2) != b.substr(j, 2)
+                        : ascii::ToUpper(a[i]) != ascii::ToUpper(b[j])) {
             return false;
         }
         i += length;

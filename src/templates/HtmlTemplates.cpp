@@ -3,6 +3,7 @@
 #include <string_view>
 #include <utility>
 
+#include "platform/AsciiText.h"
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
 
@@ -12,16 +13,12 @@ namespace {
 
 constexpr std::string_view kTitleMarker = "%%TITLE%%";
 
-char AsciiUpper(char c) {
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
 bool MarkerAt(std::string_view line, std::size_t at) {
     if (line.size() - at < kTitleMarker.size()) {
         return false;
     }
     for (std::size_t k = 0; k < kTitleMarker.size(); ++k) {
-        if (AsciiUpper(line[at + k]) != kTitleMarker[k]) {
+        if (ascii::ToUpper(line[at + k]) != kTitleMarker[k]) {
             return false;
         }
     }

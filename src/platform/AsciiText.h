@@ -1,0 +1,44 @@
+#pragma once
+
+#include <string_view>
+
+// Byte-wise helpers for the ASCII part of a text. In UTF-8 every byte of a
+// multibyte character is above 0x7F, so none of them ever matches part of a
+// character; code page 932 text needs its own scan for second bytes.
+namespace zarnet::ascii {
+
+constexpr char ToUpper(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+constexpr char ToLower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// 0-15 for a hexadecimal digit, -1 for anything else.
+constexpr int HexDigitValue(char c) {
+    if (c >= '0' && c <= '9') {
+        return c - '0';
+    }
+    if (c >= 'a' && c <= 'f') {
+        return c - 'a' + 10;
+    }
+    if (c >= 'A' && c <= 'F') {
+        return c - 'A' + 10;
+    }
+    return -1;
+}
+
+constexpr bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (ToUpper(a[i]) != ToUpper(b[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace zarnet::ascii
