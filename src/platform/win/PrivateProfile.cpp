@@ -1,14 +1,6 @@
 #include "platform/PrivateProfile.h"
 
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#include <windows.h>
-// windows.h would turn our FormatMessage into FormatMessageA.
-#undef FormatMessage
+#include "platform/win/WinApi.h"
 
 #include <optional>
 #include <string>

@@ -1,6 +1,6 @@
 #include "platform/Registry.h"
 
-#include <windows.h>
+#include "platform/win/WinApi.h"
 
 #include <optional>
 #include <string>

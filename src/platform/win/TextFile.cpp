@@ -1,12 +1,6 @@
 #include "platform/TextFile.h"
 
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#include <windows.h>
+#include "platform/win/WinApi.h"
 
 #include "platform/Cp932.h"
 #include "platform/FileErrors.h"
