@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "platform/SystemCodePage.h"
+#include "platform/Utf8.h"
 
 namespace zarnet::cp932 {
 
@@ -14,7 +15,6 @@ namespace {
 
 constexpr char16_t kNoChar = SystemCodePage::kNoChar;
 constexpr std::uint16_t kNoCode = SystemCodePage::kNoCode;
-constexpr char32_t kIllFormed = 0xFFFFFFFF;
 
 // The input methods' look-alikes and the code page's characters they mean.
 constexpr std::pair<char16_t, std::uint16_t> kLookAlikes[] = {
@@ -119,42 +119,6 @@ void AppendUtf8(std::string& out, char16_t ch) {
     }
 }
 
-// The code point of the sequence starting with the non-ASCII byte at `pos`,
-// advancing past it. An ill-formed sequence gives kIllFormed and advances
-// past its maximal valid prefix (at least one byte), so each becomes one "?".
-char32_t NextCodePoint(std::string_view utf8, std::size_t& pos) {
-    const unsigned char first = ByteAt(utf8, pos++);
-    int more = 0;
-    char32_t cp = 0;
-    unsigned char low = 0x80;
-    unsigned char high = 0xBF;
-    if (first >= 0xC2 && first <= 0xDF) {
-        more = 1;
-        cp = first & 0x1Fu;
-    } else if (first >= 0xE0 && first <= 0xEF) {
-        more = 2;
-        cp = first & 0x0Fu;
-        low = first == 0xE0 ? 0xA0 : 0x80;   // overlong
-        high = first == 0xED ? 0x9F : 0xBF;  // surrogates
-    } else if (first >= 0xF0 && first <= 0xF4) {
-        more = 3;
-        cp = first & 0x07u;
-        low = first == 0xF0 ? 0x90 : 0x80;   // overlong
-        high = first == 0xF4 ? 0x8F : 0xBF;  // beyond U+10FFFF
-    } else {
-        return kIllFormed;
-    }
-    for (; more > 0; --more) {
-        if (pos >= utf8.size() || ByteAt(utf8, pos) < low || ByteAt(utf8, pos) > high) {
-            return kIllFormed;
-        }
-        cp = cp << 6 | (ByteAt(utf8, pos++) & 0x3Fu);
-        low = 0x80;
-        high = 0xBF;
-    }
-    return cp;
-}
-
 // Walks the code page 932 form of `utf8`: ascii(begin, end) for each run of
 // ASCII, which the code page keeps as it is; character(code, begin, end) for
 // every other character, "?" standing in for what the code page lacks and
@@ -172,7 +136,7 @@ void Walk(std::string_view utf8, AsciiRun&& ascii, Character&& character) {
             continue;
         }
         const std::size_t begin = pos;
-        const char32_t cp = NextCodePoint(utf8, pos);
+        const char32_t cp = utf8::NextCodePoint(utf8, pos);
         std::uint16_t code = cp < 0x10000 ? tables.FromUnicode[cp] : kNoCode;
         if (code == kNoCode) {
             code = '?';

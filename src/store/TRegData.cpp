@@ -1,9 +1,11 @@
 #include "store/TRegData.h"
 
 #include <algorithm>
+#include <string>
 
 #include "core/NumberText.h"
 #include "platform/Paths.h"
+#include "platform/Utf8.h"
 #include "store/SettingsReader.h"
 #include "store/SettingsWriter.h"
 
@@ -11,14 +13,40 @@ namespace zarnet {
 
 namespace {
 
-char AsciiLower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+// Lower case for the letters that code page 932 holds in both cases: ASCII
+// and full-width Latin, Greek, Cyrillic and the Roman numerals. Width stays:
+// "Ａ" and "a" are different letters.
+char32_t LowerCase(char32_t c) {
+    const auto within = [c](char32_t first, char32_t last) { return c >= first && c <= last; };
+    if (within(U'A', U'Z') || within(U'\u0391', U'\u03A9') || within(U'\u0410', U'\u042F') ||
+        within(U'\uFF21', U'\uFF3A')) {
+        return c + 0x20;
+    }
+    if (c == U'\u0401') {  // Ё
+        return U'\u0451';
+    }
+    return within(U'\u2160', U'\u216F') ? c + 0x10 : c;
 }
 
-// Only ASCII letters fold: in UTF-8 every byte of a multibyte character is
-// above 0x7F, so this never matches part of one character with another.
-bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b) {
-    return std::ranges::equal(a, b, [](char x, char y) { return AsciiLower(x) == AsciiLower(y); });
+// Above every character, so a stray byte matches only the same byte.
+constexpr char32_t kStrayByte = 0x110000;
+
+// The characters of UTF-8 text in lower case; each byte of an ill-formed
+// sequence stands for itself.
+std::u32string LowerCaseChars(std::string_view text) {
+    std::u32string chars;
+    for (std::size_t pos = 0; pos < text.size();) {
+        const std::size_t start = pos;
+        const char32_t c = utf8::NextCodePoint(text, pos);
+        if (c != utf8::kIllFormed) {
+            chars.push_back(LowerCase(c));
+            continue;
+        }
+        for (std::size_t at = start; at < pos; ++at) {
+            chars.push_back(kStrayByte + static_cast<unsigned char>(text[at]));
+        }
+    }
+    return chars;
 }
 
 }  // namespace
@@ -45,9 +73,10 @@ std::vector<std::string> TRegData::HistoryList() const {
 }
 
 std::optional<std::size_t> TRegData::FindHistory(std::string_view dir) const {
+    const std::u32string wanted = LowerCaseChars(dir);
     for (std::size_t slot = 0; slot < kHistorySize; ++slot) {
         const std::string& listed = Items[slot].Dir;
-        if (!listed.empty() && EqualIgnoringAsciiCase(listed, dir)) {
+        if (!listed.empty() && LowerCaseChars(listed) == wanted) {
             return slot;
         }
     }

@@ -56,7 +56,7 @@ class TRegData {
     // The base-address drop-down list: the Dir of every non-empty entry, in
     // slot order.
     std::vector<std::string> HistoryList() const;
-    // The slot of the first listed entry whose Dir equals `dir`, ASCII letters
+    // The slot of the first listed entry whose Dir equals `dir`, letters
     // compared without regard to case. While the history has no gaps this is
     // also the list position; with a gap (a hand-edited store) it still names
     // the entry that was found.

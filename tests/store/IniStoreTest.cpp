@@ -43,6 +43,7 @@ TEST_F(IniStoreTest, MissingKeysGiveTheIniDefaults) {
     expected.Header = expected.Footer = "";
     expected.Separator = expected.Border = expected.ClickView = true;
     expected.OWNoCheck = expected.Compact = expected.AutoSave = expected.HideMenu = false;
+    expected.ViewFont.Color = static_cast<std::int32_t>(0x80000008u);
     expected.ViewFont.SetName("ＭＳ Ｐゴシック");
     expected.ViewFont.SetSize(9);
 

@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <initializer_list>
 #include <map>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/Cp932.h"
 #include "platform/Registry.h"
@@ -237,6 +240,8 @@ class FakeRegistry : public Registry {
     std::map<std::string, std::map<std::string, Value>> Keys;  // full path -> values
     std::string FailCreate, FailClose;                         // full paths
     std::string FailSet, FailQuery;                            // value names
+    std::vector<std::string> Visits;  // "subkey/value" of every query and set, in order
+    std::size_t PeakOpenKeys = 0;
 
     Status CreateKey(Key parent, std::string_view path, Key& key) override {
         const std::string full = Join(parent, path);
@@ -251,6 +256,7 @@ class FakeRegistry : public Registry {
         return Keys.contains(full) ? Open(full, key) : Status::NotFound;
     }
     Status QueryValue(Key key, std::string_view name, Value& value) override {
+        Visit(key, name);
         const auto& values = Keys[open_.at(key)];
         const auto found = values.find(std::string(name));
         if (name == FailQuery || found == values.end()) {
@@ -260,6 +266,7 @@ class FakeRegistry : public Registry {
         return Status::Ok;
     }
     Status SetStringValue(Key key, std::string_view name, std::string_view text) override {
+        Visit(key, name);
         Keys[open_.at(key)][std::string(name)] = {kSz, std::string(text) + '\0'};
         return name == FailSet ? Status::Failed : Status::Ok;
     }
@@ -279,11 +286,43 @@ class FakeRegistry : public Registry {
     Status Open(const std::string& full, Key& key) {
         key = next_++;
         open_[key] = full;
+        PeakOpenKeys = std::max(PeakOpenKeys, open_.size());
         return Status::Ok;
+    }
+    void Visit(Key key, std::string_view name) {
+        Visits.push_back(open_.at(key).substr(kStoreKey.size() + 1) + "/" + std::string(name));
     }
     std::map<Key, std::string> open_;
     Key next_ = 100;
 };
+
+// The order decides what an interrupted load or save leaves behind.
+TEST(RegistryStoreOrderTest, LoadAndSaveVisitTheValuesInTheirOrder) {
+    std::vector<std::string> expected;
+    const auto add = [&expected](const std::string& subkey,
+                                 std::initializer_list<const char*> names) {
+        for (const char* name : names) {
+            expected.push_back(subkey + "/" + name);
+        }
+    };
+    const auto item = {"Dir", "ContStr", "FrontStr", "RearStr", "StCount", "EdCount", "ExtStr"};
+    for (int slot = 0; slot < 20; ++slot) {
+        add("URL" + std::to_string(slot), item);
+    }
+    add("Last", item);
+    add("Last", {"ImageWidth", "ImageHeight", "MakeType", "LastSaveFname", "Separator", "Border",
+                 "OWNoCheck", "ClickView", "Compact", "AutoSave", "HideMenu"});
+    add("ViewFont", {"CharSet", "Color", "Height", "Name", "Size"});
+
+    FakeRegistry registry;
+    testing::SampleSettings().SaveToRegistry(registry);
+    EXPECT_EQ(registry.Visits, expected);
+    registry.Visits.clear();
+    TRegData data;
+    data.LoadFromRegistry(registry);
+    EXPECT_EQ(registry.Visits, expected);
+    EXPECT_EQ(registry.PeakOpenKeys, 2u);  // every subkey closed right after its value
+}
 
 TEST(RegistryStoreFailureTest, EveryFailureIsReportedAndEveryKeyClosed) {
     struct Case {

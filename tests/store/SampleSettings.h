@@ -17,6 +17,7 @@ inline TRegData SampleSettings() {
     }
     data.LastItem = {"http://例え.jp/写真/%%", "春,夏", "表ソ", "ー", "0001", "0120", ".gif"};
     data.ViewFont.CharSet = 1;
+    data.ViewFont.Color = 0x00c08040;
     data.ViewFont.SetName("ＭＳ 明朝");
     data.ViewFont.SetSize(11);
     data.MakeType = 1;

@@ -32,6 +32,7 @@ std::vector<std::string> PushedIntoFullHistory(const std::string& dir) {
         data.Items[slot] = Entry("u" + std::to_string(slot), std::to_string(slot));
     }
     data.Items[7].Dir = "HTTP://Example.com/X/";
+    data.Items[5].Dir = "//例/ＡΓДЁⅣ/";
     const TRegData before = data;
     if (!data.AddToHistory(Entry(dir, "new"))) {
         return {"not recorded"};
@@ -65,11 +66,14 @@ TEST(TRegDataTest, AddToHistoryMovesTheEntryToTheTop) {
         std::vector<std::string> order;
     };
     const Case cases[] = {
-        {"http://example.COM/x/", Moved(7)},  // ASCII case ignored
+        {"http://example.COM/x/", Moved(7)},  // case ignored
         {"U3", Moved(3)},
-        {"new", Moved(19)},                     // the oldest drops out
-        {" HTTP://Example.com/X/", Moved(19)},  // blanks kept and compared
-        {"ｈｔｔｐ://example.com/x/", Moved(19)},
+        {"new", Moved(19)},                        // the oldest drops out
+        {" HTTP://Example.com/X/", Moved(19)},     // blanks kept and compared
+        {"ｈｔｔｐ://example.com/x/", Moved(19)},  // width is not case
+        {"//例/ａγдёⅳ/", Moved(5)},                // full-width, Greek, Cyrillic, Roman
+        {"//例/ａγдеⅳ/", Moved(19)},               // е is not ё
+        {"//例/aγдёⅳ/", Moved(19)},                // nor a ａ
         {" \t ", {"not recorded"}},
         {"", {"not recorded"}},
     };
