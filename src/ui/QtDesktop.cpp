@@ -13,8 +13,9 @@
 #include <QUrl>
 
 #ifdef _WIN32
+#include "platform/win/WinApi.h"
+// Needs the declarations of windows.h before it.
 #include <shellapi.h>
-#include <windows.h>
 #endif
 
 namespace zarnet {

@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -115,6 +116,16 @@ QVBoxLayout* StackLayout(QWidget* parent) {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     return layout;
+}
+
+// The menu bar item is the master; its pop-up twin runs the master's command
+// and shows the master's mark, whichever of the two was clicked or set.
+void FollowMaster(QAction* master, QAction* twin) {
+    QObject::connect(master, &QAction::toggled, twin, &QAction::setChecked);
+    QObject::connect(twin, &QAction::triggered, master, [master, twin] {
+        master->trigger();
+        twin->setChecked(master->isChecked());
+    });
 }
 
 }  // namespace
@@ -261,12 +272,15 @@ void TZarnetform::BuildClientArea() {
 }
 
 void TZarnetform::BuildMenus() {
+    enum class Mark { None, Toggle, Radio };
     struct Item {
         const char* Name;
         const char* Twin;
         const char* Caption;  // none for a separator
         QAction* TZarnetform::*Member;
         int Tag;
+        Mark Marked;
+        const char* Hint = nullptr;
     };
     struct SubMenu {
         const char* Name;
@@ -278,44 +292,46 @@ void TZarnetform::BuildMenus() {
         {"File2",
          "File3",
          "ファイル(&F)",
-         {{"SaveToMenu", "Save1", "保存(&S)", &TZarnetform::SaveToMenu, 0},
-          {"SaveAsMenu", "N7", "新規保存(&N)", &TZarnetform::SaveAsMenu, 0},
-          {"ClipBordMenu", "C1", "ｸﾘｯﾌﾟﾎﾞｰﾄﾞ(&C)", &TZarnetform::ClipBordMenu, 0},
-          {"V1", "V2", "変換確認(&V)", &TZarnetform::V1, 0},
-          {"N5", "N6", nullptr, nullptr, 0},
-          {"Exit1", "Exit2", "終了(&X)", &TZarnetform::Exit1, 0}}},
+         {{"SaveToMenu", "Save1", "保存(&S)", &TZarnetform::SaveToMenu, 0, Mark::None},
+          {"SaveAsMenu", "N7", "新規保存(&N)", &TZarnetform::SaveAsMenu, 0, Mark::None},
+          {"ClipBordMenu", "C1", "ｸﾘｯﾌﾟﾎﾞｰﾄﾞ(&C)", &TZarnetform::ClipBordMenu, 0, Mark::None},
+          {"V1", "V2", "変換確認(&V)", &TZarnetform::V1, 0, Mark::None},
+          {"N5", "N6", nullptr, nullptr, 0, Mark::None},
+          {"Exit1", "Exit2", "終了(&X)", &TZarnetform::Exit1, 0, Mark::None}}},
         {"P2",
          "P3",
          "設定(&P)",
-         {{"PropertyMenu", "P4", "動作設定(&P)", &TZarnetform::PropertyMenu, 0},
-          {"SetHTMLMenu", "HTMLH1", "HTML編集(&H)", &TZarnetform::SetHTMLMenu, 0},
-          {"N1", "N8", nullptr, nullptr, 0},
+         {{"PropertyMenu", "P4", "動作設定(&P)", &TZarnetform::PropertyMenu, 0, Mark::None},
+          {"SetHTMLMenu", "HTMLH1", "HTML編集(&H)", &TZarnetform::SetHTMLMenu, 0, Mark::None},
+          {"N1", "N8", nullptr, nullptr, 0, Mark::None},
           {"OverWriteMenu", "OverWriteSubMenu", "上書き確認なし(&O)", &TZarnetform::OverWriteMenu,
-           0},
-          {"AutoSaveList", "AutosaveSubMenu", "自動登録禁止(&S)", &TZarnetform::AutoSaveList, 0}}},
+           0, Mark::Toggle},
+          {"AutoSaveList", "AutosaveSubMenu", "自動登録禁止(&S)", &TZarnetform::AutoSaveList, 0,
+           Mark::Toggle, "記録に残さない場合にチェックします"}}},
         {"Show1",
          "Show2",
          "表示(&V)",
-         {{"ViewDefaultMenu", "ViewDefaultSubMenu", "標準(&D)", &TZarnetform::ViewDefaultMenu, 0},
-          {"ViewCompactMenu", "ViewCompactSubMenu", "ｺﾝﾊﾟｸﾄ(&C)", &TZarnetform::ViewCompactMenu,
-           1}}},
+         {{"ViewDefaultMenu", "ViewDefaultSubMenu", "標準(&D)", &TZarnetform::ViewDefaultMenu, 0,
+           Mark::Radio},
+          {"ViewCompactMenu", "ViewCompactSubMenu", "ｺﾝﾊﾟｸﾄ(&C)", &TZarnetform::ViewCompactMenu, 1,
+           Mark::Radio}}},
         {"N3",
          "M1",
          "作成種別(&M)",
-         {{"ListText", "ListTextSubMenu", "List(Text)", &TZarnetform::ListText, 0},
-          {"HTML", "HTMLSubMenu", "HTML", &TZarnetform::HTML, 1},
-          {"ImageSrc", "ImageSrcSubMenu", "ImageSrc", &TZarnetform::ImageSrc, 2}}},
+         {{"ListText", "ListTextSubMenu", "List(Text)", &TZarnetform::ListText, 0, Mark::Radio},
+          {"HTML", "HTMLSubMenu", "HTML", &TZarnetform::HTML, 1, Mark::Radio},
+          {"ImageSrc", "ImageSrcSubMenu", "ImageSrc", &TZarnetform::ImageSrc, 2, Mark::Radio}}},
         {"File1",
          "L1",
          "リスト(&L)",
-         {{"LoadIniMenu", "L2", "ファイルから読込み(&L)", &TZarnetform::LoadIniMenu, 0},
-          {"SaveIniMenu", "S2", "ファイルに保存(&S)", &TZarnetform::SaveIniMenu, 0},
-          {"N2", "N10", nullptr, nullptr, 0},
-          {"LoadRegMenu", "R1", "ﾚｼﾞｽﾄﾘから読込み(&R)", &TZarnetform::LoadRegMenu, 0},
-          {"SaveRegMenu", "W1", "ﾚｼﾞｽﾄﾘに保存(&W)", &TZarnetform::SaveRegMenu, 0},
-          {"N4", "N9", nullptr, nullptr, 0},
+         {{"LoadIniMenu", "L2", "ファイルから読込み(&L)", &TZarnetform::LoadIniMenu, 0, Mark::None},
+          {"SaveIniMenu", "S2", "ファイルに保存(&S)", &TZarnetform::SaveIniMenu, 0, Mark::None},
+          {"N2", "N10", nullptr, nullptr, 0, Mark::None},
+          {"LoadRegMenu", "R1", "ﾚｼﾞｽﾄﾘから読込み(&R)", &TZarnetform::LoadRegMenu, 0, Mark::None},
+          {"SaveRegMenu", "W1", "ﾚｼﾞｽﾄﾘに保存(&W)", &TZarnetform::SaveRegMenu, 0, Mark::None},
+          {"N4", "N9", nullptr, nullptr, 0, Mark::None},
           {"RegDefaultMenu", "RegDefaultSubMenu", "ﾚｼﾞｽﾄﾘが標準(&D)", &TZarnetform::RegDefaultMenu,
-           0}}},
+           0, Mark::Toggle}}},
     };
 
     QMenuBar* mainMenu = menuBar();
@@ -327,6 +343,9 @@ void TZarnetform::BuildMenus() {
         QMenu* popupMenu = PopupMenu1->addMenu(QString::fromUtf8(menu.Caption));
         Name(barMenu, menu.Name);
         Name(popupMenu, menu.Twin);
+        // The radio items of a sub-menu form one group in each menu.
+        QActionGroup* barGroup = nullptr;
+        QActionGroup* popupGroup = nullptr;
         for (QMenu* shown : {barMenu, popupMenu}) {
             shown->setToolTipsVisible(true);
         }
@@ -336,28 +355,26 @@ void TZarnetform::BuildMenus() {
                 Name(popupMenu->addSeparator(), item.Twin);
                 continue;
             }
-            // One action in both menus, so an item and its twin always agree.
-            auto* action = new QAction(QString::fromUtf8(item.Caption), this);
-            Name(action, item.Name);
-            action->setData(item.Tag);
-            barMenu->addAction(action);
-            popupMenu->addAction(action);
-            this->*item.Member = action;
-        }
-    }
-
-    const QString autoSaveHint = QStringLiteral("記録に残さない場合にチェックします");
-    AutoSaveList->setToolTip(autoSaveHint);
-    AutoSaveList->setStatusTip(autoSaveHint);
-    for (QAction* toggle : {OverWriteMenu, AutoSaveList, RegDefaultMenu}) {
-        toggle->setCheckable(true);
-    }
-    for (const auto& group : {std::vector<QAction*>{ViewDefaultMenu, ViewCompactMenu},
-                              std::vector<QAction*>{ListText, HTML, ImageSrc}}) {
-        auto* radio = new QActionGroup(this);
-        for (QAction* action : group) {
-            action->setCheckable(true);
-            radio->addAction(action);
+            const auto addItem = [&item](QMenu* to, const char* name, QActionGroup*& group) {
+                QAction* action = to->addAction(QString::fromUtf8(item.Caption));
+                Name(action, name);
+                action->setData(item.Tag);
+                action->setCheckable(item.Marked != Mark::None);
+                if (item.Marked == Mark::Radio) {
+                    if (group == nullptr) {
+                        group = new QActionGroup(to);
+                    }
+                    group->addAction(action);
+                }
+                if (item.Hint != nullptr) {
+                    action->setToolTip(QString::fromUtf8(item.Hint));
+                    action->setStatusTip(action->toolTip());
+                }
+                return action;
+            };
+            QAction* master = addItem(barMenu, item.Name, barGroup);
+            FollowMaster(master, addItem(popupMenu, item.Twin, popupGroup));
+            this->*item.Member = master;
         }
     }
 }
@@ -386,6 +403,9 @@ void TZarnetform::ConnectControls() {
     // from code does not.
     OnSignal(UrlCombo->lineEdit(), &QLineEdit::textEdited, &TZarnetform::UrlComboChange);
     OnSignal(UrlCombo, &QComboBox::activated, &TZarnetform::UrlComboChange);
+    // Enter would have the combo choose the listed item again and run the
+    // change handling on an unchanged text.
+    UrlCombo->installEventFilter(this);
     // textChanged fires for code as for typing, and only on a real change.
     for (QLineEdit* edit :
          {CSVListEdit, FileNameFront, StCount, EdCount, FileNameRear, FileNameExt}) {
@@ -400,14 +420,23 @@ void TZarnetform::ConnectControls() {
     OnSignal(SaveRegMenu, &QAction::triggered, &TZarnetform::SaveRegMenuClick);
     OnSignal(RegDefaultMenu, &QAction::triggered, &TZarnetform::RegDefaultMenuClick);
     for (QAction* view : {ViewDefaultMenu, ViewCompactMenu}) {
-        connect(view, &QAction::triggered, this, [this, view] {
-            guard_.Run([this, view] { SetCompactView(view->data().toInt() == 1); });
-        });
+        connect(view, &QAction::triggered, this,
+                [this, view] { guard_.Run([this, view] { ViewDefaultMenuClick(*view); }); });
     }
     for (QAction* kind : {ListText, HTML, ImageSrc}) {
         connect(kind, &QAction::triggered, this,
-                [this, kind] { guard_.Run([this, kind] { SetMakeType(kind->data().toInt()); }); });
+                [this, kind] { guard_.Run([this, kind] { ListTextClick(*kind); }); });
     }
+}
+
+bool TZarnetform::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == UrlCombo && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void TZarnetform::SetTabOrder() {
@@ -437,10 +466,10 @@ void TZarnetform::FormCreate() {
     // Only the registry load can fail; its tick stands then. Each step runs on
     // after a failure, so the window still shows what was loaded and the
     // shut-down save does not replace the store with the window's design texts.
-    SetRegDefault(true);
+    RegDefaultMenu->setChecked(true);
     guard_.Run([this] {
-        SetRegDefault(LoadFromDefaultStore(regData_, iniFileName_, registry_) ==
-                      DefaultStore::Registry);
+        RegDefaultMenu->setChecked(LoadFromDefaultStore(regData_, iniFileName_, registry_) ==
+                                   DefaultStore::Registry);
     });
     guard_.Run([this] { templates_.LoadHeader(paths_.InFolder("Header.txt")); });
     guard_.Run([this] { templates_.LoadFooter(paths_.InFolder("Footer.txt")); });
@@ -540,6 +569,10 @@ void TZarnetform::SetMakeType(int kind) {
     (kind == 0 ? ListText : kind == 1 ? HTML : ImageSrc)->setChecked(true);
 }
 
+void TZarnetform::ListTextClick(const QAction& item) {
+    SetMakeType(item.data().toInt());
+}
+
 void TZarnetform::SetCompactView(bool compact) {
     menuBar()->setVisible(!(compact && regData_.HideMenu));
     int height = AdrsPanel->height() + FNamePanel->height() + FileSavePanel->height();
@@ -553,6 +586,10 @@ void TZarnetform::SetCompactView(bool compact) {
         strip->setVisible(!compact);
     }
     (compact ? ViewCompactMenu : ViewDefaultMenu)->setChecked(true);
+}
+
+void TZarnetform::ViewDefaultMenuClick(const QAction& item) {
+    SetCompactView(item.data().toInt() == 1);
 }
 
 void TZarnetform::PushHistory() {
@@ -649,10 +686,6 @@ void TZarnetform::RegDefaultMenuClick() {
         regData_.LoadFromIni(iniFileName_);
     }
     ApplySettings();
-}
-
-void TZarnetform::SetRegDefault(bool registry) {
-    RegDefaultMenu->setChecked(registry);
 }
 
 void TZarnetform::QuitBtnClick() {

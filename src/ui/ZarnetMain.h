@@ -11,7 +11,6 @@
 #include "ui/ErrorGuard.h"
 
 class QAction;
-class QActionGroup;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -47,6 +46,9 @@ class TZarnetform : public QMainWindow {
     // Any kind but 0 and 1 ticks ImageSrc.
     void SetMakeType(int kind);
     void SetCompactView(bool compact);
+    // The output-kind and view items: their tags name the kind and the view.
+    void ListTextClick(const QAction& item);
+    void ViewDefaultMenuClick(const QAction& item);
     // Sizes the strips from the boxes' real heights.
     void FitStrips();
     int ClientHeight() const;
@@ -85,6 +87,7 @@ class TZarnetform : public QMainWindow {
     FileDialog SaveDialog1;
 
   protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
@@ -101,7 +104,6 @@ class TZarnetform : public QMainWindow {
     TURLItem CurrentPattern() const;
     // The drop-down list from the record's history.
     void FillHistoryList();
-    void SetRegDefault(bool registry);
 
     Desktop& desktop_;
     Registry& registry_;

@@ -21,7 +21,7 @@ constexpr int kToolBarHeight = 29;
 constexpr int kToolButtonWidth = 23;
 constexpr int kToolButtonHeight = 22;
 constexpr int kToolButtonTop = 4;
-// The window opens at 501 x 470 pixels.
+// The window opens at 501 x 470 pixels, frame included.
 constexpr int kWidth = 501;
 constexpr int kHeight = 470;
 constexpr std::uint32_t kSystemColorBit = 0x80000000u;
@@ -192,8 +192,11 @@ void TListView::ShowColor() {
 
 void TListView::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (!centred_) {
-        centred_ = true;
+    if (!placed_) {
+        placed_ = true;
+        // The size is the outer one, frame included, which only a window that
+        // exists can tell.
+        resize(QSize(kWidth, kHeight) - (frameGeometry().size() - size()));
         if (const QScreen* shownOn = screen()) {
             QRect frame = frameGeometry();
             frame.moveCenter(shownOn->availableGeometry().center());

@@ -144,12 +144,26 @@ class HistoryTest : public QObject {
 
     void choosingAListItemRecallsItsPattern() {
         OpenWithHistory(3);
-        Combo()->setCurrentIndex(2);
+        Combo()->setCurrentIndex(1);
         QCOMPARE(Edit("FileNameFront")->text(), QString());  // set from code: no recall
         Status()->setText(Q("登録済"));
-        emit Combo()->activated(2);
+        // Down on the closed combo chooses the next list item.
+        QTest::keyClick(Combo(), Qt::Key_Down);
+        QCOMPARE(Combo()->currentText(), Q("http://h2/"));
         QCOMPARE(Edit("FileNameFront")->text(), Q("f2"));
         QCOMPARE(Status()->text(), Q("編集中"));
+    }
+
+    void enterInTheComboRecallsNothingMore() {
+        OpenWithHistory(3);
+        Combo()->setEditText(QString());
+        QTest::keyClicks(Combo()->lineEdit(), Q("http://h1/"));
+        Edit("FileNameFront")->setText(Q("edited"));
+        // Keys reach the combo, which hands them to its line edit.
+        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+            QTest::keyClick(Combo(), key);
+            QCOMPARE(Edit("FileNameFront")->text(), Q("edited"));
+        }
     }
 
     void settingTheComboFromCodeRecallsNothing() {

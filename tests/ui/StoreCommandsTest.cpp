@@ -2,6 +2,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 #include <filesystem>
 
@@ -88,7 +89,9 @@ class StoreCommandsTest : public QObject {
             env_->StoreInIniDefault(stored);
         }
         env_->OpenWindow();
-        QCOMPARE(Action("RegDefaultMenu")->isChecked(), !iniDefault);
+        for (const char* item : {"RegDefaultMenu", "RegDefaultSubMenu"}) {
+            QCOMPARE(Action(item)->isChecked(), !iniDefault);
+        }
         QCOMPARE(ComboText(), QString::fromStdString(stored.LastItem.Dir));
         QCOMPARE(Edit("FileNameFront")->text(), Q("pic"));
         QVERIFY(Action("HTML")->isChecked());
@@ -121,16 +124,18 @@ class StoreCommandsTest : public QObject {
     }
 
     void closingByTheTitleBarSavesLikeQuit_data() {
-        QTest::addColumn<bool>("byTitleBar");
+        QTest::addColumn<QString>("by");
         QTest::addColumn<bool>("iniDefault");
-        QTest::newRow("title bar, registry") << true << false;
-        QTest::newRow("quit button, registry") << false << false;
-        QTest::newRow("title bar, ini file") << true << true;
-        QTest::newRow("quit button, ini file") << false << true;
+        QTest::newRow("title bar, registry") << "title bar" << false;
+        QTest::newRow("quit button, registry") << "QuitBtn" << false;
+        QTest::newRow("menu item, registry") << "Exit1" << false;
+        QTest::newRow("title bar, ini file") << "title bar" << true;
+        QTest::newRow("quit button, ini file") << "QuitBtn" << true;
+        QTest::newRow("pop-up item, ini file") << "Exit2" << true;
     }
 
     void closingByTheTitleBarSavesLikeQuit() {
-        QFETCH(bool, byTitleBar);
+        QFETCH(QString, by);
         QFETCH(bool, iniDefault);
         if (iniDefault) {
             env_->StoreInIniDefault(env_->NewRecord());
@@ -143,10 +148,12 @@ class StoreCommandsTest : public QObject {
         Action("ViewCompactMenu")->trigger();
         Action("OverWriteMenu")->trigger();
         Action("ListText")->trigger();
-        if (byTitleBar) {
+        if (by == Q("title bar")) {
             Window().close();
+        } else if (by == Q("QuitBtn")) {
+            Child<QPushButton>(Window(), "QuitBtn")->click();
         } else {
-            Action("Exit1")->trigger();
+            Action(by.toLatin1().constData())->trigger();
         }
         QVERIFY(!Window().isVisible());
         env_->CloseWindow();
@@ -229,22 +236,24 @@ class StoreCommandsTest : public QObject {
     void registryCommandsAskFirst_data() {
         QTest::addColumn<bool>("load");
         QTest::addColumn<bool>("yes");
-        QTest::newRow("load, yes") << true << true;
-        QTest::newRow("load, no") << true << false;
-        QTest::newRow("save, yes") << false << true;
-        QTest::newRow("save, no") << false << false;
+        QTest::addColumn<QString>("item");
+        QTest::newRow("load, yes") << true << true << "LoadRegMenu";
+        QTest::newRow("load from the pop-up, no") << true << false << "R1";
+        QTest::newRow("save from the pop-up, yes") << false << true << "W1";
+        QTest::newRow("save, no") << false << false << "SaveRegMenu";
     }
 
     void registryCommandsAskFirst() {
         QFETCH(bool, load);
         QFETCH(bool, yes);
+        QFETCH(QString, item);
         TRegData stored = env_->NewRecord();
         stored.LastItem.Dir = "http://stored/";
         env_->StoreInRegistry(stored);
         env_->OpenWindow();
         Child<QComboBox>(Window(), "UrlCombo")->setEditText(Q("http://typed/"));
         Desktop().Answers.push_back(yes ? MessageAnswer::Yes : MessageAnswer::No);
-        Action(load ? "LoadRegMenu" : "SaveRegMenu")->trigger();
+        Action(item.toLatin1().constData())->trigger();
         ExpectQuestions({load ? Q("ﾚｼﾞｽﾄﾘから読み込みます") : Q("ﾚｼﾞｽﾄﾘに保存します")},
                         MessageKind::Information);
         const bool stays = !load || !yes;
@@ -259,14 +268,16 @@ class StoreCommandsTest : public QObject {
     void switchingToTheIniFile_data() {
         QTest::addColumn<bool>("load");
         QTest::addColumn<bool>("keep");
-        QTest::newRow("no") << false << false;
-        QTest::newRow("yes, no") << true << false;
-        QTest::newRow("yes, yes") << true << true;
+        QTest::addColumn<QString>("item");
+        QTest::newRow("no") << false << false << "RegDefaultMenu";
+        QTest::newRow("yes, no") << true << false << "RegDefaultMenu";
+        QTest::newRow("yes, yes from the pop-up") << true << true << "RegDefaultSubMenu";
     }
 
     void switchingToTheIniFile() {
         QFETCH(bool, load);
         QFETCH(bool, keep);
+        QFETCH(QString, item);
         env_->OpenWindow();
         Child<QComboBox>(Window(), "UrlCombo")->setEditText(Q("http://typed/"));
         Desktop().Answers = {load ? MessageAnswer::Yes : MessageAnswer::No,
@@ -274,8 +285,9 @@ class StoreCommandsTest : public QObject {
         if (!load) {
             Desktop().Answers.pop_back();
         }
-        Action("RegDefaultMenu")->trigger();
+        Action(item.toLatin1().constData())->trigger();
         QVERIFY(!Action("RegDefaultMenu")->isChecked());
+        QVERIFY(!Action("RegDefaultSubMenu")->isChecked());
         QCOMPARE(IniSwitch(), std::string("1"));
         std::vector<QString> asked = {Q("INIファイルから読み込みますか？")};
         if (load) {

@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -16,10 +17,13 @@ namespace zarnet::testing {
 
 namespace {
 
+// How an item shows its state: ' ' not at all, 'x' a check mark of its own,
+// 'o' a radio mark shared with its sub-menu.
 struct MenuItem {
     const char* Name;
+    const char* Twin;
     const char* Caption;  // none for a separator
-    const char* Twin;     // the pop-up twin of a separator
+    char Mark;
 };
 
 struct SubMenu {
@@ -34,42 +38,94 @@ const std::vector<SubMenu>& Menus() {
         {"File2",
          "File3",
          "ファイル(&F)",
-         {{"SaveToMenu", "保存(&S)", nullptr},
-          {"SaveAsMenu", "新規保存(&N)", nullptr},
-          {"ClipBordMenu", "ｸﾘｯﾌﾟﾎﾞｰﾄﾞ(&C)", nullptr},
-          {"V1", "変換確認(&V)", nullptr},
-          {"N5", nullptr, "N6"},
-          {"Exit1", "終了(&X)", nullptr}}},
+         {{"SaveToMenu", "Save1", "保存(&S)", ' '},
+          {"SaveAsMenu", "N7", "新規保存(&N)", ' '},
+          {"ClipBordMenu", "C1", "ｸﾘｯﾌﾟﾎﾞｰﾄﾞ(&C)", ' '},
+          {"V1", "V2", "変換確認(&V)", ' '},
+          {"N5", "N6", nullptr, ' '},
+          {"Exit1", "Exit2", "終了(&X)", ' '}}},
         {"P2",
          "P3",
          "設定(&P)",
-         {{"PropertyMenu", "動作設定(&P)", nullptr},
-          {"SetHTMLMenu", "HTML編集(&H)", nullptr},
-          {"N1", nullptr, "N8"},
-          {"OverWriteMenu", "上書き確認なし(&O)", nullptr},
-          {"AutoSaveList", "自動登録禁止(&S)", nullptr}}},
+         {{"PropertyMenu", "P4", "動作設定(&P)", ' '},
+          {"SetHTMLMenu", "HTMLH1", "HTML編集(&H)", ' '},
+          {"N1", "N8", nullptr, ' '},
+          {"OverWriteMenu", "OverWriteSubMenu", "上書き確認なし(&O)", 'x'},
+          {"AutoSaveList", "AutosaveSubMenu", "自動登録禁止(&S)", 'x'}}},
         {"Show1",
          "Show2",
          "表示(&V)",
-         {{"ViewDefaultMenu", "標準(&D)", nullptr}, {"ViewCompactMenu", "ｺﾝﾊﾟｸﾄ(&C)", nullptr}}},
+         {{"ViewDefaultMenu", "ViewDefaultSubMenu", "標準(&D)", 'o'},
+          {"ViewCompactMenu", "ViewCompactSubMenu", "ｺﾝﾊﾟｸﾄ(&C)", 'o'}}},
         {"N3",
          "M1",
          "作成種別(&M)",
-         {{"ListText", "List(Text)", nullptr},
-          {"HTML", "HTML", nullptr},
-          {"ImageSrc", "ImageSrc", nullptr}}},
+         {{"ListText", "ListTextSubMenu", "List(Text)", 'o'},
+          {"HTML", "HTMLSubMenu", "HTML", 'o'},
+          {"ImageSrc", "ImageSrcSubMenu", "ImageSrc", 'o'}}},
         {"File1",
          "L1",
          "リスト(&L)",
-         {{"LoadIniMenu", "ファイルから読込み(&L)", nullptr},
-          {"SaveIniMenu", "ファイルに保存(&S)", nullptr},
-          {"N2", nullptr, "N10"},
-          {"LoadRegMenu", "ﾚｼﾞｽﾄﾘから読込み(&R)", nullptr},
-          {"SaveRegMenu", "ﾚｼﾞｽﾄﾘに保存(&W)", nullptr},
-          {"N4", nullptr, "N9"},
-          {"RegDefaultMenu", "ﾚｼﾞｽﾄﾘが標準(&D)", nullptr}}},
+         {{"LoadIniMenu", "L2", "ファイルから読込み(&L)", ' '},
+          {"SaveIniMenu", "S2", "ファイルに保存(&S)", ' '},
+          {"N2", "N10", nullptr, ' '},
+          {"LoadRegMenu", "R1", "ﾚｼﾞｽﾄﾘから読込み(&R)", ' '},
+          {"SaveRegMenu", "W1", "ﾚｼﾞｽﾄﾘに保存(&W)", ' '},
+          {"N4", "N9", nullptr, ' '},
+          {"RegDefaultMenu", "RegDefaultSubMenu", "ﾚｼﾞｽﾄﾘが標準(&D)", 'x'}}},
     };
     return menus;
+}
+
+// A control as laid out: its strip, its place (-1 where the start-up fitting
+// or its own size decides) and its texts.
+struct Control {
+    const char* Name;
+    const char* Strip;
+    int X, Y, Width, Height;
+    const char* Caption;  // none where the control shows no fixed text
+    const char* Hint;
+};
+
+const std::vector<Control>& Controls() {
+    static const std::vector<Control> controls = {
+        {"SampleUrl", "SampleBox", -1, -1, -1, -1, "Sample", "作成するアドレスのｻﾝﾌﾟﾙを表示します"},
+        {"TitlePanel1", "MainPanel", -1, -1, -1, 24,
+         "基本ｱﾄﾞﾚｽ共通部　([%%]を使うと連続生成が使用できます)", ""},
+        {"UrlCombo", "AdrsPanel", 4, 2, 419, -1, nullptr,
+         "アドレス共通部、%%を使うと代入する文字列を指定できます"},
+        {"CSVListEdit", "AdrsPanel", 4, -1, 285, -1, nullptr,
+         "共通部の%%に代入する文字列をカンマで区切って指定します。"},
+        {"Label7", "AdrsPanel", 302, -1, -1, -1, "連続生成（%%代入文字）", ""},
+        {"TitlePanel2", "MainPanel", -1, -1, -1, 24,
+         "ファイル名生成部（前後の固定文字列にも%%を反映できます）", ""},
+        {"Label2", "FNamePanel", 4, 4, -1, -1, "前", ""},
+        {"FileNameFront", "FNamePanel", 24, 2, 69, -1, nullptr,
+         "ファイル名の数字の前に入れる文字列"},
+        {"Label4", "FNamePanel", 96, 4, -1, -1, "開始", ""},
+        {"StCount", "FNamePanel", 128, 2, 37, -1, nullptr, "連続番号の開始（桁数も指定します）"},
+        {"Label5", "FNamePanel", 168, 4, -1, -1, "終了", ""},
+        {"EdCount", "FNamePanel", 200, 2, 36, -1, nullptr, "連続番号の終了（桁数は無視します）"},
+        {"Label6", "FNamePanel", 240, 4, -1, -1, "後", ""},
+        {"FileNameRear", "FNamePanel", 260, 2, 69, -1, nullptr,
+         "ファイル名の数字の後に入れる文字列"},
+        {"Label3", "FNamePanel", 332, 4, -1, -1, "拡張子", ""},
+        {"FileNameExt", "FNamePanel", 380, 2, 45, -1, nullptr, "拡張子を指定します。"},
+        {"MinusButton", "FNamePanel", 116, -1, 16, -1, "－", ""},
+        {"PMEDit", "FNamePanel", 134, -1, 35, -1, "10", ""},
+        {"PlusButton", "FNamePanel", 170, -1, 16, -1, "＋", ""},
+        {"OverwriteButton", "FileSavePanel", 4, 2, 24, 25, "", "変換結果をファイルに出力します"},
+        {"SaveFileNameEdit", "FileSavePanel", 32, 4, 325, -1, nullptr, ""},
+        {"EditingLavel", "FileSavePanel", 364, 9, -1, -1, "編集中", ""},
+        {"SpeedButton1", "FileSavePanel", 404, 4, 23, 22, "", "ブラウザを起動"},
+        {"SaveBtn", "ButtonPanel", 12, 4, 110, 25, "ファイル出力",
+         "変換結果をファイルに出力します"},
+        {"ClipBord", "ButtonPanel", 128, 4, 110, 25, "ｸﾘｯﾌﾟﾎﾞｰﾄﾞ",
+         "変換結果をｸﾘｯﾌﾟﾎﾞｰﾄﾞにｺﾋﾟｰします"},
+        {"ViewBtn", "ButtonPanel", 244, 4, 110, 25, "変換確認", "変換結果を確認します"},
+        {"QuitBtn", "ButtonPanel", 360, 4, 67, 25, "終了", "終了します"},
+    };
+    return controls;
 }
 
 }  // namespace
@@ -119,7 +175,26 @@ class ZarnetMainTest : public QObject {
         }
     }
 
-    void menusHoldEveryItemOnceInBoth() {
+    void controlsAreLaidOutWithTheirTextsAndHints() {
+        QCOMPARE(Window().windowTitle(), Q("Vexilo(ZarNET) ver1.2.2"));
+        QCOMPARE(Child<QGroupBox>(Window(), "SampleBox")->title(), Q("ｻﾝﾌﾟﾙ"));
+        for (const Control& expected : Controls()) {
+            const QWidget* control = Child<QWidget>(Window(), expected.Name);
+            const char* name = expected.Name;
+            QVERIFY2(control->parentWidget()->objectName() == Q(expected.Strip), name);
+            const QRect place = control->geometry();
+            QVERIFY2(expected.X < 0 || place.x() == expected.X, name);
+            QVERIFY2(expected.Y < 0 || place.y() == expected.Y, name);
+            QVERIFY2(expected.Width < 0 || place.width() == expected.Width, name);
+            QVERIFY2(expected.Height < 0 || place.height() == expected.Height, name);
+            if (expected.Caption != nullptr) {
+                QCOMPARE(control->property("text").toString(), Q(expected.Caption));
+            }
+            QCOMPARE(control->toolTip(), Q(expected.Hint));
+        }
+    }
+
+    void menusHoldEveryItemAndItsTwin() {
         const QList<QAction*> barMenus = MainMenu()->actions();
         const QList<QAction*> popupMenus = Child<QMenu>(Window(), "PopupMenu1")->actions();
         QCOMPARE(barMenus.size(), qsizetype(Menus().size()));
@@ -137,21 +212,67 @@ class ZarnetMainTest : public QObject {
             QCOMPARE(popup->actions().size(), qsizetype(expected.Items.size()));
             for (std::size_t i = 0; i < expected.Items.size(); ++i) {
                 const MenuItem& item = expected.Items[i];
-                QAction* inBar = bar->actions()[static_cast<qsizetype>(i)];
-                QAction* inPopup = popup->actions()[static_cast<qsizetype>(i)];
-                QCOMPARE(inBar->objectName(), Q(item.Name));
-                if (item.Caption == nullptr) {
-                    QVERIFY(inBar->isSeparator() && inPopup->isSeparator());
-                    QCOMPARE(inPopup->objectName(), Q(item.Twin));
-                } else {
-                    // One action: the twin cannot disagree.
-                    QCOMPARE(inPopup, inBar);
-                    QCOMPARE(inBar->text(), Q(item.Caption));
+                for (const auto& [shown, name] :
+                     {std::pair(bar, item.Name), std::pair(popup, item.Twin)}) {
+                    const QAction* action = shown->actions()[static_cast<qsizetype>(i)];
+                    QCOMPARE(action->objectName(), Q(name));
+                    QCOMPARE(action->isSeparator(), item.Caption == nullptr);
+                    if (item.Caption == nullptr) {
+                        continue;
+                    }
+                    QCOMPARE(action->text(), Q(item.Caption));
+                    QCOMPARE(action->isCheckable(), item.Mark != ' ');
+                    const QActionGroup* group = action->actionGroup();
+                    QCOMPARE(group != nullptr && group->isExclusive(), item.Mark == 'o');
+                    // A radio group never reaches into the other menu.
+                    QVERIFY(group == nullptr || group->actions().size() ==
+                                                    static_cast<qsizetype>(expected.Items.size()));
                 }
             }
         }
-        QCOMPARE(Action("AutoSaveList")->toolTip(), Q("記録に残さない場合にチェックします"));
-        QCOMPARE(Action("AutoSaveList")->statusTip(), Q("記録に残さない場合にチェックします"));
+        for (const char* name : {"AutoSaveList", "AutosaveSubMenu"}) {
+            QCOMPARE(Action(name)->toolTip(), Q("記録に残さない場合にチェックします"));
+            QCOMPARE(Action(name)->statusTip(), Q("記録に残さない場合にチェックします"));
+        }
+    }
+
+    void twinsAndTheirMastersNeverDisagree() {
+        const struct {
+            const char* clicked;
+            const char* master;
+            const char* twin;
+            bool ticked;
+        } clicks[] = {
+            {"OverWriteSubMenu", "OverWriteMenu", "OverWriteSubMenu", true},
+            {"OverWriteMenu", "OverWriteMenu", "OverWriteSubMenu", false},
+            {"AutosaveSubMenu", "AutoSaveList", "AutosaveSubMenu", true},
+            {"AutosaveSubMenu", "AutoSaveList", "AutosaveSubMenu", false},
+            {"HTMLSubMenu", "HTML", "HTMLSubMenu", true},
+            {"HTMLSubMenu", "ImageSrc", "ImageSrcSubMenu", false},
+            {"HTMLSubMenu", "HTML", "HTMLSubMenu", true},  // a radio item stays ticked
+            {"ListText", "ListText", "ListTextSubMenu", true},
+            {"ListText", "HTML", "HTMLSubMenu", false},
+            {"ImageSrcSubMenu", "ImageSrc", "ImageSrcSubMenu", true},
+            {"ListTextSubMenu", "ListText", "ListTextSubMenu", true},
+            {"ViewCompactSubMenu", "ViewCompactMenu", "ViewCompactSubMenu", true},
+            {"ViewCompactSubMenu", "ViewDefaultMenu", "ViewDefaultSubMenu", false},
+        };
+        for (const auto& click : clicks) {
+            Action(click.clicked)->trigger();
+            QVERIFY2(Action(click.master)->isChecked() == click.ticked, click.clicked);
+            QVERIFY2(Action(click.twin)->isChecked() == click.ticked, click.clicked);
+        }
+        QCOMPARE(Window().GetMakeType(), 0);
+
+        // Marks set from code show in both menus.
+        Window().SetMakeType(1);
+        Window().SetCompactView(false);
+        for (const char* name : {"HTMLSubMenu", "ViewDefaultSubMenu"}) {
+            QVERIFY2(Action(name)->isChecked(), name);
+        }
+        for (const char* name : {"ListTextSubMenu", "ViewCompactSubMenu"}) {
+            QVERIFY2(!Action(name)->isChecked(), name);
+        }
     }
 
     void makeType_data() {
@@ -174,17 +295,6 @@ class ZarnetMainTest : public QObject {
             QCOMPARE(Action(name)->isChecked(), ticked == Q(name));
         }
         QCOMPARE(Window().GetMakeType(), read);
-    }
-
-    void kindItemsSetTheKindByTag() {
-        const struct {
-            const char* name;
-            int kind;
-        } items[] = {{"HTML", 1}, {"ListText", 0}, {"ImageSrc", 2}, {"ImageSrc", 2}};
-        for (const auto& item : items) {
-            Action(item.name)->trigger();
-            QCOMPARE(Window().GetMakeType(), item.kind);
-        }
     }
 
     void getMakeTypeTicksImageSrcWhenNothingIs() {
@@ -220,13 +330,32 @@ class ZarnetMainTest : public QObject {
         QTRY_COMPARE(Window().height(), 122);
         QCOMPARE(Window().minimumSize(), Window().maximumSize());
 
-        Action("ViewDefaultMenu")->trigger();
+        // The pop-up menu still reaches the standard view.
+        Action("ViewDefaultSubMenu")->trigger();
         QVERIFY(MainMenu()->isVisible());
         QCOMPARE(Window().ClientHeight(), 239);
         QTRY_COMPARE(Window().height(), MainMenu()->height() + 239);
         for (const char* strip : {"SampleBox", "TitlePanel1", "TitlePanel2", "ButtonPanel"}) {
             QVERIFY(Child<QWidget>(Window(), strip)->isVisible());
         }
+    }
+
+    void storedCompactViewWithHiddenMenuStartsSo() {
+        env_->CloseWindow();
+        TRegData stored = env_->NewRecord();
+        stored.Compact = true;
+        stored.HideMenu = true;
+        env_->StoreInRegistry(stored);
+        env_->OpenWindow();
+        Window().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&Window()));
+        QVERIFY(!MainMenu()->isVisible());
+        QVERIFY(Action("ViewCompactSubMenu")->isChecked());
+        const int rows = Child<QWidget>(Window(), "AdrsPanel")->height() +
+                         Child<QWidget>(Window(), "FNamePanel")->height() +
+                         Child<QWidget>(Window(), "FileSavePanel")->height();
+        QCOMPARE(Window().ClientHeight(), rows);
+        QTRY_COMPARE(Window().height(), rows);
     }
 
     void stripsFitTheRealBoxHeights() {
