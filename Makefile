@@ -3,7 +3,7 @@ BUILD      ?= build
 SAN_BUILD  ?= build-sanitize
 FUZZ_BUILD ?= build-fuzz
 JOBS       ?= $(shell nproc)
-PACKAGES   := cmake make g++ libgtest-dev libbenchmark-dev qt6-base-dev fonts-noto-cjk
+PACKAGES   := cmake make g++ libgtest-dev libbenchmark-dev qt6-base-dev qt6-translations-l10n fonts-noto-cjk
 
 .PHONY: all deps build run test bench format sanitize fuzz clean
 

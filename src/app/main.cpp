@@ -1,4 +1,7 @@
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <memory>
 
 #include "platform/Paths.h"
@@ -10,6 +13,13 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(zarnet::kApplicationTitle));
+    // The program speaks Japanese, so Qt's own texts (the edit boxes' menu,
+    // the file and font choosers) do too, where the translation is installed.
+    QTranslator qtTexts;
+    if (qtTexts.load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(&qtTexts);
+    }
     // Destroyed after the window, which saves through them while it goes.
     zarnet::QtDesktop desktop;
     const std::unique_ptr<zarnet::Registry> registry = zarnet::OpenUserRegistry();
