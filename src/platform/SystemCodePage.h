@@ -29,6 +29,19 @@ class SystemCodePage {
     std::uint16_t FromUnicode(char16_t ch) const;
 
   private:
+    // The code of a converted character: one byte, or a lead and a second
+    // byte; kNoCode for any other count.
+    static std::uint16_t CodeOf(const unsigned char* bytes, int count) {
+        switch (count) {
+            case 1:
+                return bytes[0];
+            case 2:
+                return static_cast<std::uint16_t>(bytes[0] << 8 | bytes[1]);
+            default:
+                return kNoCode;
+        }
+    }
+
     class Impl;
     std::unique_ptr<Impl> impl_;
 };

@@ -71,15 +71,9 @@ char16_t SystemCodePage::ToUnicode(std::string_view bytes) const {
 std::uint16_t SystemCodePage::FromUnicode(char16_t ch) const {
     const std::array<char, 2> in{static_cast<char>(ch & 0xFF), static_cast<char>(ch >> 8)};
     std::array<unsigned char, 8> out{};
-    switch (ConvertAll(impl_->fromUnicode, std::string_view(in.data(), in.size()),
-                       reinterpret_cast<char*>(out.data()), out.size())) {
-        case 1:
-            return out[0];
-        case 2:
-            return static_cast<std::uint16_t>(out[0] << 8 | out[1]);
-        default:
-            return kNoCode;
-    }
+    const int count = ConvertAll(impl_->fromUnicode, std::string_view(in.data(), in.size()),
+                                 reinterpret_cast<char*>(out.data()), out.size());
+    return CodeOf(out.data(), count);
 }
 
 }  // namespace zarnet::cp932

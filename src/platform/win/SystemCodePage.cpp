@@ -34,14 +34,7 @@ std::uint16_t SystemCodePage::FromUnicode(char16_t ch) const {
     if (usedDefault) {
         return kNoCode;
     }
-    switch (count) {
-        case 1:
-            return out[0];
-        case 2:
-            return static_cast<std::uint16_t>(out[0] << 8 | out[1]);
-        default:
-            return kNoCode;
-    }
+    return CodeOf(out, count);
 }
 
 }  // namespace zarnet::cp932
