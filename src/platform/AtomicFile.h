@@ -11,7 +11,8 @@ namespace zarnet {
 // folder, and Commit() flushes it to disk and renames it over the target, so
 // a failure or a crash at any point leaves the old file or the new one,
 // never a mix. A symbolic link is followed; an existing file keeps its
-// permissions. Destroyed without Commit(), it removes the temporary file.
+// permissions; a device or a pipe is written in place. Destroyed without
+// Commit(), it removes the temporary file.
 class AtomicFile {
   public:
     // Writes reach the file, and the step hook, in pieces of at most this.

@@ -1,5 +1,6 @@
 #include "platform/TextFile.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
@@ -226,6 +227,21 @@ void CrashAtChosenStep(const char* /*step*/) {
     if (++stepsSeen == crashAtStep) {
         _exit(3);
     }
+}
+
+TEST(TextFileTest, DevicesAndPipesAreWrittenInPlace) {
+    TempDir folder;
+    const std::string fifo = folder.File("pipe");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    // Held open for reading and writing, so that opening it never blocks.
+    const int held = open(fifo.c_str(), O_RDWR | O_NONBLOCK);
+    ASSERT_GE(held, 0);
+    WriteTextLines(fifo, {"p/"});
+    EXPECT_TRUE(std::filesystem::is_fifo(fifo));
+    char buffer[16] = {};
+    EXPECT_EQ(read(held, buffer, sizeof buffer), 4);
+    EXPECT_EQ(std::string(buffer, 4), "p/\r\n");
+    close(held);
 }
 
 TEST(TextFileTest, CrashAtAnyStepLeavesOldOrNewFileWhole) {

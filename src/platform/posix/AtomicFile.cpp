@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <utility>
 
 #include "platform/FileErrors.h"
 #include "platform/Paths.h"
@@ -67,9 +68,21 @@ class AtomicFile::Impl {
 
     std::string shownPath;  // as the caller named it, for messages
     std::string target;
-    std::string temp;
+    std::string temp;  // empty when the target is written in place
     int fd = -1;
 };
+
+namespace {
+
+// A device or a pipe (/dev/null, /dev/stdout, a FIFO) cannot be replaced by
+// a regular file without destroying it; it is written in place, as the
+// shell's ">" does.
+bool IsDeviceOrPipe(const struct stat& status) {
+    return S_ISCHR(status.st_mode) || S_ISBLK(status.st_mode) || S_ISFIFO(status.st_mode) ||
+           S_ISSOCK(status.st_mode);
+}
+
+}  // namespace
 
 AtomicFile::AtomicFile(const std::string& path) : impl_(std::make_unique<Impl>()) {
     impl_->shownPath = path;
@@ -80,6 +93,14 @@ AtomicFile::AtomicFile(const std::string& path) : impl_(std::make_unique<Impl>()
     // opened for writing in place.
     if (exists && (S_ISDIR(status.st_mode) || access(impl_->target.c_str(), W_OK) != 0)) {
         ThrowCannotCreate(path);
+    }
+    if (exists && IsDeviceOrPipe(status)) {
+        impl_->fd = open(impl_->target.c_str(), O_WRONLY | O_CLOEXEC);
+        if (impl_->fd < 0) {
+            ThrowCannotCreate(path);
+        }
+        ReportStep("created");
+        return;
     }
     const std::string folder = FolderPart(impl_->target);
     for (int attempt = 0; attempt < kMaxNameTries && impl_->fd < 0; ++attempt) {
@@ -131,6 +152,14 @@ void AtomicFile::Write(std::string_view bytes) {
 void AtomicFile::Commit() {
     if (impl_->fd < 0) {
         ThrowWriteError();
+    }
+    if (impl_->temp.empty()) {
+        // Written in place: nothing to sync or rename.
+        const int fd = std::exchange(impl_->fd, -1);
+        if (close(fd) != 0) {
+            ThrowWriteError();
+        }
+        return;
     }
     if (fsync(impl_->fd) != 0) {
         impl_->Discard();
