@@ -5,16 +5,15 @@
 #include "cli/CliOptions.h"
 #include "core/OutputDocument.h"
 #include "core/PatternExpansion.h"
+#include "platform/FileErrors.h"
 #include "platform/TextFile.h"
-#include "store/DefaultStore.h"
 #include "platform/ZarnetError.h"
+#include "store/DefaultStore.h"
 #include "templates/HtmlTemplates.h"
 
 namespace zarnet::cli {
 
 namespace {
-
-constexpr const char* kCannotOpen = "ファイル %s は開けません";
 
 // Lines encoded and ended with CR LF, as the save command writes them, in
 // large chunks so that long runs cost little.
@@ -58,7 +57,7 @@ void LoadTemplate(HtmlTemplates& templates, const std::optional<std::string>& ch
     // A file named on the command line must be there; the one beside the
     // program is optional, as at the program's start.
     if (chosen && !FileExists(*chosen)) {
-        throw ZarnetError(FormatMessage(kCannotOpen, *chosen));
+        ThrowCannotOpen(*chosen);
     }
     (templates.*load)(chosen.value_or(beside));
 }
@@ -95,16 +94,27 @@ PatternRequest StartingRequest(const CliOptions& options, const AppPaths& paths)
     return request;
 }
 
+void WriteToStream(const PreparedRun& run, const CliOptions& options,
+                   const HtmlTemplates& templates, std::ostream& out) {
+    {
+        EncodedStreamSink sink(out, options.Encoding);
+        WriteDocument(run, templates, sink);
+    }
+    out.flush();
+    if (!out) {
+        ThrowWriteError();
+    }
+}
+
 void Write(const PreparedRun& run, const CliOptions& options, const HtmlTemplates& templates,
            std::ostream& out) {
-    if (options.OutputFile) {
+    if (!options.OutputFile) {
+        WriteToStream(run, options, templates, out);
+    } else {
         TextFileWriter writer(*options.OutputFile, options.Encoding);
         FileSink sink(writer);
         WriteDocument(run, templates, sink);
         writer.Commit();
-    } else {
-        EncodedStreamSink sink(out, options.Encoding);
-        WriteDocument(run, templates, sink);
     }
 }
 
@@ -155,11 +165,6 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         Write(run, options, templates, out);
     } catch (const ZarnetError& error) {
         err << error.what() << "\n";
-        return kUsageOrFileError;
-    }
-    out.flush();
-    if (!out) {
-        err << "ストリームへの書き込みエラー\n";
         return kUsageOrFileError;
     }
     return kWritten;

@@ -3,6 +3,7 @@
 #include <limits>
 
 #include "platform/AsciiText.h"
+#include "platform/Cp932.h"
 
 namespace zarnet {
 
@@ -83,6 +84,10 @@ std::string_view Trimmed(std::string_view text) {
         text.remove_suffix(1);
     }
     return text;
+}
+
+std::size_t NumberWidth(std::string_view text) {
+    return cp932::ByteLength(Trimmed(text));
 }
 
 std::string PadNumber(std::int64_t n, std::size_t& width) {

@@ -24,6 +24,10 @@ std::int32_t NumberOr(std::string_view text, std::int32_t fallback);
 // The text without the characters of code 0 to 32 at either end.
 std::string_view Trimmed(std::string_view text);
 
+// The zero-fill width a number text sets: the length of its trimmed text in
+// code page 932 bytes, as the stored texts count it.
+std::size_t NumberWidth(std::string_view text);
+
 // The decimal text of n, filled with leading zeros to `width` characters. A
 // text longer than the width raises the width, which is the caller's: the
 // raised width holds for the numbers that follow. A negative number keeps its

@@ -42,7 +42,7 @@ std::string WrittenOutRange(std::string_view value) {
         return std::string(value);
     }
     // The width comes from the text before the dash, whichever bound it holds.
-    std::size_t width = left.size();
+    std::size_t width = NumberWidth(left);
     std::string numbers;
     for (std::int64_t n = lo; n <= hi; ++n) {
         if (n != lo) {
@@ -178,7 +178,8 @@ std::string ReplaceMarker(std::string_view text, std::string_view value) {
     // One pass from left to right. The leftmost marker is either the next
     // "%%" of the text, or a "%" that ends the value just inserted followed by
     // a "%" of the text; the value's inside is never searched.
-    const bool valueEndsInPercent = !value.empty() && value.back() == '%';
+    // A value holding a marker itself goes in whole and joins nothing.
+    const bool valueEndsInPercent = !value.empty() && value.back() == '%' && !HoldsMarker(value);
     std::string result;
     result.reserve(text.size() + value.size());
     bool pendingPercent = false;
@@ -215,7 +216,7 @@ std::uint64_t EntryCount(const NumberRange& range, std::size_t valueCount) {
 void ExpandPattern(const PatternRequest& request, const NumberRange& range,
                    const std::string& title, const std::vector<std::string>& values,
                    ExpansionSink& sink) {
-    const std::size_t startWidth = Trimmed(request.StCount).size();
+    const std::size_t startWidth = NumberWidth(request.StCount);
     AddressEntry entry;
     for (const std::string& value : values) {
         sink.BeginGroup(value);

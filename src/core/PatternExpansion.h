@@ -69,8 +69,8 @@ std::string ExpandRanges(std::string_view text);
 
 // Every "%%" of the text replaced by the value. A marker that a replacement
 // brings together with the text around it is replaced as well ("%%%" with
-// "5%" gives "55%"), but the value's own text is never searched again, so
-// a value holding "%%" is inserted as it is and every replacement ends.
+// "5%" gives "55%"), but the value's own text is never searched again: a
+// value holding "%%" is inserted whole every time, so every replacement ends.
 std::string ReplaceMarker(std::string_view text, std::string_view value);
 
 void ExpandPattern(const PatternRequest& request, const NumberRange& range,

@@ -57,7 +57,7 @@ SteppedRange StepRange(std::string_view stCount, std::string_view edCount, std::
     if (!fits(newStart) || !fits(newEnd)) {
         throw ZarnetError(messages::kCheckEnd);
     }
-    std::size_t width = Trimmed(stCount).size();
+    std::size_t width = NumberWidth(stCount);
     SteppedRange range;
     range.StCount = PadNumber(newStart, width);
     range.EdCount = PadNumber(newEnd, width);

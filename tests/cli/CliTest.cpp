@@ -126,6 +126,16 @@ TEST(CliTest, OutputFileIsReplacedWhole) {
     EXPECT_EQ(folder.Read("out.txt"), "a/\r\n");
 }
 
+TEST(CliTest, OutputThatCannotBeWrittenIsAFileError) {
+    TempDir folder;
+    std::ostream broken(nullptr);
+    std::ostringstream err;
+    EXPECT_EQ(RunCli({"-b", "p", "-k", "list"}, broken, err,
+                     AppPaths::ForExecutable(folder.File("zarnet-cli"))),
+              kUsageOrFileError);
+    EXPECT_EQ(err.str(), "ストリームへの書き込みエラー\n");
+}
+
 TEST(CliTest, SettingsStartFromTheStoredPatternAndTheCommandLineOverrides) {
     TempDir folder;
     zarnet::testing::ScopedConfigHome configHome(folder.Path());
@@ -138,13 +148,16 @@ TEST(CliTest, SettingsStartFromTheStoredPatternAndTheCommandLineOverrides) {
         std::string out;
     };
     const Case cases[] = {
-        {{"--settings", folder.File("saved.ini")}, kWritten,
+        {{"--settings", folder.File("saved.ini")},
+         kWritten,
          "photos/cats/p01.jpg\r\nphotos/cats/p02.jpg\r\n"},
-        {{"--settings", folder.File("saved.ini"), "-l", "dogs", "-e", "1"}, kWritten,
+        {{"--settings", folder.File("saved.ini"), "-l", "dogs", "-e", "1"},
+         kWritten,
          "photos/dogs/p01.jpg\r\n"},
         // A store that does not exist gives the defaults of a first start.
         {{"--settings", folder.File("none.ini"), "-b", "x", "-k", "list"}, kWritten, "x/\r\n"},
-        {{"--settings", "registry", "-b", "x", "-k", "list"}, kWritten,
+        {{"--settings", "registry", "-b", "x", "-k", "list"},
+         kWritten,
          "x/001.jpg\r\nx/002.jpg\r\nx/003.jpg\r\nx/004.jpg\r\nx/005.jpg\r\n"
          "x/006.jpg\r\nx/007.jpg\r\nx/008.jpg\r\nx/009.jpg\r\nx/010.jpg\r\n"},
     };

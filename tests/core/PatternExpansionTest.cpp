@@ -183,6 +183,11 @@ TEST(PatternExpansionTest, SplitCommaTextSeparatesByCommasBlanksAndQuotes) {
         {"\"x,y\"", {"x,y"}},
         {"\"say \"\"hi\"\"\",z", {"say \"hi\"", "z"}},
         {"\"open", {"open"}},
+        {"\"a\"b,c", {"a", "b", "c"}},
+        {"\x01"
+         "a\x1f"
+         "b\x7f",
+         {"a", "b\x7f"}},
         {"\"\"", {""}},
         {"", {}},
         {"   ", {}},
@@ -215,6 +220,7 @@ TEST(PatternExpansionTest, ValueListWritesOutNumericRanges) {
         // The width grows to 2 at "-2" and stays for the rest of the range.
         {"5--2", {"-2", "-1", "00", "01", "02", "03", "04", "05"}},
         {"$A-$C", {"10", "11", "12"}},
+        {"2147483647-2147483646", {"2147483646", "2147483647"}},
     };
     for (const Case& c : cases) {
         PatternRequest request = Pattern("d/%%", c.list, "", "", "", "", "");
@@ -248,6 +254,7 @@ TEST(PatternExpansionTest, ReplaceMarkerReplacesEveryMarkerAndAlwaysEnds) {
         {"a%%", "", "a"},
         {"%%", "%%", "%%"},
         {"%%-%%", "a%%b", "a%%b-a%%b"},
+        {"%%%", "5%%", "5%%%"},
         {"%%%%", "%x%", "%x%x%x%"},
     };
     for (const Case& c : cases) {

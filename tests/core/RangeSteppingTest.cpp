@@ -48,6 +48,8 @@ TEST(RangeSteppingTest, StepsMoveTheRangeKeepingTheWidthRules) {
         {"5", "7", "0", StepDirection::Up, "8", "8"},
         {"1", " 9", "5", StepDirection::Up, "10", "15"},
         {"1", "9", " 5", StepDirection::Up, "10", "15"},
+        // The width counts code page 932 bytes: two for "あ".
+        {"あ", "9", "5", StepDirection::Up, "10", "15"},
         {"011", "021", "10", StepDirection::Down, "000", "010"},
         {"021", "031", "10", StepDirection::Down, "010", "020"},
         {"5", "9", "10", StepDirection::Down, "-6", "04"},
