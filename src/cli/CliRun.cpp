@@ -157,9 +157,9 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     try {
         HtmlTemplates templates(paths.ExeFolder);
         if (run.Request.Kind != MakeType::ListText) {
-            LoadTemplate(templates, options.HeaderFile, paths.InFolder("Header.txt"),
+            LoadTemplate(templates, options.HeaderFile, templates.HeaderPath(),
                          &HtmlTemplates::LoadHeader);
-            LoadTemplate(templates, options.FooterFile, paths.InFolder("Footer.txt"),
+            LoadTemplate(templates, options.FooterFile, templates.FooterPath(),
                          &HtmlTemplates::LoadFooter);
         }
         Write(run, options, templates, out);

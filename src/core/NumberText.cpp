@@ -76,14 +76,7 @@ std::int32_t NumberOr(std::string_view text, std::int32_t fallback) {
 }
 
 std::string_view Trimmed(std::string_view text) {
-    auto isBlank = [](char c) { return static_cast<unsigned char>(c) <= 32; };
-    while (!text.empty() && isBlank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && isBlank(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
+    return ascii::TrimIf(text, [](char c) { return static_cast<unsigned char>(c) <= 32; });
 }
 
 std::size_t NumberWidth(std::string_view text) {

@@ -100,14 +100,19 @@ std::string NormalizeExtension(std::string_view ext) {
     return dotted;
 }
 
+std::string WithTrailingSlash(std::string_view dir) {
+    std::string text(dir);
+    if (!text.ends_with('/')) {
+        text += '/';
+    }
+    return text;
+}
+
 std::string CheckAddress(const PatternRequest& request) {
     if (Trimmed(request.Dir).empty()) {
         throw ZarnetError(messages::kAddressEmpty);
     }
-    std::string title = request.Dir;
-    if (title.back() != '/') {
-        title += '/';
-    }
+    std::string title = WithTrailingSlash(request.Dir);
     if (HoldsMarker(title) && Trimmed(request.ContStr).empty()) {
         throw ZarnetError(messages::kValuesEmpty);
     }
@@ -238,18 +243,6 @@ void ExpandPattern(const PatternRequest& request, const NumberRange& range,
             sink.Entry(entry);
         }
     }
-}
-
-std::vector<AddressGroup> ExpandPatternToGroups(const PatternRequest& request,
-                                                const NumberRange& range, const std::string& title,
-                                                const std::vector<std::string>& values) {
-    struct Collector : ExpansionSink {
-        std::vector<AddressGroup> Groups;
-        void BeginGroup(const std::string& value) override { Groups.push_back({value, {}}); }
-        void Entry(const AddressEntry& entry) override { Groups.back().Entries.push_back(entry); }
-    } collector;
-    ExpandPattern(request, range, title, values, collector);
-    return std::move(collector.Groups);
 }
 
 PreparedRun PrepareRun(const PatternRequest& request, WriteBackTarget* writeBack) {

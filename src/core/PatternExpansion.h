@@ -43,11 +43,6 @@ struct AddressEntry {
     std::string Address;
 };
 
-struct AddressGroup {
-    std::string Value;
-    std::vector<AddressEntry> Entries;
-};
-
 // Receives a run's entries group by group, so no run has to be held whole.
 class ExpansionSink {
   public:
@@ -61,7 +56,9 @@ inline constexpr std::string_view kNoValue = "--";  // the value when the base h
 
 NumberRange CheckRange(const PatternRequest& request);
 std::string NormalizeExtension(std::string_view ext);
-// The Title: the base address with a "/" ensured at its end.
+// The base address with a "/" ensured at its end.
+std::string WithTrailingSlash(std::string_view dir);
+// The Title, WithTrailingSlash of a base address that passes the checks.
 std::string CheckAddress(const PatternRequest& request);
 std::vector<std::string> SubstitutionValues(const PatternRequest& request);
 std::vector<std::string> SplitCommaText(std::string_view text);
@@ -76,9 +73,6 @@ std::string ReplaceMarker(std::string_view text, std::string_view value);
 void ExpandPattern(const PatternRequest& request, const NumberRange& range,
                    const std::string& title, const std::vector<std::string>& values,
                    ExpansionSink& sink);
-std::vector<AddressGroup> ExpandPatternToGroups(const PatternRequest& request,
-                                                const NumberRange& range, const std::string& title,
-                                                const std::vector<std::string>& values);
 
 // Entries of one group, and of a whole run.
 std::int64_t GroupSize(const NumberRange& range);

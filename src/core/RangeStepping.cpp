@@ -5,6 +5,7 @@
 
 #include "core/Messages.h"
 #include "core/NumberText.h"
+#include "core/PatternExpansion.h"
 #include "platform/ZarnetError.h"
 
 namespace zarnet {
@@ -15,12 +16,9 @@ Sample MakeSample(const SampleFields& fields) {
         sample.DirEmpty = true;
         return sample;
     }
-    std::string text = fields.Dir;
-    if (text.back() != '/') {
-        text += '/';
-    }
-    if (auto at = text.find("%%"); at != std::string::npos) {
-        text.replace(at, 2, "##");
+    std::string text = WithTrailingSlash(fields.Dir);
+    if (auto at = text.find(kMarker); at != std::string::npos) {
+        text.replace(at, kMarker.size(), "##");
         sample.ValuesEnabled = true;
     }
     sample.Text = text + fields.FrontStr + fields.StCount + fields.RearStr + fields.ExtStr;

@@ -41,4 +41,23 @@ constexpr bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
     return true;
 }
 
+constexpr bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
+    return text.size() >= prefix.size() &&
+           EqualsIgnoringCase(text.substr(0, prefix.size()), prefix);
+}
+
+// The text without the characters `isBlank` accepts at either end. Only for
+// blanks below 0x40, which are never the second byte of a code page 932
+// character.
+template <class IsBlank>
+constexpr std::string_view TrimIf(std::string_view text, IsBlank isBlank) {
+    while (!text.empty() && isBlank(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && isBlank(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
 }  // namespace zarnet::ascii

@@ -17,26 +17,13 @@ bool IsBlank(char c) {
 // characters.
 using cp932::CharSizeAt;
 
-// Blanks never occur as second bytes, so trimming works on bytes.
 std::string_view TrimBlanks(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && IsBlank(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
+    return ascii::TrimIf(text, IsBlank);
 }
 
 // Names given by the caller lose only their spaces, as with the platform.
 std::string_view TrimSpaces(std::string_view text) {
-    while (!text.empty() && text.front() == ' ') {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && text.back() == ' ') {
-        text.remove_suffix(1);
-    }
-    return text;
+    return ascii::TrimIf(text, [](char c) { return c == ' '; });
 }
 
 // The form under which names are looked up: single-byte ASCII letters in

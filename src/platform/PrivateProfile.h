@@ -29,8 +29,6 @@ class PrivateProfile {
     PrivateProfile(const PrivateProfile&) = delete;
     PrivateProfile& operator=(const PrivateProfile&) = delete;
 
-    const std::string& FileName() const { return fileName_; }
-
     // The key's value; `fallback` when the file, the section or the key is
     // missing. Never fails.
     std::string ReadString(std::string_view section, std::string_view key,

@@ -6,6 +6,7 @@
 
 #include "platform/AsciiText.h"
 #include "platform/Cp932.h"
+#include "platform/TextFile.h"
 
 namespace zarnet {
 
@@ -39,15 +40,8 @@ bool IsBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
-// Blanks are below 0x40, so they are never a second byte and can be cut bytewise.
 std::string_view Trim(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && IsBlank(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
+    return ascii::TrimIf(text, IsBlank);
 }
 
 bool IsBlankLine(std::string_view line) {
@@ -56,38 +50,6 @@ bool IsBlankLine(std::string_view line) {
 
 bool IsHeader(std::string_view line) {
     return Trim(line).starts_with('[');
-}
-
-bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
-    if (text.size() < prefix.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < prefix.size(); ++i) {
-        if (ascii::ToUpper(text[i]) != ascii::ToUpper(prefix[i])) {
-            return false;
-        }
-    }
-    return true;
-}
-
-// Lines ended by CR LF, CR or LF. Unlike text files, zero bytes stay in the
-// line: lines kept unread must be written back as they were.
-std::vector<std::string> SplitFileLines(std::string_view bytes) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (std::size_t pos = 0; pos < bytes.size(); ++pos) {
-        if (bytes[pos] == '\r' || bytes[pos] == '\n') {
-            lines.emplace_back(bytes.substr(start, pos - start));
-            if (bytes[pos] == '\r' && pos + 1 < bytes.size() && bytes[pos + 1] == '\n') {
-                ++pos;
-            }
-            start = pos + 1;
-        }
-    }
-    if (start < bytes.size()) {
-        lines.emplace_back(bytes.substr(start));
-    }
-    return lines;
 }
 
 bool IsPlainText(std::string_view text) {
@@ -193,7 +155,7 @@ bool ParseData(std::string_view data, Registry::Value& value) {
         value.Data = text + '\0';
         return true;
     }
-    if (StartsWithNoCase(data, "dword:")) {
+    if (ascii::StartsWithIgnoringCase(data, "dword:")) {
         std::uint32_t number = 0;
         if (!ParseHex(data.substr(6), 8, number)) {
             return false;
@@ -206,10 +168,10 @@ bool ParseData(std::string_view data, Registry::Value& value) {
         return true;
     }
     std::string_view list;
-    if (StartsWithNoCase(data, "hex:")) {
+    if (ascii::StartsWithIgnoringCase(data, "hex:")) {
         value.Type = Registry::kBinary;
         list = data.substr(4);
-    } else if (StartsWithNoCase(data, "hex(")) {
+    } else if (ascii::StartsWithIgnoringCase(data, "hex(")) {
         const std::size_t close = data.find("):");
         if (close == std::string_view::npos ||
             !ParseHex(data.substr(4, close - 4), 8, value.Type)) {
@@ -324,7 +286,8 @@ bool SamePath(const RegFileDocument::KeyPath& path, const RegFileDocument::KeyPa
 }  // namespace
 
 std::optional<RegFileDocument> RegFileDocument::Parse(std::string_view bytes) {
-    const std::vector<std::string> lines = SplitFileLines(bytes);
+    // Lines kept unread must be written back as they were, zero bytes and all.
+    const std::vector<std::string> lines = SplitLinesKeepingNul(bytes);
     std::size_t next = 0;
     while (next < lines.size() && IsBlankLine(lines[next])) {
         ++next;
@@ -376,7 +339,7 @@ void RegFileDocument::ParseSection(Section& section, const std::vector<std::stri
             std::string text(Trim(lines[i]));
             std::optional<ValueHead> head = SplitValueLine(text);
             // Long hex data may go on over lines ending in a backslash.
-            if (head && StartsWithNoCase(head->Data, "hex")) {
+            if (head && ascii::StartsWithIgnoringCase(head->Data, "hex")) {
                 while (EndsWithSingleByte(text, '\\') && i + 1 < end &&
                        !IsBlankLine(lines[i + 1])) {
                     text.pop_back();

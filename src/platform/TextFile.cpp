@@ -6,7 +6,10 @@
 namespace zarnet {
 
 std::vector<std::string> SplitLines(std::string_view text) {
-    text = text.substr(0, text.find('\0'));
+    return SplitLinesKeepingNul(text.substr(0, text.find('\0')));
+}
+
+std::vector<std::string> SplitLinesKeepingNul(std::string_view text) {
     std::vector<std::string> lines;
     std::size_t pos = 0;
     while (pos < text.size()) {

@@ -15,6 +15,10 @@ enum class TextEncoding { Cp932, Utf8 };
 // NUL byte.
 std::vector<std::string> SplitLines(std::string_view text);
 
+// SplitLines for files whose lines must be written back byte for byte: zero
+// bytes stay in their line.
+std::vector<std::string> SplitLinesKeepingNul(std::string_view text);
+
 // The whole file as bytes. Raises "ファイル %s は開けません" when it cannot be
 // opened or read.
 std::string ReadFileBytes(const std::string& path);

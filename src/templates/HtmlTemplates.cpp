@@ -13,24 +13,12 @@ namespace {
 
 constexpr std::string_view kTitleMarker = "%%TITLE%%";
 
-bool MarkerAt(std::string_view line, std::size_t at) {
-    if (line.size() - at < kTitleMarker.size()) {
-        return false;
-    }
-    for (std::size_t k = 0; k < kTitleMarker.size(); ++k) {
-        if (ascii::ToUpper(line[at + k]) != kTitleMarker[k]) {
-            return false;
-        }
-    }
-    return true;
-}
-
 // Every marker of the line replaced; the title's own text is not searched.
 std::string WithTitle(std::string_view line, std::string_view title) {
     std::string result;
     std::size_t copied = 0;
     for (std::size_t at = line.find('%'); at != std::string_view::npos;) {
-        if (MarkerAt(line, at)) {
+        if (ascii::StartsWithIgnoringCase(line.substr(at), kTitleMarker)) {
             result.append(line.substr(copied, at - copied));
             result.append(title);
             copied = at + kTitleMarker.size();

@@ -8,7 +8,6 @@ namespace zarnet {
 namespace {
 
 const QString kDesignFamily = QStringLiteral("ＭＳ Ｐゴシック");
-constexpr int kDesignPixelSize = 12;
 
 QString ChooseFace() {
     const QStringList families = QFontDatabase::families();

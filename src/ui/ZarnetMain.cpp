@@ -11,7 +11,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -21,6 +20,7 @@
 #include "store/DefaultStore.h"
 #include "ui/DesignFont.h"
 #include "ui/Icons.h"
+#include "ui/WindowPlacement.h"
 #include "ui/ZarnetView.h"
 
 namespace zarnet {
@@ -471,8 +471,8 @@ void TZarnetform::FormCreate() {
         RegDefaultMenu->setChecked(LoadFromDefaultStore(regData_, iniFileName_, registry_) ==
                                    DefaultStore::Registry);
     });
-    guard_.Run([this] { templates_.LoadHeader(paths_.InFolder("Header.txt")); });
-    guard_.Run([this] { templates_.LoadFooter(paths_.InFolder("Footer.txt")); });
+    guard_.Run([this] { templates_.LoadHeader(templates_.HeaderPath()); });
+    guard_.Run([this] { templates_.LoadFooter(templates_.FooterPath()); });
     ApplySettings();
 }
 
@@ -703,11 +703,7 @@ void TZarnetform::showEvent(QShowEvent* event) {
         return;
     }
     centred_ = true;
-    if (const QScreen* shownOn = screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(shownOn->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    CenterOnScreen(*this);
     OverwriteButton->setFocus();
 }
 

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QPlainTextEdit>
-#include <QScreen>
 #include <QTextCursor>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -12,6 +11,7 @@
 #include "platform/TextFile.h"
 #include "ui/DesignFont.h"
 #include "ui/Icons.h"
+#include "ui/WindowPlacement.h"
 
 namespace zarnet {
 
@@ -25,7 +25,6 @@ constexpr int kToolButtonTop = 4;
 constexpr int kWidth = 501;
 constexpr int kHeight = 470;
 constexpr std::uint32_t kSystemColorBit = 0x80000000u;
-constexpr int kDesignPixelSize = 12;
 
 bool IsHtmlKind(int kind) {
     return kind == 1 || kind == 2;
@@ -197,11 +196,7 @@ void TListView::showEvent(QShowEvent* event) {
         // The size is the outer one, frame included, which only a window that
         // exists can tell.
         resize(QSize(kWidth, kHeight) - (frameGeometry().size() - size()));
-        if (const QScreen* shownOn = screen()) {
-            QRect frame = frameGeometry();
-            frame.moveCenter(shownOn->availableGeometry().center());
-            move(frame.topLeft());
-        }
+        CenterOnScreen(*this);
     }
     memo_->moveCursor(QTextCursor::Start);
     memo_->setFocus();

@@ -20,11 +20,17 @@ struct RecordedWriteBacks : WriteBackTarget {
     void SetStep(const std::string& step) override { Step = step; }
 };
 
-struct RunResult {
+struct RunResult : ExpansionSink {
     std::string Error;  // empty when the run passed its checks
     Strings Addresses;
     Strings FileNames;
     RecordedWriteBacks WriteBacks;
+
+    void BeginGroup(const std::string&) override {}
+    void Entry(const AddressEntry& entry) override {
+        Addresses.push_back(entry.Address);
+        FileNames.push_back(entry.FileName);
+    }
 };
 
 PatternRequest Pattern(std::string dir, std::string values, std::string front, std::string start,
@@ -43,14 +49,7 @@ PatternRequest Pattern(std::string dir, std::string values, std::string front, s
 RunResult RunPattern(const PatternRequest& request) {
     RunResult result;
     try {
-        PreparedRun run = PrepareRun(request, &result.WriteBacks);
-        for (const AddressGroup& group :
-             ExpandPatternToGroups(run.Request, run.Range, run.Title, run.Values)) {
-            for (const AddressEntry& entry : group.Entries) {
-                result.Addresses.push_back(entry.Address);
-                result.FileNames.push_back(entry.FileName);
-            }
-        }
+        PrepareRun(request, &result.WriteBacks).Expand(result);
     } catch (const ZarnetError& error) {
         result.Error = error.what();
     }

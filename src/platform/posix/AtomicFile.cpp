@@ -155,8 +155,7 @@ void AtomicFile::Commit() {
     }
     if (impl_->temp.empty()) {
         // Written in place: nothing to sync or rename.
-        const int fd = std::exchange(impl_->fd, -1);
-        if (close(fd) != 0) {
+        if (close(std::exchange(impl_->fd, -1)) != 0) {
             ThrowWriteError();
         }
         return;
@@ -166,9 +165,7 @@ void AtomicFile::Commit() {
         ThrowWriteError();
     }
     ReportStep("synced");
-    const int fd = impl_->fd;
-    impl_->fd = -1;
-    if (close(fd) != 0) {
+    if (close(std::exchange(impl_->fd, -1)) != 0) {
         impl_->Discard();
         ThrowWriteError();
     }
