@@ -8,15 +8,10 @@
 
 namespace zarnet::testing {
 
-class HistoryTest : public QObject {
+class HistoryTest : public WindowTest {
     Q_OBJECT
 
   private:
-    std::unique_ptr<WindowFixture> env_;
-
-    TZarnetform& Window() { return *env_->Window; }
-    QComboBox* Combo() { return Child<QComboBox>(Window(), "UrlCombo"); }
-    QLineEdit* Edit(const char* name) { return Child<QLineEdit>(Window(), name); }
     QLabel* Status() { return Child<QLabel>(Window(), "EditingLavel"); }
 
     QStringList ListItems() {

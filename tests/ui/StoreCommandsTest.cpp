@@ -11,17 +11,11 @@
 
 namespace zarnet::testing {
 
-class StoreCommandsTest : public QObject {
+class StoreCommandsTest : public WindowTest {
     Q_OBJECT
 
   private:
-    std::unique_ptr<WindowFixture> env_;
-
-    TZarnetform& Window() { return *env_->Window; }
-    QAction* Action(const char* name) { return Child<QAction>(Window(), name); }
-    QLineEdit* Edit(const char* name) { return Child<QLineEdit>(Window(), name); }
-    QString ComboText() { return Child<QComboBox>(Window(), "UrlCombo")->currentText(); }
-    FakeDesktop& Desktop() { return env_->Desktop; }
+    QString ComboText() { return Combo()->currentText(); }
     std::string IniFile() { return env_->Paths.IniFileName(); }
     std::string IniSwitch() {
         return PrivateProfile(IniFile()).ReadString("Default", "IniFile", "-");

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QObject>
 #include <QString>
 #include <memory>
@@ -56,5 +59,18 @@ T* Child(const QObject& root, const char* name) {
 }
 
 QString Q(const char* utf8);
+
+// What every window test reaches: the fixture, made afresh for each case,
+// and the window's controls by name.
+class WindowTest : public QObject {
+  protected:
+    std::unique_ptr<WindowFixture> env_;
+
+    TZarnetform& Window() { return *env_->Window; }
+    FakeDesktop& Desktop() { return env_->Desktop; }
+    QAction* Action(const char* name) { return Child<QAction>(Window(), name); }
+    QLineEdit* Edit(const char* name) { return Child<QLineEdit>(Window(), name); }
+    QComboBox* Combo() { return Child<QComboBox>(Window(), "UrlCombo"); }
+};
 
 }  // namespace zarnet::testing

@@ -130,16 +130,10 @@ const std::vector<Control>& Controls() {
 
 }  // namespace
 
-class ZarnetMainTest : public QObject {
+class ZarnetMainTest : public WindowTest {
     Q_OBJECT
 
   private:
-    std::unique_ptr<WindowFixture> env_;
-
-    TZarnetform& Window() { return *env_->Window; }
-    QAction* Action(const char* name) { return Child<QAction>(Window(), name); }
-    QLineEdit* Edit(const char* name) { return Child<QLineEdit>(Window(), name); }
-    QComboBox* Combo() { return Child<QComboBox>(Window(), "UrlCombo"); }
     QLabel* Label(const char* name) { return Child<QLabel>(Window(), name); }
     QMenuBar* MainMenu() { return Child<QMenuBar>(Window(), "MainMenu1"); }
 
