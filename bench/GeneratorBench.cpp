@@ -21,14 +21,14 @@ struct CountingSink : LineSink {
 PatternRequest ThousandByThousand(MakeType kind) {
     PatternRequest request;
     request.Kind = kind;
-    request.Dir = "https://example.com/gallery/%%/";
-    request.ContStr =
+    request.Texts.Dir = "https://example.com/gallery/%%/";
+    request.Texts.ContStr =
         "1-100,101-200,201-300,301-400,401-500,501-600,601-700,701-800,801-900,901-1000";
-    request.FrontStr = "photo_%%_";
-    request.StCount = "0001";
-    request.EdCount = "1000";
-    request.RearStr = "_large";
-    request.ExtStr = "jpg";
+    request.Texts.FrontStr = "photo_%%_";
+    request.Texts.StCount = "0001";
+    request.Texts.EdCount = "1000";
+    request.Texts.RearStr = "_large";
+    request.Texts.ExtStr = "jpg";
     return request;
 }
 
@@ -63,8 +63,8 @@ void BM_ValueListOfManyRanges(benchmark::State& state) {
         list += std::to_string(i * 1000) + "-" + std::to_string(i * 1000 + 100) + ",";
     }
     PatternRequest request;
-    request.Dir = "d/%%";
-    request.ContStr = list;
+    request.Texts.Dir = "d/%%";
+    request.Texts.ContStr = list;
     for (auto _ : state) {
         benchmark::DoNotOptimize(SubstitutionValues(request));
     }

@@ -117,19 +117,19 @@ void PatternOverrides::ApplyTo(PatternRequest& request) const {
             target = *value;
         }
     };
-    set(request.Dir, Dir);
-    set(request.ContStr, ContStr);
-    set(request.FrontStr, FrontStr);
-    set(request.StCount, StCount);
-    set(request.EdCount, EdCount);
-    set(request.RearStr, RearStr);
-    set(request.ExtStr, ExtStr);
+    set(request.Texts.Dir, Dir);
+    set(request.Texts.ContStr, ContStr);
+    set(request.Texts.FrontStr, FrontStr);
+    set(request.Texts.StCount, StCount);
+    set(request.Texts.EdCount, EdCount);
+    set(request.Texts.RearStr, RearStr);
+    set(request.Texts.ExtStr, ExtStr);
     set(request.Kind, Kind);
-    set(request.ImageWidth, ImageWidth);
-    set(request.ImageHeight, ImageHeight);
-    set(request.Separator, Separator);
-    set(request.Border, Border);
-    set(request.ClickView, ClickView);
+    set(request.Output.ImageWidth, ImageWidth);
+    set(request.Output.ImageHeight, ImageHeight);
+    set(request.Output.Separator, Separator);
+    set(request.Output.Border, Border);
+    set(request.Output.ClickView, ClickView);
 }
 
 CliOptions ParseCommandLine(const std::vector<std::string>& args) {

@@ -64,21 +64,10 @@ void LoadTemplate(HtmlTemplates& templates, const std::optional<std::string>& ch
 
 // The stored current pattern and the output settings that go with it.
 PatternRequest RequestFromSettings(const TRegData& settings) {
-    const TURLItem& last = settings.LastItem;
     PatternRequest request;
-    request.Dir = last.Dir;
-    request.ContStr = last.ContStr;
-    request.FrontStr = last.FrontStr;
-    request.StCount = last.StCount;
-    request.EdCount = last.EdCount;
-    request.RearStr = last.RearStr;
-    request.ExtStr = last.ExtStr;
-    request.Kind = MakeTypeOf(settings.MakeType);
-    request.ImageWidth = settings.ImageWidth;
-    request.ImageHeight = settings.ImageHeight;
-    request.Separator = settings.Separator;
-    request.Border = settings.Border;
-    request.ClickView = settings.ClickView;
+    request.Texts = settings.LastItem;
+    request.Kind = settings.Kind;
+    request.Output = settings.Output;
     return request;
 }
 
@@ -156,7 +145,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
 
     try {
         HtmlTemplates templates(paths.ExeFolder);
-        if (run.Request.Kind != MakeType::ListText) {
+        if (IsHtmlKind(run.Request.Kind)) {
             LoadTemplate(templates, options.HeaderFile, templates.HeaderPath(),
                          &HtmlTemplates::LoadHeader);
             LoadTemplate(templates, options.FooterFile, templates.FooterPath(),

@@ -24,29 +24,29 @@ void ComposeLineInto(std::string& line, const AddressEntry& entry, const Pattern
         case MakeType::Html:
             line += "<A HREF=";
             AppendQuoted(line, entry.Address);
-            line += request.ClickView ? " TARGET=\"Zarnet\">" : ">";
+            line += request.Output.ClickView ? " TARGET=\"Zarnet\">" : ">";
             line += entry.FileName;
             line += "</A>";
             break;
         case MakeType::ImageSrc:
-            if (request.ClickView) {
+            if (request.Output.ClickView) {
                 line += "<A HREF=";
                 AppendQuoted(line, entry.Address);
                 line += " TARGET=\"ZarNET\">";
             }
             line += "<IMG SRC=";
             AppendQuoted(line, entry.Address);
-            if (request.Border) {
+            if (request.Output.Border) {
                 line += "Border=\"1\"";
             }
             line += " WIDTH=";
-            AppendQuoted(line, std::to_string(request.ImageWidth));
+            AppendQuoted(line, std::to_string(request.Output.ImageWidth));
             line += " HEIGHT=";
-            AppendQuoted(line, std::to_string(request.ImageHeight));
+            AppendQuoted(line, std::to_string(request.Output.ImageHeight));
             line += "ALT=";
             AppendQuoted(line, entry.FileName);
             line += '>';
-            if (request.ClickView) {
+            if (request.Output.ClickView) {
                 line += "</A>";
             }
             break;
@@ -59,7 +59,7 @@ class DocumentBody : public ExpansionSink {
     DocumentBody(const PatternRequest& request, LineSink& out) : request_(request), out_(out) {}
 
     void BeginGroup(const std::string&) override {
-        if (request_.Kind != MakeType::ListText && request_.Separator) {
+        if (IsHtmlKind(request_.Kind) && request_.Output.Separator) {
             out_.AddLine("<HR>");
         }
     }
@@ -94,7 +94,7 @@ std::string ComposeLine(const AddressEntry& entry, const PatternRequest& request
 }
 
 void WriteDocument(const PreparedRun& run, const DocumentFrame& frame, LineSink& out) {
-    const bool framed = run.Request.Kind != MakeType::ListText;
+    const bool framed = IsHtmlKind(run.Request.Kind);
     if (framed) {
         frame.InsertHeader(out, run.Title);
     }

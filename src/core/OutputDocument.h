@@ -21,6 +21,17 @@ class LineListSink : public LineSink {
     std::vector<std::string> Lines;
 };
 
+// The lines as one text, each followed by "\n". Split by the program's line
+// rules it gives back exactly these lines, a last empty one included.
+class TextSink : public LineSink {
+  public:
+    void AddLine(std::string_view line) override {
+        Text += line;
+        Text += '\n';
+    }
+    std::string Text;
+};
+
 // What frames the two HTML kinds: the header and footer templates.
 class DocumentFrame {
   public:

@@ -67,8 +67,8 @@ MakeType MakeTypeOf(std::int32_t stored) {
 }
 
 NumberRange CheckRange(const PatternRequest& request) {
-    const std::string_view start = Trimmed(request.StCount);
-    const std::string_view end = Trimmed(request.EdCount);
+    const std::string_view start = Trimmed(request.Texts.StCount);
+    const std::string_view end = Trimmed(request.Texts.EdCount);
     if (start.empty() && end.empty()) {
         return {};
     }
@@ -109,11 +109,11 @@ std::string WithTrailingSlash(std::string_view dir) {
 }
 
 std::string CheckAddress(const PatternRequest& request) {
-    if (Trimmed(request.Dir).empty()) {
+    if (Trimmed(request.Texts.Dir).empty()) {
         throw ZarnetError(messages::kAddressEmpty);
     }
-    std::string title = WithTrailingSlash(request.Dir);
-    if (HoldsMarker(title) && Trimmed(request.ContStr).empty()) {
+    std::string title = WithTrailingSlash(request.Texts.Dir);
+    if (HoldsMarker(title) && Trimmed(request.Texts.ContStr).empty()) {
         throw ZarnetError(messages::kValuesEmpty);
     }
     return title;
@@ -173,10 +173,10 @@ std::string ExpandRanges(std::string_view text) {
 }
 
 std::vector<std::string> SubstitutionValues(const PatternRequest& request) {
-    if (!HoldsMarker(request.Dir)) {
+    if (!HoldsMarker(request.Texts.Dir)) {
         return {std::string(kNoValue)};
     }
-    return SplitCommaText(ExpandRanges(Trimmed(request.ContStr)));
+    return SplitCommaText(ExpandRanges(Trimmed(request.Texts.ContStr)));
 }
 
 std::string ReplaceMarker(std::string_view text, std::string_view value) {
@@ -221,14 +221,14 @@ std::uint64_t EntryCount(const NumberRange& range, std::size_t valueCount) {
 void ExpandPattern(const PatternRequest& request, const NumberRange& range,
                    const std::string& title, const std::vector<std::string>& values,
                    ExpansionSink& sink) {
-    const std::size_t startWidth = NumberWidth(request.StCount);
+    const std::size_t startWidth = NumberWidth(request.Texts.StCount);
     AddressEntry entry;
     for (const std::string& value : values) {
         sink.BeginGroup(value);
         // Everything but the number depends on the value alone.
         const std::string base = ReplaceMarker(title, value);
-        const std::string front = ReplaceMarker(request.FrontStr, value);
-        const std::string rear = ReplaceMarker(request.RearStr, value) + request.ExtStr;
+        const std::string front = ReplaceMarker(request.Texts.FrontStr, value);
+        const std::string rear = ReplaceMarker(request.Texts.RearStr, value) + request.Texts.ExtStr;
         std::size_t width = startWidth;
         entry.Value = value;
         for (std::int64_t n = range.First; n <= range.Last; ++n) {
@@ -249,10 +249,10 @@ PreparedRun PrepareRun(const PatternRequest& request, WriteBackTarget* writeBack
     PreparedRun run;
     run.Range = CheckRange(request);
     run.Request = request;
-    run.Request.ExtStr = NormalizeExtension(request.ExtStr);
+    run.Request.Texts.ExtStr = NormalizeExtension(request.Texts.ExtStr);
     if (writeBack != nullptr) {
-        if (run.Request.ExtStr != request.ExtStr) {
-            writeBack->SetExtension(run.Request.ExtStr);
+        if (run.Request.Texts.ExtStr != request.Texts.ExtStr) {
+            writeBack->SetExtension(run.Request.Texts.ExtStr);
         }
         writeBack->SetStep(std::to_string(GroupSize(run.Range)));
     }

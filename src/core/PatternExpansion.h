@@ -5,30 +5,9 @@
 #include <string_view>
 #include <vector>
 
+#include "core/PatternRequest.h"
+
 namespace zarnet {
-
-// Output kinds.
-enum class MakeType : std::int32_t { ListText = 0, Html = 1, ImageSrc = 2 };
-
-// The kind a stored number stands for: any number but 0 and 1 is ImageSrc.
-MakeType MakeTypeOf(std::int32_t stored);
-
-// The values of one generation run, texts as typed.
-struct PatternRequest {
-    std::string Dir;
-    std::string ContStr;
-    std::string FrontStr;
-    std::string StCount;
-    std::string EdCount;
-    std::string RearStr;
-    std::string ExtStr;
-    MakeType Kind = MakeType::ImageSrc;
-    std::int32_t ImageWidth = 40;
-    std::int32_t ImageHeight = 60;
-    bool Separator = true;
-    bool Border = true;
-    bool ClickView = false;
-};
 
 struct NumberRange {
     bool Numbered = false;

@@ -10,21 +10,6 @@
 
 namespace zarnet {
 
-Sample MakeSample(const SampleFields& fields) {
-    Sample sample;
-    if (fields.Dir.empty()) {
-        sample.DirEmpty = true;
-        return sample;
-    }
-    std::string text = WithTrailingSlash(fields.Dir);
-    if (auto at = text.find(kMarker); at != std::string::npos) {
-        text.replace(at, kMarker.size(), "##");
-        sample.ValuesEnabled = true;
-    }
-    sample.Text = text + fields.FrontStr + fields.StCount + fields.RearStr + fields.ExtStr;
-    return sample;
-}
-
 SteppedRange StepRange(std::string_view stCount, std::string_view edCount, std::string_view step,
                        StepDirection direction) {
     const std::int32_t by = NumberOr(step, kReservedCount);

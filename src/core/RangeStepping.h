@@ -5,27 +5,6 @@
 
 namespace zarnet {
 
-// The pattern texts the sample address is made of, as typed.
-struct SampleFields {
-    std::string Dir;
-    std::string FrontStr;
-    std::string StCount;
-    std::string RearStr;
-    std::string ExtStr;
-};
-
-struct Sample {
-    std::string Text;
-    // Whether the substitution list applies: the base address holds "%%".
-    // Meaningless when the base address is empty (the list keeps its state).
-    bool ValuesEnabled = false;
-    bool DirEmpty = false;
-};
-
-// The sample address: the base with "/" ensured and its first "%%" shown as
-// "##", then front, start, rear and extension exactly as typed.
-Sample MakeSample(const SampleFields& fields);
-
 enum class StepDirection { Up, Down };
 
 struct SteppedRange {

@@ -49,13 +49,13 @@ void TRegData::LoadFromIni(const std::string& fileName) {
 
     ReadPatterns(in, kItemDefaults);
     ReadOutputSettings(in);
-    Separator = in.ReadBool(kLastSection, "Separator", true);
+    Output.Separator = in.ReadBool(kLastSection, "Separator", true);
     Compact = in.ReadBool(kLastSection, "Compact", false);
     AutoSave = in.ReadBool(kLastSection, "AutoSave", false);
     HideMenu = in.ReadBool(kLastSection, "HideMenu", false);
-    Border = in.ReadBool(kLastSection, "Border", true);
+    Output.Border = in.ReadBool(kLastSection, "Border", true);
     OWNoCheck = in.ReadBool(kLastSection, "OWNoCheck", false);
-    ClickView = in.ReadBool(kLastSection, "ClickView", true);
+    Output.ClickView = in.ReadBool(kLastSection, "ClickView", true);
     ReadFont(in);
     Header = in.ReadString(kUserSection, "Header", "");
     Footer = in.ReadString(kUserSection, "Footer", "");

@@ -125,10 +125,10 @@ void TRegData::LoadFromRegistry(Registry& registry, KeyAccess access) {
 
     ReadPatterns(in, kItemDefaults);
     ReadOutputSettings(in);
-    Separator = in.ReadBool(kLastSection, "Separator", true);
-    Border = in.ReadBool(kLastSection, "Border", true);
+    Output.Separator = in.ReadBool(kLastSection, "Separator", true);
+    Output.Border = in.ReadBool(kLastSection, "Border", true);
     OWNoCheck = in.ReadBool(kLastSection, "OWNoCheck", false);
-    ClickView = in.ReadBool(kLastSection, "ClickView", false);
+    Output.ClickView = in.ReadBool(kLastSection, "ClickView", false);
     Compact = in.ReadBool(kLastSection, "Compact", false);
     AutoSave = in.ReadBool(kLastSection, "AutoSave", false);
     HideMenu = in.ReadBool(kLastSection, "HideMenu", false);

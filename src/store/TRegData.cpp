@@ -116,9 +116,9 @@ void TRegData::ReadPatterns(SettingsReader& in, const URLItemDefaults& defaults)
 }
 
 void TRegData::ReadOutputSettings(SettingsReader& in) {
-    ImageWidth = in.ReadInteger(kLastSection, "ImageWidth", 40);
-    ImageHeight = in.ReadInteger(kLastSection, "ImageHeight", 60);
-    MakeType = in.ReadInteger(kLastSection, "MakeType", 2);  // ImageSrc
+    Output.ImageWidth = in.ReadInteger(kLastSection, "ImageWidth", 40);
+    Output.ImageHeight = in.ReadInteger(kLastSection, "ImageHeight", 60);
+    Kind = MakeTypeOf(in.ReadInteger(kLastSection, "MakeType", 2));
     LastSaveFname = in.ReadString(kLastSection, "LastSaveFname", DefaultSaveFname);
 }
 
@@ -145,14 +145,14 @@ void TRegData::WriteTo(SettingsWriter& out) const {
         writeItem(HistorySection(slot), Items[slot]);
     }
     writeItem(kLastSection, LastItem);
-    out.WriteInteger(kLastSection, "ImageWidth", ImageWidth);
-    out.WriteInteger(kLastSection, "ImageHeight", ImageHeight);
-    out.WriteInteger(kLastSection, "MakeType", MakeType);
+    out.WriteInteger(kLastSection, "ImageWidth", Output.ImageWidth);
+    out.WriteInteger(kLastSection, "ImageHeight", Output.ImageHeight);
+    out.WriteInteger(kLastSection, "MakeType", static_cast<std::int32_t>(Kind));
     out.WriteString(kLastSection, "LastSaveFname", LastSaveFname);
-    out.WriteBool(kLastSection, "Separator", Separator);
-    out.WriteBool(kLastSection, "Border", Border);
+    out.WriteBool(kLastSection, "Separator", Output.Separator);
+    out.WriteBool(kLastSection, "Border", Output.Border);
     out.WriteBool(kLastSection, "OWNoCheck", OWNoCheck);
-    out.WriteBool(kLastSection, "ClickView", ClickView);
+    out.WriteBool(kLastSection, "ClickView", Output.ClickView);
     out.WriteBool(kLastSection, "Compact", Compact);
     out.WriteBool(kLastSection, "AutoSave", AutoSave);
     out.WriteBool(kLastSection, "HideMenu", HideMenu);

@@ -30,17 +30,13 @@ class TRegData {
     std::array<TURLItem, kHistorySize> Items;
     TURLItem LastItem;
     TViewFont ViewFont;
-    std::int32_t MakeType = 0;
-    std::int32_t ImageWidth = 0;
-    std::int32_t ImageHeight = 0;
+    MakeType Kind = MakeType::ImageSrc;
+    OutputSettings Output;
     std::string LastSaveFname;
     // Carried through the INI store unchanged; nothing else uses them.
     std::string Header;
     std::string Footer;
-    bool Separator = false;
-    bool Border = false;
     bool OWNoCheck = false;
-    bool ClickView = false;
     bool Compact = false;
     bool AutoSave = false;
     bool HideMenu = false;
@@ -94,7 +90,7 @@ class TRegData {
                          const URLItemDefaults& defaults);
     // Empties the history, then reads every entry and LastItem.
     void ReadPatterns(SettingsReader& in, const URLItemDefaults& defaults);
-    // ImageWidth, ImageHeight, MakeType and LastSaveFname, alike in both stores.
+    // The thumbnail size, the kind and LastSaveFname, alike in both stores.
     void ReadOutputSettings(SettingsReader& in);
     void ReadFont(SettingsReader& in);
     // Everything both stores hold, in the order they write it.

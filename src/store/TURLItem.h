@@ -4,21 +4,12 @@
 #include <string>
 #include <string_view>
 
+#include "core/PatternRequest.h"
+
 namespace zarnet {
 
-// One pattern, every field kept exactly as typed. An entry with an empty Dir
-// is an empty history slot.
-struct TURLItem {
-    std::string Dir;
-    std::string ContStr;
-    std::string FrontStr;
-    std::string RearStr;
-    std::string StCount;
-    std::string EdCount;
-    std::string ExtStr;
-
-    bool operator==(const TURLItem&) const = default;
-};
+// One pattern of the history. An entry with an empty Dir is an empty slot.
+using TURLItem = PatternTexts;
 
 // The fields under the names both stores give them, in the order they are
 // read and written.

@@ -23,11 +23,11 @@ PatternRequest Request(MakeType kind, std::string dir, std::string values, std::
                        std::string end) {
     PatternRequest request;
     request.Kind = kind;
-    request.Dir = std::move(dir);
-    request.ContStr = std::move(values);
-    request.StCount = std::move(start);
-    request.EdCount = std::move(end);
-    request.Separator = false;
+    request.Texts.Dir = std::move(dir);
+    request.Texts.ContStr = std::move(values);
+    request.Texts.StCount = std::move(start);
+    request.Texts.EdCount = std::move(end);
+    request.Output.Separator = false;
     return request;
 }
 
@@ -65,10 +65,10 @@ TEST(OutputDocumentTest, LineFormsOfTheThreeKinds) {
     for (const Case& c : cases) {
         PatternRequest request;
         request.Kind = c.kind;
-        request.ClickView = c.clickView;
-        request.Border = c.border;
-        request.ImageWidth = 60;
-        request.ImageHeight = 80;
+        request.Output.ClickView = c.clickView;
+        request.Output.Border = c.border;
+        request.Output.ImageWidth = 60;
+        request.Output.ImageHeight = 80;
         EXPECT_EQ(ComposeLine(entry, request), c.line);
     }
 }
@@ -81,21 +81,21 @@ TEST(OutputDocumentTest, QuotesAreDoubledInAttributesOnly) {
     AddressEntry entry{"--", 0, "a\"b", "d/a\"b"};
     PatternRequest request;
     request.Kind = MakeType::Html;
-    request.ClickView = false;
+    request.Output.ClickView = false;
     EXPECT_EQ(ComposeLine(entry, request), "<A HREF=\"d/a\"\"b\">a\"b</A>");
     request.Kind = MakeType::ImageSrc;
-    request.Border = false;
-    request.ImageWidth = 0;
-    request.ImageHeight = -3;
+    request.Output.Border = false;
+    request.Output.ImageWidth = 0;
+    request.Output.ImageHeight = -3;
     EXPECT_EQ(ComposeLine(entry, request),
               "<IMG SRC=\"d/a\"\"b\" WIDTH=\"0\" HEIGHT=\"-3\"ALT=\"a\"\"b\">");
 }
 
 TEST(OutputDocumentTest, ListKindHasOnlyItsLines) {
     PatternRequest request = Request(MakeType::ListText, "photos", "", "01", "02");
-    request.FrontStr = "img";
-    request.ExtStr = ".jpg";
-    request.Separator = true;
+    request.Texts.FrontStr = "img";
+    request.Texts.ExtStr = ".jpg";
+    request.Output.Separator = true;
     EXPECT_EQ(Document(request), (Strings{"photos/img01.jpg", "photos/img02.jpg"}));
 }
 
@@ -123,7 +123,7 @@ TEST(OutputDocumentTest, BreaksFollowMultiplesOfTenInTheHtmlKindOnly) {
 
 TEST(OutputDocumentTest, UnnumberedHtmlBreaksAfterEveryLink) {
     PatternRequest request = Request(MakeType::Html, "d/%%", "a,b", "", "");
-    request.ClickView = false;
+    request.Output.ClickView = false;
     EXPECT_EQ(Document(request), (Strings{"HEAD d/%%/", "<A HREF=\"d/a/\"></A>", "<BR>",
                                           "<A HREF=\"d/b/\"></A>", "<BR>", "FOOT"}));
 }
@@ -131,7 +131,7 @@ TEST(OutputDocumentTest, UnnumberedHtmlBreaksAfterEveryLink) {
 TEST(OutputDocumentTest, SeparatorStandsBeforeEveryGroupOfTheHtmlKinds) {
     for (MakeType kind : {MakeType::Html, MakeType::ImageSrc, MakeType::ListText}) {
         PatternRequest request = Request(kind, "d/%%", "a,b,c", "1", "2");
-        request.Separator = true;
+        request.Output.Separator = true;
         Strings lines = Document(request);
         const std::size_t expected = kind == MakeType::ListText ? 0 : 3;
         EXPECT_EQ(Count(lines, "<HR>"), expected) << static_cast<int>(kind);

@@ -36,13 +36,13 @@ struct RunResult : ExpansionSink {
 PatternRequest Pattern(std::string dir, std::string values, std::string front, std::string start,
                        std::string end, std::string rear, std::string ext) {
     PatternRequest request;
-    request.Dir = std::move(dir);
-    request.ContStr = std::move(values);
-    request.FrontStr = std::move(front);
-    request.StCount = std::move(start);
-    request.EdCount = std::move(end);
-    request.RearStr = std::move(rear);
-    request.ExtStr = std::move(ext);
+    request.Texts.Dir = std::move(dir);
+    request.Texts.ContStr = std::move(values);
+    request.Texts.FrontStr = std::move(front);
+    request.Texts.StCount = std::move(start);
+    request.Texts.EdCount = std::move(end);
+    request.Texts.RearStr = std::move(rear);
+    request.Texts.ExtStr = std::move(ext);
     return request;
 }
 
@@ -162,8 +162,9 @@ TEST(PatternExpansionTest, AddressesFollowTheBaseAndFileNameRules) {
     };
     for (const Case& c : cases) {
         RunResult r = RunPattern(c.request);
-        EXPECT_EQ(r.Error, "") << c.request.Dir;
-        EXPECT_EQ(r.Addresses, c.addresses) << c.request.Dir << " / " << c.request.ContStr;
+        EXPECT_EQ(r.Error, "") << c.request.Texts.Dir;
+        EXPECT_EQ(r.Addresses, c.addresses)
+            << c.request.Texts.Dir << " / " << c.request.Texts.ContStr;
     }
 }
 

@@ -8,30 +8,6 @@
 namespace zarnet {
 namespace {
 
-TEST(RangeSteppingTest, SampleShowsThePatternAsTyped) {
-    struct Case {
-        SampleFields fields;
-        const char* text;
-        bool valuesEnabled;
-    };
-    const Case cases[] = {
-        {{"photos/%%", "img", "001", "", ".jpg"}, "photos/##/img001.jpg", true},
-        {{"a%%b%%", "", "", "", ""}, "a##b%%/", true},
-        {{"photos", "f", "1", "r", "jpg"}, "photos/f1rjpg", false},
-        {{"d/", "x%%", " 7", "", ""}, "d/x%% 7", false},
-        {{"  ", "", "", "", ""}, "  /", false},
-    };
-    for (const Case& c : cases) {
-        Sample sample = MakeSample(c.fields);
-        EXPECT_EQ(sample.Text, c.text);
-        EXPECT_EQ(sample.ValuesEnabled, c.valuesEnabled) << c.text;
-        EXPECT_FALSE(sample.DirEmpty);
-    }
-    Sample empty = MakeSample({"", "front", "001", "rear", ".jpg"});
-    EXPECT_TRUE(empty.DirEmpty);
-    EXPECT_EQ(empty.Text, "");
-}
-
 TEST(RangeSteppingTest, StepsMoveTheRangeKeepingTheWidthRules) {
     struct Case {
         const char* start;

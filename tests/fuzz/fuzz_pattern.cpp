@@ -30,13 +30,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         rest = cut == std::string_view::npos ? std::string_view() : rest.substr(cut + 1);
     }
     zarnet::PatternRequest request;
-    request.Dir = fields[0];
-    request.ContStr = fields[1];
-    request.FrontStr = fields[2];
-    request.StCount = fields[3];
-    request.EdCount = fields[4];
-    request.RearStr = fields[5];
-    request.ExtStr = fields[6];
+    request.Texts.Dir = fields[0];
+    request.Texts.ContStr = fields[1];
+    request.Texts.FrontStr = fields[2];
+    request.Texts.StCount = fields[3];
+    request.Texts.EdCount = fields[4];
+    request.Texts.RearStr = fields[5];
+    request.Texts.ExtStr = fields[6];
     try {
         const zarnet::PreparedRun run = zarnet::PrepareRun(request);
         if (run.EntryCount() > 200000) {

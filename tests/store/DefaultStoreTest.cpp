@@ -74,7 +74,7 @@ TEST_F(DefaultStoreTest, CliReadsTheRegistryWithoutCreatingIt) {
 TEST_F(DefaultStoreTest, CliReadsAnIniFileOrItsDefaults) {
     const TRegData defaults = LoadSettingsForCli(program_.File("none.ini"), paths_);
     EXPECT_EQ(defaults.LastItem, TURLItem{});
-    EXPECT_TRUE(defaults.ClickView);
+    EXPECT_TRUE(defaults.Output.ClickView);
 
     testing::SampleSettings().SaveToIni(program_.File("mine.ini"));
     const TRegData data = LoadSettingsForCli(program_.File("mine.ini"), paths_);

@@ -22,7 +22,7 @@ class IniStoreTest : public ::testing::Test {
 TEST_F(IniStoreTest, SaveThenLoadGivesBackEveryField) {
     for (const bool clickView : {false, true}) {  // its default differs between the stores
         TRegData saved = testing::SampleSettings();
-        saved.ClickView = clickView;
+        saved.Output.ClickView = clickView;
         saved.SaveToIni(ini_);
         TRegData loaded;
         loaded.DefaultSaveFname = saved.DefaultSaveFname;
@@ -36,12 +36,12 @@ TEST_F(IniStoreTest, MissingKeysGiveTheIniDefaults) {
     TRegData expected = before;  // but for the font's character set
     expected.Items.fill({});     // no "001", "010", ".jpg" here
     expected.LastItem = {};
-    expected.ImageWidth = 40;
-    expected.ImageHeight = 60;
-    expected.MakeType = 2;
+    expected.Output.ImageWidth = 40;
+    expected.Output.ImageHeight = 60;
+    expected.Kind = MakeType::ImageSrc;
     expected.LastSaveFname = before.DefaultSaveFname;
     expected.Header = expected.Footer = "";
-    expected.Separator = expected.Border = expected.ClickView = true;
+    expected.Output.Separator = expected.Output.Border = expected.Output.ClickView = true;
     expected.OWNoCheck = expected.Compact = expected.AutoSave = expected.HideMenu = false;
     expected.ViewFont.Color = static_cast<std::int32_t>(0x80000008u);
     expected.ViewFont.SetName("ＭＳ Ｐゴシック");
@@ -60,8 +60,8 @@ TEST_F(IniStoreTest, MissingKeysGiveTheIniDefaults) {
 TEST_F(IniStoreTest, SaveWritesSectionsAndKeysInOrderAndOnlyOnce) {
     TRegData data;
     data.Items[0] = {"http://a/", "x,y", "f", "r", "01", "09", ".jpg"};
-    data.ImageWidth = 40;
-    data.Separator = true;
+    data.Output = {.ImageWidth = 40, .ImageHeight = 0, .Separator = true, .Border = false};
+    data.Kind = MakeType::ListText;
     data.LastSaveFname = "out.html";
     data.ViewFont.SetSize(12);
     data.Header = "<h>";

@@ -78,12 +78,12 @@ TEST_F(RegistryStoreTest, EmptyRegistryLoadsTheDefaultsAndCreatesTheStoreKey) {
     TRegData expected = before;  // but for Header, Footer and the font's character set
     expected.Items.fill(kDefaultItem);
     expected.LastItem = kDefaultItem;
-    expected.ImageWidth = 40;
-    expected.ImageHeight = 60;
-    expected.MakeType = 2;
+    expected.Output.ImageWidth = 40;
+    expected.Output.ImageHeight = 60;
+    expected.Kind = MakeType::ImageSrc;
     expected.LastSaveFname = before.DefaultSaveFname;
-    expected.Separator = expected.Border = true;
-    expected.OWNoCheck = expected.ClickView = expected.Compact = false;
+    expected.Output.Separator = expected.Output.Border = true;
+    expected.OWNoCheck = expected.Output.ClickView = expected.Compact = false;
     expected.AutoSave = expected.HideMenu = false;
     expected.ViewFont.Color = static_cast<std::int32_t>(0x80000008u);
     expected.ViewFont.SetName("ＭＳ Ｐゴシック");
@@ -109,7 +109,8 @@ TEST_F(RegistryStoreTest, SaveWritesEverySlotAsText) {
     TRegData data;
     data.Items[0].Dir = "表";
     data.ViewFont.Height = -16;
-    data.Border = true;
+    data.Output.Border = true;
+    data.Output.Separator = false;
     data.SaveToRegistry(*OpenUserRegistry());
 
     for (const std::string slot : {"URL1", "URL19"}) {
@@ -141,17 +142,23 @@ TEST_F(RegistryStoreTest, NumbersAndSwitchesFollowTheReadRules) {
         std::int32_t expected;
     };
     const Case cases[] = {
-        {"MakeType", "", 2},
-        {"MakeType", "abc", 2},
+        {"ImageHeight", "", 60},
+        {"ImageHeight", "abc", 60},
+        {"ImageHeight", "0x1", 1},
+        {"ImageHeight", " 7", 7},
+        {"ImageHeight", "7 ", 60},
+        {"ImageHeight", "-3", -3},
+        {"ImageHeight", "$10", 16},
+        {"ImageHeight", "x1f", 31},
+        {"ImageHeight", "2147483648", 60},
+        {"ImageHeight", "-2147483648", -2147483647 - 1},
+        {"ImageHeight", "0x100000000", 60},
+        // Any kind but List(Text) and HTML is ImageSrc.
         {"MakeType", "0x1", 1},
-        {"MakeType", " 7", 7},
-        {"MakeType", "7 ", 2},
-        {"MakeType", "-3", -3},
-        {"MakeType", "$10", 16},
-        {"MakeType", "x1f", 31},
-        {"MakeType", "2147483648", 2},
-        {"MakeType", "-2147483648", -2147483647 - 1},
-        {"MakeType", "0x100000000", 2},
+        {"MakeType", " 0", 0},
+        {"MakeType", "7", 2},
+        {"MakeType", "-3", 2},
+        {"MakeType", "abc", 2},
         {"Separator", "2", 1},
         {"Separator", "0", 0},
         {"Separator", "", 1},
@@ -163,8 +170,9 @@ TEST_F(RegistryStoreTest, NumbersAndSwitchesFollowTheReadRules) {
         SetString("Last", c.name, c.text);
         const TRegData data = Loaded();
         const std::string_view name = c.name;
-        const std::int32_t value = name == "MakeType"    ? data.MakeType
-                                   : name == "Separator" ? data.Separator
+        const std::int32_t value = name == "ImageHeight" ? data.Output.ImageHeight
+                                   : name == "MakeType"  ? static_cast<std::int32_t>(data.Kind)
+                                   : name == "Separator" ? data.Output.Separator
                                                          : data.OWNoCheck;
         EXPECT_EQ(value, c.expected) << c.name << "=\"" << c.text << '"';
     }
@@ -368,7 +376,7 @@ TEST(RegistryStoreFailureTest, FailedSaveKeepsWhatWasWrittenAndFailedKeyLoadsDef
     TRegData data = testing::SampleSettings();
     data.LoadFromRegistry(registry);
     EXPECT_EQ(data.LastItem, kDefaultItem);
-    EXPECT_EQ(data.ImageWidth, 40);
+    EXPECT_EQ(data.Output.ImageWidth, 40);
 }
 
 }  // namespace

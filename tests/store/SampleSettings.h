@@ -20,13 +20,13 @@ inline TRegData SampleSettings() {
     data.ViewFont.Color = 0x00c08040;
     data.ViewFont.SetName("ＭＳ 明朝");
     data.ViewFont.SetSize(11);
-    data.MakeType = 1;
-    data.ImageWidth = -7;
-    data.ImageHeight = 2147483647;
+    data.Kind = MakeType::Html;
+    data.Output.ImageWidth = -7;
+    data.Output.ImageHeight = 2147483647;
     data.LastSaveFname = "/tmp/出力/list.html";
     data.Header = "<html>";
     data.Footer = "</html>";
-    data.OWNoCheck = data.ClickView = data.Compact = data.AutoSave = data.HideMenu = true;
+    data.OWNoCheck = data.Output.ClickView = data.Compact = data.AutoSave = data.HideMenu = true;
     data.DefaultSaveFname = "/opt/zarnet/Download.html";
     return data;
 }

@@ -1,0 +1,30 @@
+#include "core/RunLimit.h"
+
+#include <string>
+
+#include "platform/ZarnetError.h"
+
+namespace zarnet {
+
+namespace {
+
+// Digits in groups of three, as the counts are read.
+std::string Grouped(std::uint64_t n) {
+    std::string digits = std::to_string(n);
+    for (std::size_t at = digits.size(); at > 3; at -= 3) {
+        digits.insert(at - 3, 1, ',');
+    }
+    return digits;
+}
+
+}  // namespace
+
+void CheckRunSize(const PreparedRun& run, std::uint64_t limit) {
+    const std::uint64_t count = run.EntryCount();
+    if (count > limit) {
+        throw ZarnetError("作成するアドレスが多すぎます（" + Grouped(count) + "件、上限は" +
+                          Grouped(limit) + "件です）");
+    }
+}
+
+}  // namespace zarnet

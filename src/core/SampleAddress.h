@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+
+#include "core/PatternRequest.h"
+
+namespace zarnet {
+
+struct Sample {
+    std::string Text;
+    // Whether the substitution list applies: the base address holds "%%".
+    // Meaningless when the base address is empty (the list keeps its state).
+    bool ValuesEnabled = false;
+    bool DirEmpty = false;
+};
+
+// The sample address: the base with "/" ensured and its first "%%" shown as
+// "##", then front, start, rear and extension exactly as typed. The values
+// and the end number play no part.
+Sample MakeSample(const PatternTexts& pattern);
+
+}  // namespace zarnet
