@@ -1,10 +1,10 @@
 #pragma once
 
 #include <QString>
+#include <QWidget>
+#include <concepts>
 #include <functional>
 #include <string_view>
-
-class QWidget;
 
 namespace zarnet {
 
@@ -25,6 +25,19 @@ class ErrorGuard {
 
     // True when the body ran to its end.
     bool Run(const std::function<void()>& body) const;
+
+    // The one way a window connects a signal: the handler runs through Run()
+    // and takes the signal's arguments, or as many of the first ones as it
+    // wants. The connection ends with the guard's window.
+    template <typename Sender, typename Signal, typename Handler>
+    void Connect(Sender* sender, Signal signal, Handler handler) const {
+        QObject::connect(
+            sender, signal, parent_, [
+                this, handler
+            ](auto&&... args) -> void requires std::invocable<const Handler&, decltype(args)...> {
+                Run([&] { std::invoke(handler, args...); });
+            });
+    }
 
   private:
     Desktop& desktop_;

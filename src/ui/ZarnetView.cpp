@@ -1,13 +1,14 @@
 #include "ui/ZarnetView.h"
 
 #include <QApplication>
+#include <QFontInfo>
 #include <QPlainTextEdit>
 #include <QTextCursor>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <cmath>
 
-#include "platform/Paths.h"
+#include "core/SaveName.h"
 #include "platform/TextFile.h"
 #include "ui/DesignFont.h"
 #include "ui/Icons.h"
@@ -26,37 +27,7 @@ constexpr int kWidth = 501;
 constexpr int kHeight = 470;
 constexpr std::uint32_t kSystemColorBit = 0x80000000u;
 
-bool IsHtmlKind(int kind) {
-    return kind == 1 || kind == 2;
-}
-
 }  // namespace
-
-ProposedSave ProposeSaveName(const QString& fileName, int outputKind) {
-    const bool html = IsHtmlKind(outputKind);
-    ProposedSave proposed;
-    proposed.Filter = html ? QStringLiteral("HTMLファイル|*.htm;*.html")
-                           : QStringLiteral("テキストファイル|*.txt");
-    const QString wanted = html ? QStringLiteral(".html") : QStringLiteral(".txt");
-    if (fileName.isEmpty()) {
-        proposed.FileName = QStringLiteral("Download") + wanted;
-        return proposed;
-    }
-    // The extension starts at the last dot after the folder part.
-    const qsizetype nameStart = QString::fromStdString(FolderPart(fileName.toStdString())).size();
-    const qsizetype dot = fileName.lastIndexOf(QLatin1Char('.'));
-    const bool hasExtension = dot >= nameStart;
-    const QString extension = hasExtension ? fileName.mid(dot) : QString();
-    const QString lower = extension.toLower();
-    const bool fits = html ? (lower == QLatin1String(".htm") || lower == QLatin1String(".html"))
-                           : lower == QLatin1String(".txt");
-    if (fits) {
-        proposed.FileName = fileName;
-    } else {
-        proposed.FileName = (hasExtension ? fileName.left(dot) : fileName) + wanted;
-    }
-    return proposed;
-}
 
 TListView::TListView(Desktop& desktop, QWidget* parent)
     : QDialog(parent), desktop_(desktop), guard_(desktop, this) {
@@ -96,13 +67,10 @@ TListView::TListView(Desktop& desktop, QWidget* parent)
     SaveDialog1.DialogMode = FileDialog::Mode::Save;
     SaveDialog1.ConfirmOverwrite = true;
 
-    connect(closeButton, &QToolButton::clicked, this, &QDialog::reject);
-    connect(saveButton, &QToolButton::clicked, this,
-            [this] { guard_.Run([this] { SaveToFileButtonClick(); }); });
-    connect(fontButton, &QToolButton::clicked, this,
-            [this] { guard_.Run([this] { SpeedButton3Click(); }); });
-    connect(copyButton, &QToolButton::clicked, this,
-            [this] { guard_.Run([this] { ClipBordButtonClick(); }); });
+    guard_.Connect(closeButton, &QToolButton::clicked, [this] { reject(); });
+    guard_.Connect(saveButton, &QToolButton::clicked, [this] { SaveToFileButtonClick(); });
+    guard_.Connect(fontButton, &QToolButton::clicked, [this] { SpeedButton3Click(); });
+    guard_.Connect(copyButton, &QToolButton::clicked, [this] { ClipBordButtonClick(); });
 }
 
 QToolButton* TListView::AddToolButton(QWidget* bar, const char* name, const QIcon& icon, int x,
@@ -121,10 +89,15 @@ std::vector<std::string> TListView::Lines() const {
     return SplitLines(memo_->toPlainText().toStdString());
 }
 
+void TListView::ShowDocument(MakeType kind, const QString& text) {
+    outputKind_ = kind;
+    memo_->setPlainText(text);
+}
+
 void TListView::SaveToFileButtonClick() {
-    const ProposedSave proposed = ProposeSaveName(SaveDialog1.FileName, outputKind_);
-    SaveDialog1.Filter = proposed.Filter;
-    SaveDialog1.FileName = proposed.FileName;
+    const ProposedSave proposed = ProposeSaveName(SaveDialog1.FileName.toStdString(), outputKind_);
+    SaveDialog1.Filter = QString::fromStdString(proposed.Filter);
+    SaveDialog1.FileName = QString::fromStdString(proposed.FileName);
     // The main window saves through this window while it is hidden.
     QWidget* owner = isVisible() ? this : parentWidget();
     if (!desktop_.Execute(owner, SaveDialog1)) {
@@ -142,9 +115,19 @@ void TListView::ClipBordButtonClick() {
 }
 
 void TListView::SpeedButton3Click() {
-    if (const std::optional<QFont> chosen = desktop_.ChooseFont(this, memo_->font())) {
-        memo_->setFont(*chosen);
+    // The stored face may be one the system lacks and draws with another;
+    // the dialog knows only the faces it lists, so it opens on the one drawn.
+    const QFont shown = memo_->font();
+    QFont drawn = shown;
+    drawn.setFamily(QFontInfo(shown).family());
+    std::optional<QFont> chosen = desktop_.ChooseFont(this, drawn);
+    if (!chosen) {
+        return;
     }
+    if (chosen->family() == drawn.family()) {
+        chosen->setFamily(shown.family());
+    }
+    memo_->setFont(*chosen);
 }
 
 void TListView::ApplyViewFont(const TViewFont& font) {

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/PatternRequest.h"
 #include "store/TViewFont.h"
 #include "ui/Desktop.h"
 #include "ui/ErrorGuard.h"
@@ -14,18 +15,6 @@ class QPlainTextEdit;
 class QToolButton;
 
 namespace zarnet {
-
-// What the save dialog offers for an output kind: its filter and the name it
-// proposes.
-struct ProposedSave {
-    QString Filter;
-    QString FileName;
-};
-
-// The HTML kinds (1, 2) want ".htm" or ".html", every other kind ".txt"; an
-// empty name becomes "Download" with that extension, a wrong extension is
-// replaced and a missing one appended. A fitting extension keeps its case.
-ProposedSave ProposeSaveName(const QString& fileName, int outputKind);
 
 // The result preview window: the text of the last generation run, which the
 // user may read, edit, save, copy and show in another font.
@@ -37,9 +26,11 @@ class TListView : public QDialog {
 
     QPlainTextEdit* ListVIewMemo() const { return memo_; }
 
-    // The output kind of the text now in the window; 0 until the first run.
-    int OutputKind() const { return outputKind_; }
-    void SetOutputKind(int kind) { outputKind_ = kind; }
+    // The output kind of the text now in the window; List(Text) until the
+    // first run.
+    MakeType OutputKind() const { return outputKind_; }
+    // A new document of that kind, in place of the text and kind shown.
+    void ShowDocument(MakeType kind, const QString& text);
 
     // The text as lines, by the program's line rules.
     std::vector<std::string> Lines() const;
@@ -54,6 +45,8 @@ class TListView : public QDialog {
     // The whole text to the clipboard; the caret goes back where the selection
     // began.
     void ClipBordButtonClick();
+    // The font dialog, opened on the font in use; a choice that keeps the
+    // face keeps its stored name too.
     void SpeedButton3Click();
 
     // The settings record's font on the text box: character set, colour,
@@ -75,7 +68,7 @@ class TListView : public QDialog {
     Desktop& desktop_;
     ErrorGuard guard_;
     QPlainTextEdit* memo_ = nullptr;
-    int outputKind_ = 0;
+    MakeType outputKind_ = MakeType::ListText;
     // Qt fonts have neither; they are kept for the settings.
     std::uint8_t charSet_ = TViewFont::kShiftJisCharSet;
     std::int32_t color_ = TViewFont::kWindowTextColor;

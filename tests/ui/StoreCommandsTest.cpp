@@ -58,9 +58,10 @@ class StoreCommandsTest : public WindowTest {
         QCOMPARE(Edit("SaveFileNameEdit")->text(),
                  QString::fromStdString(env_->ProgramFolder.File("Download.html")));
         QVERIFY(Action("ImageSrc")->isChecked());
-        QCOMPARE(Window().ImageWidth, 40);
-        QCOMPARE(Window().ImageHeight, 60);
-        QVERIFY(Window().Separator && Window().Border && !Window().ClickView);
+        QCOMPARE(Window().RegData().Output.ImageWidth, 40);
+        QCOMPARE(Window().RegData().Output.ImageHeight, 60);
+        QVERIFY(Window().RegData().Output.Separator && Window().RegData().Output.Border &&
+                !Window().RegData().Output.ClickView);
         QVERIFY(Action("ViewDefaultMenu")->isChecked());
         QVERIFY(!Action("OverWriteMenu")->isChecked());
         QVERIFY(!Window().Templates().HeaderLines.empty());
@@ -156,7 +157,7 @@ class StoreCommandsTest : public WindowTest {
         QCOMPARE(saved.LastItem.Dir, std::string("http://typed/"));
         QCOMPARE(saved.LastItem.FrontStr, std::string("img"));
         QVERIFY(saved.Compact && saved.OWNoCheck);
-        QCOMPARE(saved.MakeType, 0);
+        QVERIFY(saved.Kind == MakeType::ListText);
         // The other store stays as it was.
         if (iniDefault) {
             QCOMPARE(env_->LoadRegistry().LastItem.Dir, std::string());
@@ -177,7 +178,7 @@ class StoreCommandsTest : public WindowTest {
         QCOMPARE(asked.FileName, QString::fromStdString(IniFile()));
         QCOMPARE(asked.Filter, Q("Iniﾌｧｲﾙ|*.ini|全てのﾌｧｲﾙ|*.*"));
         QCOMPARE(ComboText(), Q("http://last.example/%%/"));
-        QCOMPARE(Window().ImageWidth, 120);
+        QCOMPARE(Window().RegData().Output.ImageWidth, 120);
 
         // The dialog opens at the file last picked in it.
         Desktop().Files.push_back(std::nullopt);
@@ -194,7 +195,7 @@ class StoreCommandsTest : public WindowTest {
         QCOMPARE(ComboText(), QString());
         QCOMPARE(Child<QComboBox>(Window(), "UrlCombo")->count(), 0);
         QCOMPARE(Edit("StCount")->text(), QString());
-        QVERIFY(Window().ClickView);
+        QVERIFY(Window().RegData().Output.ClickView);
     }
 
     void loadIniMenuCancelledAppliesTheSettingsAgain() {
@@ -292,7 +293,7 @@ class StoreCommandsTest : public WindowTest {
         if (load) {
             // The INI file holds only the switch: its defaults show.
             QCOMPARE(ComboText(), QString());
-            QVERIFY(Window().ClickView);
+            QVERIFY(Window().RegData().Output.ClickView);
         } else {
             QCOMPARE(ComboText(), Q("http://typed/"));
         }

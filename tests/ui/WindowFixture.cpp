@@ -23,14 +23,14 @@ TRegData WindowFixture::SampleRecord() const {
                             ".png"};
     }
     data.LastItem = {"http://last.example/%%/", "x,y", "pic", "_t", "007", "012", ".gif"};
-    data.MakeType = 1;
-    data.ImageWidth = 120;
-    data.ImageHeight = 90;
+    data.Kind = MakeType::Html;
+    data.Output.ImageWidth = 120;
+    data.Output.ImageHeight = 90;
     data.LastSaveFname = ProgramFolder.File("out.html");
-    data.Separator = false;
-    data.Border = true;
+    data.Output.Separator = false;
+    data.Output.Border = true;
     data.OWNoCheck = true;
-    data.ClickView = true;
+    data.Output.ClickView = true;
     data.Compact = false;
     data.AutoSave = true;
     data.HideMenu = true;
@@ -70,7 +70,10 @@ TZarnetform& WindowFixture::OpenWindow() {
 }
 
 void WindowFixture::CloseWindow() {
-    Window.reset();
+    if (Window) {
+        Window->close();
+        Window.reset();
+    }
 }
 
 QString Q(const char* utf8) {

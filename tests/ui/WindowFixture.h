@@ -35,7 +35,7 @@ class WindowFixture {
     TRegData LoadIni(const std::string& fileName);
 
     TZarnetform& OpenWindow();
-    // Destroys the window, which saves to the default store.
+    // Closes the window, which saves to the default store, and destroys it.
     void CloseWindow();
 
     TempDir ProgramFolder;

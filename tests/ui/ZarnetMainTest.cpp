@@ -89,7 +89,7 @@ struct Control {
 
 const std::vector<Control>& Controls() {
     static const std::vector<Control> controls = {
-        {"SampleUrl", "SampleBox", -1, -1, -1, -1, "Sample", "作成するアドレスのｻﾝﾌﾟﾙを表示します"},
+        {"SampleUrl", "SampleBox", -1, -1, -1, -1, nullptr, "作成するアドレスのｻﾝﾌﾟﾙを表示します"},
         {"TitlePanel1", "MainPanel", -1, -1, -1, 24,
          "基本ｱﾄﾞﾚｽ共通部　([%%]を使うと連続生成が使用できます)", ""},
         {"UrlCombo", "AdrsPanel", 4, 2, 419, -1, nullptr,
@@ -99,17 +99,17 @@ const std::vector<Control>& Controls() {
         {"Label7", "AdrsPanel", 302, -1, -1, -1, "連続生成（%%代入文字）", ""},
         {"TitlePanel2", "MainPanel", -1, -1, -1, 24,
          "ファイル名生成部（前後の固定文字列にも%%を反映できます）", ""},
-        {"Label2", "FNamePanel", 4, 4, -1, -1, "前", ""},
+        {"Label2", "FNamePanel", 4, -1, -1, -1, "前", ""},
         {"FileNameFront", "FNamePanel", 24, 2, 69, -1, nullptr,
          "ファイル名の数字の前に入れる文字列"},
-        {"Label4", "FNamePanel", 96, 4, -1, -1, "開始", ""},
+        {"Label4", "FNamePanel", 96, -1, -1, -1, "開始", ""},
         {"StCount", "FNamePanel", 128, 2, 37, -1, nullptr, "連続番号の開始（桁数も指定します）"},
-        {"Label5", "FNamePanel", 168, 4, -1, -1, "終了", ""},
+        {"Label5", "FNamePanel", 168, -1, -1, -1, "終了", ""},
         {"EdCount", "FNamePanel", 200, 2, 36, -1, nullptr, "連続番号の終了（桁数は無視します）"},
-        {"Label6", "FNamePanel", 240, 4, -1, -1, "後", ""},
+        {"Label6", "FNamePanel", 240, -1, -1, -1, "後", ""},
         {"FileNameRear", "FNamePanel", 260, 2, 69, -1, nullptr,
          "ファイル名の数字の後に入れる文字列"},
-        {"Label3", "FNamePanel", 332, 4, -1, -1, "拡張子", ""},
+        {"Label3", "FNamePanel", 332, -1, -1, -1, "拡張子", ""},
         {"FileNameExt", "FNamePanel", 380, 2, 45, -1, nullptr, "拡張子を指定します。"},
         {"MinusButton", "FNamePanel", 116, -1, 16, -1, "－", ""},
         {"PMEDit", "FNamePanel", 134, -1, 35, -1, "10", ""},
@@ -143,7 +143,7 @@ class ZarnetMainTest : public WindowTest {
             Edit(name)->resize(Edit(name)->width(), height);
         }
         Combo()->resize(Combo()->width(), height);
-        Window().FitStrips();
+        Window().Form().FitStrips();
     }
 
   private slots:
@@ -256,10 +256,10 @@ class ZarnetMainTest : public WindowTest {
             QVERIFY2(Action(click.master)->isChecked() == click.ticked, click.clicked);
             QVERIFY2(Action(click.twin)->isChecked() == click.ticked, click.clicked);
         }
-        QCOMPARE(Window().GetMakeType(), 0);
+        QVERIFY(Window().GetMakeType() == MakeType::ListText);
 
         // Marks set from code show in both menus.
-        Window().SetMakeType(1);
+        Window().SetMakeType(MakeType::Html);
         Window().SetCompactView(false);
         for (const char* name : {"HTMLSubMenu", "ViewDefaultSubMenu"}) {
             QVERIFY2(Action(name)->isChecked(), name);
@@ -284,11 +284,11 @@ class ZarnetMainTest : public WindowTest {
         QFETCH(int, kind);
         QFETCH(QString, ticked);
         QFETCH(int, read);
-        Window().SetMakeType(kind);
+        Window().SetMakeType(MakeTypeOf(kind));
         for (const char* name : {"ListText", "HTML", "ImageSrc"}) {
             QCOMPARE(Action(name)->isChecked(), ticked == Q(name));
         }
-        QCOMPARE(Window().GetMakeType(), read);
+        QCOMPARE(static_cast<int>(Window().GetMakeType()), read);
     }
 
     void getMakeTypeTicksImageSrcWhenNothingIs() {
@@ -296,7 +296,7 @@ class ZarnetMainTest : public WindowTest {
             Action(name)->actionGroup()->setExclusive(false);
             Action(name)->setChecked(false);
         }
-        QCOMPARE(Window().GetMakeType(), 2);
+        QVERIFY(Window().GetMakeType() == MakeType::ImageSrc);
         QVERIFY(Action("ImageSrc")->isChecked());
     }
 
@@ -373,6 +373,24 @@ class ZarnetMainTest : public WindowTest {
         QCOMPARE(Window().ClientHeight(), 259);
     }
 
+    void labelsStandOnTheLineOfTheirBoxes() {
+        const std::pair<const char*, const char*> pairs[] = {{"Label2", "FileNameFront"},
+                                                             {"Label4", "StCount"},
+                                                             {"Label5", "EdCount"},
+                                                             {"Label6", "FileNameRear"},
+                                                             {"Label3", "FileNameExt"}};
+        for (int height : {20, 25}) {
+            SetBoxHeights(height);
+            for (const auto& [labelName, boxName] : pairs) {
+                // Both centre their text in the same height.
+                const QLabel* label = Label(labelName);
+                QCOMPARE(label->geometry().center().y(), Edit(boxName)->geometry().center().y());
+                QCOMPARE(label->height(), height);
+                QVERIFY(label->alignment() & Qt::AlignVCenter);
+            }
+        }
+    }
+
     void settingsRoundTrip() {
         TRegData stored = env_->SampleRecord();
         stored.LastItem.Dir = " http://last.example/%%/ ";  // blanks stay
@@ -384,8 +402,8 @@ class ZarnetMainTest : public WindowTest {
         QCOMPARE(Edit("SaveFileNameEdit")->text(), QString::fromStdString(stored.LastSaveFname));
         QVERIFY(Action("HTML")->isChecked());
         QVERIFY(Action("OverWriteMenu")->isChecked());
-        QCOMPARE(Window().ImageWidth, 120);
-        QCOMPARE(Window().ImageHeight, 90);
+        QCOMPARE(Window().RegData().Output.ImageWidth, 120);
+        QCOMPARE(Window().RegData().Output.ImageHeight, 90);
         QCOMPARE(Window().ListView().ListVIewMemo()->font().pixelSize(), 16);
 
         // The record is rebuilt from the window alone.
@@ -393,6 +411,7 @@ class ZarnetMainTest : public WindowTest {
         collected.Items = stored.Items;
         collected.AutoSave = stored.AutoSave;
         collected.HideMenu = stored.HideMenu;
+        collected.Output = stored.Output;  // kept by the record alone
         collected.Header = stored.Header;
         collected.Footer = stored.Footer;
         collected.ViewFont.SetName("other");

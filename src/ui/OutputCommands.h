@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QString>
+
+#include "core/PatternRequest.h"
+
+class QWidget;
+
+namespace zarnet {
+
+class Desktop;
+class HtmlTemplates;
+class TListView;
+class TRegData;
+class ZarnetMainForm;
+
+// The main window's output commands. Each builds the document of the current
+// pattern into the preview, hands it on (shows, saves, saves as or copies
+// it), records the pattern in the history and sets the status label. The
+// browser button saves and then opens the saved file.
+class OutputCommands {
+  public:
+    // What the commands ask of the main window beyond its controls.
+    class Host {
+      public:
+        virtual ~Host() = default;
+        virtual MakeType GetMakeType() = 0;
+        virtual void PushHistory() = 0;
+    };
+
+    // Message boxes and dialogs open over `window`; the settings record gives
+    // the output settings.
+    OutputCommands(Desktop& desktop, QWidget& window, ZarnetMainForm& ui, TListView& preview,
+                   const HtmlTemplates& templates, const TRegData& record, Host& host);
+
+    void SaveBtnClick();       // view
+    void SaveToMenuClick();    // save
+    void SaveAsMenuClick();    // save as
+    void ClipBordMenuClick();  // clipboard
+    // The whole save command, then the output file opened with its
+    // application.
+    void SpeedButton1Click();
+
+    // Runs the checks of the window's pattern, writing the corrected extension
+    // and the group size back into their boxes, and only then replaces the
+    // preview's text and kind. Raises the first failed check's message.
+    void BuildOutput();
+
+    // The output steps.
+    void ShowPreview();
+    void SaveToCurrentFile();
+    void SaveAsFile();
+    void CopyResultToClipboard();
+
+  private:
+    // Generate, output step, history, label.
+    void RunCommand(void (OutputCommands::*outputStep)(), const QString& label);
+    PatternRequest Request();
+
+    Desktop& desktop_;
+    QWidget& window_;
+    ZarnetMainForm& ui_;
+    TListView& preview_;
+    const HtmlTemplates& templates_;
+    const TRegData& record_;
+    Host& host_;
+};
+
+}  // namespace zarnet

@@ -1,0 +1,416 @@
+#include "ui/ZarnetMainForm.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <initializer_list>
+#include <string>
+
+#include "ui/DesignFont.h"
+#include "ui/Icons.h"
+
+namespace zarnet {
+
+namespace {
+
+constexpr int kClientWidth = ZarnetMainForm::kClientWidth;
+constexpr int kSampleBoxHeight = 38;
+constexpr int kTitlePanelHeight = 24;
+constexpr int kFileSavePanelHeight = 30;
+constexpr int kButtonPanelHeight = 31;
+constexpr int kHistoryRows = 20;
+
+QString ToQt(const std::string& text) {
+    return QString::fromStdString(text);
+}
+std::string ToStd(const QString& text) {
+    return text.toStdString();
+}
+
+void Name(QObject* object, const char* name) {
+    object->setObjectName(QString::fromLatin1(name));
+}
+
+// A face that stands in for the design font may run wider; a label that would
+// then pass its room is narrowed to fit.
+void FitWidth(QLabel* label, int room) {
+    const int natural = label->sizeHint().width();
+    if (natural <= room) {
+        return;
+    }
+    QFont narrow = label->font();
+    narrow.setStretch(std::max<int>(QFont::UltraCondensed, QFont::Unstretched * room / natural));
+    label->setFont(narrow);
+    label->adjustSize();
+}
+
+// Labels show addresses the user typed: never read them as markup.
+QLabel* NewLabel(const QString& text, QWidget* parent, const char* name) {
+    auto* label = new QLabel(text, parent);
+    Name(label, name);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+QLabel* AddLabel(QWidget* parent, const char* name, const QString& text, int x, int y) {
+    QLabel* label = NewLabel(text, parent, name);
+    label->adjustSize();
+    label->move(x, y);
+    return label;
+}
+
+// Edit boxes take the height their font needs, as the strips are fitted to it.
+QLineEdit* AddEdit(QWidget* parent, const char* name, const QString& text, int x, int y, int width,
+                   const QString& hint) {
+    auto* edit = new QLineEdit(text, parent);
+    Name(edit, name);
+    edit->setToolTip(hint);
+    edit->setGeometry(x, y, width, edit->sizeHint().height());
+    return edit;
+}
+
+QPushButton* AddButton(QWidget* parent, const char* name, const QString& text, const QIcon& icon,
+                       const QRect& geometry, const QString& hint) {
+    auto* button = new QPushButton(icon, text, parent);
+    Name(button, name);
+    button->setToolTip(hint);
+    button->setGeometry(geometry);
+    return button;
+}
+
+// A caption strip: raised inner and lowered outer bevel.
+QLabel* AddTitlePanel(QWidget* parent, const char* name, const QString& text) {
+    QLabel* panel = NewLabel(text, parent, name);
+    panel->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    panel->setIndent(4);
+    panel->setFixedHeight(kTitlePanelHeight);
+    return panel;
+}
+
+QWidget* AddPlainPanel(QWidget* parent, const char* name) {
+    auto* panel = new QWidget(parent);
+    Name(panel, name);
+    return panel;
+}
+
+QVBoxLayout* StackLayout(QWidget* parent) {
+    auto* layout = new QVBoxLayout(parent);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    return layout;
+}
+
+}  // namespace
+
+void ZarnetMainForm::SetupUi(QMainWindow& window) {
+    window.setObjectName(QStringLiteral("Zarnetform"));
+    // Fixed size, yet with the minimise and maximise buttons.
+    window.setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
+    window.setWindowTitle(QStringLiteral("Vexilo(ZarNET) ver1.2.2"));
+    window.setWindowIcon(icons::MainWindow());
+    window.setFont(DesignFont());
+    BuildClientArea(window);
+    BuildMenus(window);
+    SetTabOrder(window);
+    window.layout()->setSizeConstraint(QLayout::SetFixedSize);
+    PopupOwners = {SampleBox,       SampleUrl,   TitlePanel1, TitlePanel2, EditingLavel,
+                   OverwriteButton, ButtonPanel, Label2,      Label3,      Label4,
+                   Label5,          Label6,      Label7};
+}
+
+void ZarnetMainForm::BuildClientArea(QMainWindow& window) {
+    ClientArea = new QWidget(&window);
+    Name(ClientArea, "ClientArea");
+    window.setCentralWidget(ClientArea);
+    QVBoxLayout* strips = StackLayout(ClientArea);
+
+    SampleBox = new QGroupBox(QStringLiteral("ｻﾝﾌﾟﾙ"), ClientArea);
+    Name(SampleBox, "SampleBox");
+    SampleBox->setFixedHeight(kSampleBoxHeight);
+    // The caption sits on the frame line, leaving the box's height to the
+    // sample.
+    SampleBox->setStyleSheet(QStringLiteral(
+        "QGroupBox { margin-top: 7px; border: 1px solid palette(mid); border-radius: 2px; }"
+        "QGroupBox::title { subcontrol-origin: margin; left: 7px; padding: 0 2px; }"));
+    SampleUrl = NewLabel(QStringLiteral("Sample"), SampleBox, "SampleUrl");
+    SampleUrl->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    SampleUrl->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    SampleUrl->setToolTip(QStringLiteral("作成するアドレスのｻﾝﾌﾟﾙを表示します"));
+    SampleUrl->setGeometry(3, 14, kClientWidth - 6, kSampleBoxHeight - 16);
+    strips->addWidget(SampleBox);
+
+    MainPanel = AddPlainPanel(ClientArea, "MainPanel");
+    QVBoxLayout* rows = StackLayout(MainPanel);
+    strips->addWidget(MainPanel);
+
+    TitlePanel1 =
+        AddTitlePanel(MainPanel, "TitlePanel1",
+                      QStringLiteral("基本ｱﾄﾞﾚｽ共通部　([%%]を使うと連続生成が使用できます)"));
+    rows->addWidget(TitlePanel1);
+
+    AdrsPanel = AddPlainPanel(MainPanel, "AdrsPanel");
+    UrlCombo = new QComboBox(AdrsPanel);
+    Name(UrlCombo, "UrlCombo");
+    UrlCombo->setEditable(true);
+    // The list is the history, rebuilt from the record only.
+    UrlCombo->setInsertPolicy(QComboBox::NoInsert);
+    UrlCombo->setCompleter(nullptr);
+    UrlCombo->setMaxVisibleItems(kHistoryRows);
+    UrlCombo->setToolTip(QStringLiteral("アドレス共通部、%%を使うと代入する文字列を指定できます"));
+    UrlCombo->setGeometry(4, 2, 419, UrlCombo->sizeHint().height());
+    CSVListEdit =
+        AddEdit(AdrsPanel, "CSVListEdit", QString(), 4, 0, 285,
+                QStringLiteral("共通部の%%に代入する文字列をカンマで区切って指定します。"));
+    QPalette buttonFace = CSVListEdit->palette();
+    buttonFace.setColor(QPalette::Base, buttonFace.color(QPalette::Button));
+    CSVListEdit->setPalette(buttonFace);
+    Label7 = AddLabel(AdrsPanel, "Label7", QStringLiteral("連続生成（%%代入文字）"), 302, 0);
+    FitWidth(Label7, kClientWidth - Label7->x() - 2);
+    rows->addWidget(AdrsPanel);
+
+    TitlePanel2 =
+        AddTitlePanel(MainPanel, "TitlePanel2",
+                      QStringLiteral("ファイル名生成部（前後の固定文字列にも%%を反映できます）"));
+    rows->addWidget(TitlePanel2);
+
+    FNamePanel = AddPlainPanel(MainPanel, "FNamePanel");
+    Label2 = AddLabel(FNamePanel, "Label2", QStringLiteral("前"), 4, 4);
+    FileNameFront = AddEdit(FNamePanel, "FileNameFront", QString(), 24, 2, 69,
+                            QStringLiteral("ファイル名の数字の前に入れる文字列"));
+    Label4 = AddLabel(FNamePanel, "Label4", QStringLiteral("開始"), 96, 4);
+    StCount = AddEdit(FNamePanel, "StCount", QStringLiteral("001"), 128, 2, 37,
+                      QStringLiteral("連続番号の開始（桁数も指定します）"));
+    Label5 = AddLabel(FNamePanel, "Label5", QStringLiteral("終了"), 168, 4);
+    EdCount = AddEdit(FNamePanel, "EdCount", QStringLiteral("060"), 200, 2, 36,
+                      QStringLiteral("連続番号の終了（桁数は無視します）"));
+    Label6 = AddLabel(FNamePanel, "Label6", QStringLiteral("後"), 240, 4);
+    FileNameRear = AddEdit(FNamePanel, "FileNameRear", QString(), 260, 2, 69,
+                           QStringLiteral("ファイル名の数字の後に入れる文字列"));
+    Label3 = AddLabel(FNamePanel, "Label3", QStringLiteral("拡張子"), 332, 4);
+    FileNameExt = AddEdit(FNamePanel, "FileNameExt", QStringLiteral(".jpg"), 380, 2, 45,
+                          QStringLiteral("拡張子を指定します。"));
+    MinusButton = AddButton(FNamePanel, "MinusButton", QStringLiteral("－"), QIcon(),
+                            QRect(116, 0, 16, 20), QString());
+    PMEDit = AddEdit(FNamePanel, "PMEDit", QStringLiteral("10"), 134, 0, 35, QString());
+    PlusButton = AddButton(FNamePanel, "PlusButton", QStringLiteral("＋"), QIcon(),
+                           QRect(170, 0, 16, 20), QString());
+    rows->addWidget(FNamePanel);
+
+    auto* savePanel = new QFrame(MainPanel);
+    savePanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    FileSavePanel = savePanel;
+    Name(FileSavePanel, "FileSavePanel");
+    OverwriteButton =
+        AddButton(FileSavePanel, "OverwriteButton", QString(), icons::SaveFile(),
+                  QRect(4, 2, 24, 25), QStringLiteral("変換結果をファイルに出力します"));
+    SaveFileNameEdit = AddEdit(FileSavePanel, "SaveFileNameEdit", QString(), 32, 4, 325, QString());
+    EditingLavel = AddLabel(FileSavePanel, "EditingLavel", QStringLiteral("編集中"), 364, 9);
+    SpeedButton1 = new QToolButton(FileSavePanel);
+    Name(SpeedButton1, "SpeedButton1");
+    SpeedButton1->setIcon(icons::Browser());
+    SpeedButton1->setAutoRaise(true);
+    SpeedButton1->setFocusPolicy(Qt::NoFocus);
+    SpeedButton1->setToolTip(QStringLiteral("ブラウザを起動"));
+    SpeedButton1->setGeometry(404, 4, 23, 22);
+    rows->addWidget(FileSavePanel);
+
+    ButtonPanel = AddPlainPanel(ClientArea, "ButtonPanel");
+    ButtonPanel->setFixedHeight(kButtonPanelHeight);
+    SaveBtn =
+        AddButton(ButtonPanel, "SaveBtn", QStringLiteral("ファイル出力"), icons::WriteOutput(),
+                  QRect(12, 4, 110, 25), QStringLiteral("変換結果をファイルに出力します"));
+    ClipBord =
+        AddButton(ButtonPanel, "ClipBord", QStringLiteral("ｸﾘｯﾌﾟﾎﾞｰﾄﾞ"), icons::Clipboard(),
+                  QRect(128, 4, 110, 25), QStringLiteral("変換結果をｸﾘｯﾌﾟﾎﾞｰﾄﾞにｺﾋﾟｰします"));
+    ViewBtn = AddButton(ButtonPanel, "ViewBtn", QStringLiteral("変換確認"), icons::Preview(),
+                        QRect(244, 4, 110, 25), QStringLiteral("変換結果を確認します"));
+    QuitBtn = AddButton(ButtonPanel, "QuitBtn", QStringLiteral("終了"), QIcon(),
+                        QRect(360, 4, 67, 25), QStringLiteral("終了します"));
+    strips->addWidget(ButtonPanel);
+}
+
+void ZarnetMainForm::BuildMenus(QMainWindow& window) {
+    enum class Mark { None, Toggle, Radio };
+    struct Item {
+        const char* Name;
+        const char* Twin;
+        const char* Caption;  // none for a separator
+        QAction* ZarnetMainForm::*Member;
+        int Tag;
+        Mark Marked;
+        const char* Hint = nullptr;
+    };
+    struct SubMenu {
+        const char* Name;
+        const char* Twin;
+        const char* Caption;
+        std::vector<Item> Items;
+    };
+    const std::initializer_list<SubMenu> menus = {
+        {"File2",
+         "File3",
+         "ファイル(&F)",
+         {{"SaveToMenu", "Save1", "保存(&S)", &ZarnetMainForm::SaveToMenu, 0, Mark::None},
+          {"SaveAsMenu", "N7", "新規保存(&N)", &ZarnetMainForm::SaveAsMenu, 0, Mark::None},
+          {"ClipBordMenu", "C1", "ｸﾘｯﾌﾟﾎﾞｰﾄﾞ(&C)", &ZarnetMainForm::ClipBordMenu, 0, Mark::None},
+          {"V1", "V2", "変換確認(&V)", &ZarnetMainForm::V1, 0, Mark::None},
+          {"N5", "N6", nullptr, nullptr, 0, Mark::None},
+          {"Exit1", "Exit2", "終了(&X)", &ZarnetMainForm::Exit1, 0, Mark::None}}},
+        {"P2",
+         "P3",
+         "設定(&P)",
+         {{"PropertyMenu", "P4", "動作設定(&P)", &ZarnetMainForm::PropertyMenu, 0, Mark::None},
+          {"SetHTMLMenu", "HTMLH1", "HTML編集(&H)", &ZarnetMainForm::SetHTMLMenu, 0, Mark::None},
+          {"N1", "N8", nullptr, nullptr, 0, Mark::None},
+          {"OverWriteMenu", "OverWriteSubMenu", "上書き確認なし(&O)",
+           &ZarnetMainForm::OverWriteMenu, 0, Mark::Toggle},
+          {"AutoSaveList", "AutosaveSubMenu", "自動登録禁止(&S)", &ZarnetMainForm::AutoSaveList, 0,
+           Mark::Toggle, "記録に残さない場合にチェックします"}}},
+        {"Show1",
+         "Show2",
+         "表示(&V)",
+         {{"ViewDefaultMenu", "ViewDefaultSubMenu", "標準(&D)", &ZarnetMainForm::ViewDefaultMenu, 0,
+           Mark::Radio},
+          {"ViewCompactMenu", "ViewCompactSubMenu", "ｺﾝﾊﾟｸﾄ(&C)", &ZarnetMainForm::ViewCompactMenu,
+           1, Mark::Radio}}},
+        {"N3",
+         "M1",
+         "作成種別(&M)",
+         {{"ListText", "ListTextSubMenu", "List(Text)", &ZarnetMainForm::ListText, 0, Mark::Radio},
+          {"HTML", "HTMLSubMenu", "HTML", &ZarnetMainForm::HTML, 1, Mark::Radio},
+          {"ImageSrc", "ImageSrcSubMenu", "ImageSrc", &ZarnetMainForm::ImageSrc, 2, Mark::Radio}}},
+        {"File1",
+         "L1",
+         "リスト(&L)",
+         {{"LoadIniMenu", "L2", "ファイルから読込み(&L)", &ZarnetMainForm::LoadIniMenu, 0,
+           Mark::None},
+          {"SaveIniMenu", "S2", "ファイルに保存(&S)", &ZarnetMainForm::SaveIniMenu, 0, Mark::None},
+          {"N2", "N10", nullptr, nullptr, 0, Mark::None},
+          {"LoadRegMenu", "R1", "ﾚｼﾞｽﾄﾘから読込み(&R)", &ZarnetMainForm::LoadRegMenu, 0,
+           Mark::None},
+          {"SaveRegMenu", "W1", "ﾚｼﾞｽﾄﾘに保存(&W)", &ZarnetMainForm::SaveRegMenu, 0, Mark::None},
+          {"N4", "N9", nullptr, nullptr, 0, Mark::None},
+          {"RegDefaultMenu", "RegDefaultSubMenu", "ﾚｼﾞｽﾄﾘが標準(&D)",
+           &ZarnetMainForm::RegDefaultMenu, 0, Mark::Toggle}}},
+    };
+
+    QMenuBar* mainMenu = window.menuBar();
+    Name(mainMenu, "MainMenu1");
+    PopupMenu1 = new QMenu(&window);
+    Name(PopupMenu1, "PopupMenu1");
+    for (const SubMenu& menu : menus) {
+        QMenu* barMenu = mainMenu->addMenu(QString::fromUtf8(menu.Caption));
+        QMenu* popupMenu = PopupMenu1->addMenu(QString::fromUtf8(menu.Caption));
+        Name(barMenu, menu.Name);
+        Name(popupMenu, menu.Twin);
+        // The radio items of a sub-menu form one group in each menu.
+        QActionGroup* barGroup = nullptr;
+        QActionGroup* popupGroup = nullptr;
+        for (QMenu* shown : {barMenu, popupMenu}) {
+            shown->setToolTipsVisible(true);
+        }
+        for (const Item& item : menu.Items) {
+            if (item.Caption == nullptr) {
+                Name(barMenu->addSeparator(), item.Name);
+                Name(popupMenu->addSeparator(), item.Twin);
+                continue;
+            }
+            const auto addItem = [&item](QMenu* to, const char* name, QActionGroup*& group) {
+                QAction* action = to->addAction(QString::fromUtf8(item.Caption));
+                Name(action, name);
+                action->setData(item.Tag);
+                action->setCheckable(item.Marked != Mark::None);
+                if (item.Marked == Mark::Radio) {
+                    if (group == nullptr) {
+                        group = new QActionGroup(to);
+                    }
+                    group->addAction(action);
+                }
+                if (item.Hint != nullptr) {
+                    action->setToolTip(QString::fromUtf8(item.Hint));
+                    action->setStatusTip(action->toolTip());
+                }
+                return action;
+            };
+            QAction* master = addItem(barMenu, item.Name, barGroup);
+            Twins.emplace_back(master, addItem(popupMenu, item.Twin, popupGroup));
+            this->*item.Member = master;
+        }
+    }
+}
+
+void ZarnetMainForm::SetTabOrder(QMainWindow& window) {
+    const std::initializer_list<QWidget*> order = {
+        OverwriteButton, SaveFileNameEdit, UrlCombo,    CSVListEdit, FileNameFront, StCount,
+        EdCount,         FileNameRear,     FileNameExt, PlusButton,  PMEDit,        MinusButton,
+        SaveBtn,         ClipBord,         ViewBtn,     QuitBtn};
+    QWidget* previous = nullptr;
+    for (QWidget* widget : order) {
+        if (previous != nullptr) {
+            window.setTabOrder(previous, widget);
+        }
+        previous = widget;
+    }
+}
+
+void ZarnetMainForm::FitStrips() {
+    const int comboHeight = UrlCombo->height();
+    const int frontHeight = FileNameFront->height();
+    const int stepHeight = PMEDit->height();
+    AdrsPanel->setFixedHeight(comboHeight + CSVListEdit->height() + 6);
+    CSVListEdit->move(CSVListEdit->x(), comboHeight + 4);
+    Label7->move(Label7->x(), comboHeight + 6);
+    FileSavePanel->setFixedHeight(kFileSavePanelHeight);
+    for (QWidget* stepper : {PlusButton, MinusButton}) {
+        stepper->resize(stepper->width(), stepHeight);
+    }
+    for (QWidget* stepper : std::initializer_list<QWidget*>{PlusButton, PMEDit, MinusButton}) {
+        stepper->move(stepper->x(), frontHeight + 4);
+    }
+    FNamePanel->setFixedHeight(frontHeight + stepHeight + 6);
+    AlignLabels();
+}
+
+void ZarnetMainForm::AlignLabels() {
+    // A label as high as its box, its text centred as the box centres its own.
+    for (const auto& [label, box] :
+         {std::pair(Label2, FileNameFront), std::pair(Label4, StCount), std::pair(Label5, EdCount),
+          std::pair(Label6, FileNameRear), std::pair(Label3, FileNameExt)}) {
+        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        label->setGeometry(label->x(), box->y(), label->width(), box->height());
+    }
+}
+
+PatternTexts ZarnetMainForm::Pattern() const {
+    return {.Dir = ToStd(UrlCombo->currentText()),
+            .ContStr = ToStd(CSVListEdit->text()),
+            .FrontStr = ToStd(FileNameFront->text()),
+            .RearStr = ToStd(FileNameRear->text()),
+            .StCount = ToStd(StCount->text()),
+            .EdCount = ToStd(EdCount->text()),
+            .ExtStr = ToStd(FileNameExt->text())};
+}
+
+void ZarnetMainForm::ShowPattern(const PatternTexts& pattern) {
+    UrlCombo->setEditText(ToQt(pattern.Dir));
+    CSVListEdit->setText(ToQt(pattern.ContStr));
+    FileNameFront->setText(ToQt(pattern.FrontStr));
+    FileNameRear->setText(ToQt(pattern.RearStr));
+    StCount->setText(ToQt(pattern.StCount));
+    EdCount->setText(ToQt(pattern.EdCount));
+    FileNameExt->setText(ToQt(pattern.ExtStr));
+}
+
+}  // namespace zarnet
