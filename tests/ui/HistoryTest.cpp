@@ -65,6 +65,37 @@ class HistoryTest : public WindowTest {
         QVERIFY(!Combo()->lineEdit()->completer());
     }
 
+    void listMarksTheEntryTheBoxShows_data() {
+        QTest::addColumn<QString>("last");
+        QTest::addColumn<int>("marked");
+        QTest::newRow("listed") << "http://h2/" << 2;
+        QTest::newRow("first") << "http://h0/" << 0;
+        QTest::newRow("other case is another text") << "HTTP://H2/" << -1;
+        QTest::newRow("not listed") << "http://elsewhere/" << -1;
+    }
+
+    // At the start and after every store load.
+    void listMarksTheEntryTheBoxShows() {
+        QFETCH(QString, last);
+        QFETCH(int, marked);
+        TRegData data = env_->NewRecord();
+        for (int n = 0; n < 4; ++n) {
+            data.Items[static_cast<std::size_t>(n)].Dir = "http://h" + std::to_string(n) + "/";
+        }
+        data.LastItem.Dir = last.toStdString();
+        env_->StoreInRegistry(data);
+        env_->OpenWindow();
+        QCOMPARE(Combo()->currentIndex(), marked);
+        QCOMPARE(Combo()->currentText(), last);
+        QCOMPARE(Combo()->count(), 4);
+
+        Window().RegData() = data;
+        Window().RegData().LastItem.Dir = "http://h1/";
+        Window().ApplySettings();
+        QCOMPARE(Combo()->currentIndex(), 1);
+        QCOMPARE(Combo()->currentText(), Q("http://h1/"));
+    }
+
     void newAddressEntersAtTheTopAndPushesTheOldestOut() {
         OpenWithHistory(20);
         TypePattern(Q("http://new/"));

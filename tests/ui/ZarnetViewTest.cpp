@@ -121,6 +121,25 @@ class ZarnetViewTest : public QObject {
         QCOMPARE(Memo()->font(), chosen);
     }
 
+    // The stored face may be drawn by another; the dialog shows that one, and
+    // OK on it keeps the stored name.
+    void okOnTheFaceInUseKeepsTheStoredName() {
+        TViewFont stored;
+        stored.SetName("ＭＳ Ｐゴシック");
+        stored.Height = -12;
+        view_->ApplyViewFont(stored);
+        const QString drawn = QFontInfo(Memo()->font()).family();
+        QFont same(drawn);
+        same.setPixelSize(12);
+        desktop_->Fonts.push_back(same);
+        Button("SpeedButton3")->click();
+        QCOMPARE(desktop_->FontRequests.at(0).family(), drawn);
+        TViewFont back;
+        view_->CollectViewFont(back);
+        QCOMPARE(QString::fromStdString(back.Name()), Q("ＭＳ Ｐゴシック"));
+        QCOMPARE(back.Height, -12);
+    }
+
     void viewFontRoundTrip_data() {
         QTest::addColumn<int>("size");
         QTest::addColumn<int>("charSet");
