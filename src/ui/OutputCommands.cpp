@@ -5,7 +5,6 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "core/OutputDocument.h"
 #include "core/PatternExpansion.h"
 #include "core/RunLimit.h"
 #include "platform/Paths.h"
@@ -105,9 +104,7 @@ void OutputCommands::BuildOutput() {
     const PreparedRun run = PrepareRun(request, &writeBack);
     CheckRunSize(run);
     const WaitCursor busy;
-    TextSink document;
-    WriteDocument(run, templates_, document);
-    preview_.ShowDocument(request.Kind, QString::fromStdString(document.Text));
+    preview_.ShowRun(run, templates_);
 }
 
 void OutputCommands::ShowPreview() {

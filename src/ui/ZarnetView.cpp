@@ -94,6 +94,12 @@ void TListView::ShowDocument(MakeType kind, const QString& text) {
     memo_->setPlainText(text);
 }
 
+void TListView::ShowRun(const PreparedRun& run, const DocumentFrame& frame) {
+    TextSink document;
+    WriteDocument(run, frame, document);
+    ShowDocument(run.Request.Kind, QString::fromStdString(document.Text));
+}
+
 void TListView::SaveToFileButtonClick() {
     const ProposedSave proposed = ProposeSaveName(SaveDialog1.FileName.toStdString(), outputKind_);
     SaveDialog1.Filter = QString::fromStdString(proposed.Filter);

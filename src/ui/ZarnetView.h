@@ -6,7 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "core/PatternRequest.h"
+#include "core/OutputDocument.h"
+#include "core/PatternExpansion.h"
 #include "store/TViewFont.h"
 #include "ui/Desktop.h"
 #include "ui/ErrorGuard.h"
@@ -31,6 +32,9 @@ class TListView : public QDialog {
     MakeType OutputKind() const { return outputKind_; }
     // A new document of that kind, in place of the text and kind shown.
     void ShowDocument(MakeType kind, const QString& text);
+    // The whole document of a run, set in one go: one line of text for each
+    // line of the document.
+    void ShowRun(const PreparedRun& run, const DocumentFrame& frame);
 
     // The text as lines, by the program's line rules.
     std::vector<std::string> Lines() const;
