@@ -12,6 +12,7 @@
 #include "store/TRegData.h"
 #include "templates/HtmlTemplates.h"
 #include "ui/Desktop.h"
+#include "ui/QtText.h"
 #include "ui/ZarnetMainForm.h"
 #include "ui/ZarnetView.h"
 
@@ -21,10 +22,6 @@ namespace {
 
 const QString kRecorded = QStringLiteral("登録済");
 const QString kCopied = QStringLiteral("ｸﾘｯﾌﾟ");
-
-QString ToQt(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 // A run hands its corrections back to the boxes as typing would, so their
 // change handling runs.

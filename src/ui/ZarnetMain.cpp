@@ -17,6 +17,7 @@
 #include "core/RangeStepping.h"
 #include "core/SampleAddress.h"
 #include "store/DefaultStore.h"
+#include "ui/QtText.h"
 #include "ui/WindowPlacement.h"
 #include "ui/ZarnetView.h"
 
@@ -26,13 +27,6 @@ namespace {
 
 const QString kEditing = QStringLiteral("編集中");
 const QString kIniFilter = QStringLiteral("Iniﾌｧｲﾙ|*.ini|全てのﾌｧｲﾙ|*.*");
-
-QString ToQt(const std::string& text) {
-    return QString::fromStdString(text);
-}
-std::string ToStd(const QString& text) {
-    return text.toStdString();
-}
 
 }  // namespace
 

@@ -66,7 +66,6 @@ class TZarnetform : public QMainWindow, private OutputCommands::Host {
     TRegData& RegData() { return regData_; }
     TListView& ListView() { return *listView_; }
     HtmlTemplates& Templates() { return templates_; }
-    OutputCommands& Outputs() { return *outputs_; }
     ZarnetMainForm& Form() { return ui_; }
     const std::string& IniFileName() const { return iniFileName_; }
 

@@ -19,6 +19,7 @@
 
 #include "ui/DesignFont.h"
 #include "ui/Icons.h"
+#include "ui/QtText.h"
 
 namespace zarnet {
 
@@ -30,13 +31,6 @@ constexpr int kTitlePanelHeight = 24;
 constexpr int kFileSavePanelHeight = 30;
 constexpr int kButtonPanelHeight = 31;
 constexpr int kHistoryRows = 20;
-
-QString ToQt(const std::string& text) {
-    return QString::fromStdString(text);
-}
-std::string ToStd(const QString& text) {
-    return text.toStdString();
-}
 
 void Name(QObject* object, const char* name) {
     object->setObjectName(QString::fromLatin1(name));

@@ -32,8 +32,6 @@ class OutputCommandsTest : public WindowTest {
     Q_OBJECT
 
   private:
-    std::unique_ptr<TempDir> folder_;
-
     QString Status() { return Child<QLabel>(Window(), "EditingLavel")->text(); }
     QString Preview() { return Window().ListView().ListVIewMemo()->toPlainText(); }
     QString OutputName() { return Edit("SaveFileNameEdit")->text(); }
@@ -88,14 +86,12 @@ class OutputCommandsTest : public WindowTest {
     void init() {
         env_ = std::make_unique<WindowFixture>();
         env_->OpenWindow();
-        folder_ = std::make_unique<TempDir>();
     }
 
     void cleanup() {
         env_->CloseWindow();
         QCOMPARE(env_->Desktop.Unscripted, 0);
         env_.reset();
-        folder_.reset();
     }
 
     void everyTriggerRunsItsCommand_data() {
@@ -120,13 +116,13 @@ class OutputCommandsTest : public WindowTest {
         QFETCH(QString, trigger);
         QFETCH(QString, command);
         TypePattern();
-        const std::string saved = folder_->File("list.txt");
+        const std::string saved = Folder().File("list.txt");
         SetOutputName(saved);
         int rowsWhileShown = -1;
         if (command == Q("view")) {
             ClosePreviewWhenShown(&rowsWhileShown);
         } else if (command == Q("save as")) {
-            Desktop().Files.push_back(QString::fromStdString(folder_->File("chosen.txt")));
+            Desktop().Files.push_back(QString::fromStdString(Folder().File("chosen.txt")));
         } else if (command == Q("clipboard")) {
             Desktop().Answers.push_back(MessageAnswer::Ok);
         }
@@ -141,11 +137,11 @@ class OutputCommandsTest : public WindowTest {
             QCOMPARE(rowsWhileShown, 0);  // recorded once the preview is closed
             ExpectMessages({});
         } else if (command == Q("save")) {
-            QCOMPARE(folder_->Read("list.txt"), std::string(kListFile));
+            QCOMPARE(Folder().Read("list.txt"), std::string(kListFile));
             ExpectMessages({});
         } else if (command == Q("save as")) {
-            QCOMPARE(folder_->Read("chosen.txt"), std::string(kListFile));
-            QCOMPARE(OutputName(), QString::fromStdString(folder_->File("chosen.txt")));
+            QCOMPARE(Folder().Read("chosen.txt"), std::string(kListFile));
+            QCOMPARE(OutputName(), QString::fromStdString(Folder().File("chosen.txt")));
         } else {
             QCOMPARE(Desktop().Clipboard, Q(kListDocument));
             ExpectMessages({"ｸﾘｯﾌﾟﾎﾞｰﾄﾞに出力しました"});
@@ -175,7 +171,7 @@ class OutputCommandsTest : public WindowTest {
         Edit("EdCount")->setText(Q("12"));
         Edit("FileNameExt")->setText(Q("png"));
         Action(kind == Q("list") ? "ListText" : kind == Q("html") ? "HTML" : "ImageSrc")->trigger();
-        SetOutputName(folder_->File("page.out"));
+        SetOutputName(Folder().File("page.out"));
         Trigger("OverwriteButton");
 
         std::ostringstream cliOut;
@@ -185,7 +181,7 @@ class OutputCommandsTest : public WindowTest {
                          "-e", "12", "-x", "png", "-k", kind.toStdString()},
                         cliOut, cliErr, env_->Paths);
         QCOMPARE(status, 0);
-        QCOMPARE(folder_->Read("page.out"), cliOut.str());
+        QCOMPARE(Folder().Read("page.out"), cliOut.str());
         QVERIFY(cliOut.str().find(cp932::Encode("表")) != std::string::npos);
     }
 
@@ -210,7 +206,7 @@ class OutputCommandsTest : public WindowTest {
         QFETCH(bool, replaced);
         TypePattern();
         if (exists) {
-            folder_->Write("list.txt", "old\r\n");
+            Folder().Write("list.txt", "old\r\n");
         }
         if (noQuestion) {
             Action("OverWriteSubMenu")->trigger();
@@ -218,7 +214,7 @@ class OutputCommandsTest : public WindowTest {
         if (asked) {
             Desktop().Answers.push_back(static_cast<MessageAnswer>(answer));
         }
-        SetOutputName(folder_->File("list.txt"));
+        SetOutputName(Folder().File("list.txt"));
         Trigger("SaveToMenu");
 
         if (asked) {
@@ -228,7 +224,7 @@ class OutputCommandsTest : public WindowTest {
         } else {
             ExpectMessages({});
         }
-        QCOMPARE(folder_->Read("list.txt"), std::string(replaced ? kListFile : "old\r\n"));
+        QCOMPARE(Folder().Read("list.txt"), std::string(replaced ? kListFile : "old\r\n"));
         // Cancelled or not, the pattern is recorded and the label changes.
         QCOMPARE(HistoryRows(), 1);
         QCOMPARE(Status(), Q("登録済"));
@@ -250,13 +246,13 @@ class OutputCommandsTest : public WindowTest {
         QFETCH(QString, proposed);
         TypePattern();
         Edit("SaveFileNameEdit")->setText(name);
-        const QString chosen = QString::fromStdString(folder_->File("chosen.txt"));
+        const QString chosen = QString::fromStdString(Folder().File("chosen.txt"));
         Desktop().Files.push_back(chosen);
         Trigger("OverwriteButton");
         QCOMPARE(Desktop().Dialogs.size(), size_t{1});
         QCOMPARE(Desktop().Dialogs[0].FileName, proposed);
         QCOMPARE(OutputName(), chosen);
-        QCOMPARE(folder_->Read("chosen.txt"), std::string(kListFile));
+        QCOMPARE(Folder().Read("chosen.txt"), std::string(kListFile));
         QCOMPARE(Status(), Q("登録済"));
     }
 
@@ -331,10 +327,10 @@ class OutputCommandsTest : public WindowTest {
         QFETCH(int, key);
         QFETCH(int, modifiers);
         TypePattern();
-        SetOutputName(folder_->File("list.txt"));
+        SetOutputName(Folder().File("list.txt"));
         QTest::keyClick(Edit("SaveFileNameEdit"), static_cast<Qt::Key>(key),
                         static_cast<Qt::KeyboardModifiers>(modifiers));
-        QCOMPARE(folder_->Read("list.txt"), std::string(kListFile));
+        QCOMPARE(Folder().Read("list.txt"), std::string(kListFile));
         QCOMPARE(Status(), Q("登録済"));
         // Other keys stay the box's own.
         QTest::keyClick(Edit("SaveFileNameEdit"), Qt::Key_X);
@@ -356,25 +352,25 @@ class OutputCommandsTest : public WindowTest {
         QFETCH(QString, content);
         TypePattern();
         if (exists) {
-            folder_->Write("list.txt", "old\r\n");
+            Folder().Write("list.txt", "old\r\n");
             Desktop().Answers.push_back(static_cast<MessageAnswer>(answer));
         }
-        const QString name = QString::fromStdString(folder_->File("list.txt"));
+        const QString name = QString::fromStdString(Folder().File("list.txt"));
         Edit("SaveFileNameEdit")->setText(name);
         Trigger("SpeedButton1");
-        QCOMPARE(folder_->Read("list.txt"), content.toStdString());
+        QCOMPARE(Folder().Read("list.txt"), content.toStdString());
         QCOMPARE(Desktop().OpenedFiles.size(), size_t{1});
         const FakeDesktop::Opened& opened = Desktop().OpenedFiles[0];
         QCOMPARE(opened.File, name);
         QCOMPARE(opened.Parameters, name);
-        QCOMPARE(opened.Folder, QString::fromStdString(folder_->Path()));
+        QCOMPARE(opened.Folder, QString::fromStdString(Folder().Path()));
         QCOMPARE(HistoryRows(), 1);
     }
 
     void browserButtonOpensTheNameChosenInTheDialog() {
         TypePattern();
         Edit("SaveFileNameEdit")->setText(Q("bare.txt"));
-        const QString chosen = QString::fromStdString(folder_->File("chosen.txt"));
+        const QString chosen = QString::fromStdString(Folder().File("chosen.txt"));
         Desktop().Files.push_back(chosen);
         Trigger("SpeedButton1");
         QCOMPARE(Desktop().OpenedFiles.at(0).File, chosen);
@@ -391,9 +387,9 @@ class OutputCommandsTest : public WindowTest {
         QFETCH(QString, trigger);
         TypePattern();
         // A folder where the file should go fails for root too.
-        std::filesystem::create_directory(folder_->File("folder"));
-        const QString target = QString::fromStdString(folder_->File("folder"));
-        SetOutputName(folder_->File("folder"));
+        std::filesystem::create_directory(Folder().File("folder"));
+        const QString target = QString::fromStdString(Folder().File("folder"));
+        SetOutputName(Folder().File("folder"));
         if (trigger == Q("SaveAsMenu")) {
             Desktop().Files.push_back(target);
         }
@@ -411,7 +407,7 @@ class OutputCommandsTest : public WindowTest {
     void autoSaveListTickedRecordsNothingButTheLabelChanges() {
         TypePattern();
         Action("AutosaveSubMenu")->trigger();
-        SetOutputName(folder_->File("list.txt"));
+        SetOutputName(Folder().File("list.txt"));
         Trigger("SaveToMenu");
         QCOMPARE(HistoryRows(), 0);
         QVERIFY(Window().RegData().Items[0].Dir.empty());
@@ -454,9 +450,9 @@ class OutputCommandsTest : public WindowTest {
         QFETCH(QString, message);
         QFETCH(QString, label);
         TypePattern();
-        SetOutputName(folder_->File("list.txt"));
+        SetOutputName(Folder().File("list.txt"));
         Trigger("SaveToMenu");
-        const std::string saved = folder_->Read("list.txt");
+        const std::string saved = Folder().Read("list.txt");
 
         Action("HTML")->trigger();
         Combo()->setEditText(dir);
@@ -471,7 +467,7 @@ class OutputCommandsTest : public WindowTest {
             Desktop().Errors.clear();
             QCOMPARE(Preview(), Q(kListDocument));
             QVERIFY(Window().ListView().OutputKind() == MakeType::ListText);
-            QCOMPARE(folder_->Read("list.txt"), saved);
+            QCOMPARE(Folder().Read("list.txt"), saved);
             QCOMPARE(HistoryRows(), 1);
             QCOMPARE(Status(), label);
         }

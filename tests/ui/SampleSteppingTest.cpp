@@ -13,8 +13,6 @@ class SampleSteppingTest : public WindowTest {
     Q_OBJECT
 
   private:
-    std::unique_ptr<TempDir> folder_;
-
     QString Sample() { return Child<QLabel>(Window(), "SampleUrl")->text(); }
     QString Status() { return Child<QLabel>(Window(), "EditingLavel")->text(); }
     QLineEdit* Values() { return Edit("CSVListEdit"); }
@@ -36,14 +34,12 @@ class SampleSteppingTest : public WindowTest {
     void init() {
         env_ = std::make_unique<WindowFixture>();
         env_->OpenWindow();
-        folder_ = std::make_unique<TempDir>();
     }
 
     void cleanup() {
         env_->CloseWindow();
         QCOMPARE(env_->Desktop.Unscripted, 0);
         env_.reset();
-        folder_.reset();
     }
 
     void sampleFollowsEveryKeystroke_data() {
@@ -216,18 +212,18 @@ class SampleSteppingTest : public WindowTest {
         TypeBase(Q("http://e/"));
         SetRange("1", "2", "1");
         Edit("FileNameExt")->setText(Q(".png"));
-        Edit("SaveFileNameEdit")->setText(QString::fromStdString(folder_->File("list.txt")));
+        Edit("SaveFileNameEdit")->setText(QString::fromStdString(Folder().File("list.txt")));
         Click("PlusButton");
         QCOMPARE(Edit("StCount")->text(), Q("3"));
         if (autoSave) {
-            QCOMPARE(folder_->Read("list.txt"),
+            QCOMPARE(Folder().Read("list.txt"),
                      std::string("http://e/3.png\r\nhttp://e/4.png\r\n"));
             QCOMPARE(Status(), Q("登録済"));
             QCOMPARE(Combo()->count(), 1);
             // The group size goes back into the step box.
             QCOMPARE(Edit("PMEDit")->text(), Q("2"));
         } else {
-            QVERIFY(!FileExists(folder_->File("list.txt")));
+            QVERIFY(!FileExists(Folder().File("list.txt")));
             QCOMPARE(Status(), Q("編集中"));
         }
     }

@@ -71,6 +71,8 @@ class WindowTest : public QObject {
     QAction* Action(const char* name) { return Child<QAction>(Window(), name); }
     QLineEdit* Edit(const char* name) { return Child<QLineEdit>(Window(), name); }
     QComboBox* Combo() { return Child<QComboBox>(Window(), "UrlCombo"); }
+    // The program's folder, where tests also write their output files.
+    const TempDir& Folder() { return env_->ProgramFolder; }
 };
 
 }  // namespace zarnet::testing
