@@ -13,6 +13,9 @@
 #include <QUrl>
 
 #ifdef _WIN32
+#include <string>
+
+#include "platform/Cp932.h"
 #include "platform/win/WinApi.h"
 // Needs the declarations of windows.h before it.
 #include <shellapi.h>
@@ -144,10 +147,12 @@ void QtDesktop::OpenWithAssociatedApp(const QString& file,
                                       [[maybe_unused]] const QString& parameters,
                                       [[maybe_unused]] const QString& folder) {
 #ifdef _WIN32
-    const auto wide = [](const QString& text) {
-        return text.isEmpty() ? nullptr : reinterpret_cast<LPCWSTR>(text.utf16());
-    };
-    ShellExecuteW(nullptr, nullptr, wide(file), wide(parameters), wide(folder), SW_SHOW);
+    // The program names its files in code page 932, as it writes them.
+    const std::string ansiFile = cp932::Encode(file.toStdString());
+    const std::string ansiParameters = cp932::Encode(parameters.toStdString());
+    const std::string ansiFolder = cp932::Encode(folder.toStdString());
+    ShellExecuteA(nullptr, nullptr, ansiFile.c_str(), ansiParameters.c_str(), ansiFolder.c_str(),
+                  SW_SHOW);
 #else
     // Other desktops hand the file to its application without parameters.
     QDesktopServices::openUrl(QUrl::fromLocalFile(file));
