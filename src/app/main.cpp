@@ -7,6 +7,7 @@
 #include "platform/Paths.h"
 #include "platform/Registry.h"
 #include "ui/ErrorGuard.h"
+#include "ui/PropertyDlgUnit.h"
 #include "ui/QtDesktop.h"
 #include "ui/ZarnetMain.h"
 
@@ -24,6 +25,9 @@ int main(int argc, char** argv) {
     zarnet::QtDesktop desktop;
     const std::unique_ptr<zarnet::Registry> registry = zarnet::OpenUserRegistry();
     zarnet::TZarnetform form(desktop, zarnet::AppPaths::OfRunningProgram(), *registry);
+    // Created after the main window, hidden, and gone before it.
+    zarnet::TPropertyForm propertyForm(desktop, form.HtmlEditForm());
+    form.SetPropertyForm(propertyForm);
     form.show();
     return QApplication::exec();
 }

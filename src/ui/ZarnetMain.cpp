@@ -17,6 +17,8 @@
 #include "core/RangeStepping.h"
 #include "core/SampleAddress.h"
 #include "store/DefaultStore.h"
+#include "ui/HeadEditUnit.h"
+#include "ui/PropertyDlgUnit.h"
 #include "ui/QtText.h"
 #include "ui/WindowPlacement.h"
 #include "ui/ZarnetView.h"
@@ -107,6 +109,10 @@ void TZarnetform::ConnectControls() {
     // Enter in the output-file box saves, whatever the shift state.
     ui_.SaveFileNameEdit->installEventFilter(this);
 
+    On(ui_.PropertyMenu, &QAction::triggered, &TZarnetform::PropertyMenuClick);
+    // The editor comes to life in FormCreate.
+    guard_.Connect(ui_.SetHTMLMenu, &QAction::triggered,
+                   [this] { htmlEditForm_->HTMLEditButtonClick(); });
     On(ui_.QuitBtn, &QPushButton::clicked, &TZarnetform::QuitBtnClick);
     On(ui_.Exit1, &QAction::triggered, &TZarnetform::QuitBtnClick);
     On(ui_.LoadIniMenu, &QAction::triggered, &TZarnetform::LoadIniMenuClick);
@@ -139,6 +145,7 @@ bool TZarnetform::eventFilter(QObject* watched, QEvent* event) {
 
 void TZarnetform::FormCreate() {
     ui_.FitStrips();
+    htmlEditForm_ = new THtmlEditForm(desktop_, templates_, this);
     listView_ = new TListView(desktop_, this);
     outputs_ = std::make_unique<OutputCommands>(desktop_, *this, ui_, *listView_, templates_,
                                                 regData_, static_cast<Host&>(*this));
@@ -356,6 +363,21 @@ void TZarnetform::RegDefaultMenuClick() {
         regData_.LoadFromIni(iniFileName_);
     }
     ApplySettings();
+}
+
+void TZarnetform::PropertyMenuClick() {
+    if (propertyForm_ == nullptr) {
+        return;
+    }
+    const std::optional<PropertySettings> edited =
+        propertyForm_->Edit({regData_.Output, regData_.AutoSave, regData_.HideMenu});
+    if (!edited) {
+        return;
+    }
+    regData_.Output = edited->Output;
+    regData_.AutoSave = edited->AutoSave;
+    regData_.HideMenu = edited->HideMenu;
+    SetCompactView(ui_.ViewCompactMenu->isChecked());
 }
 
 void TZarnetform::QuitBtnClick() {

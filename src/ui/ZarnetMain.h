@@ -17,7 +17,9 @@ class QAction;
 namespace zarnet {
 
 class Registry;
+class THtmlEditForm;
 class TListView;
+class TPropertyForm;
 
 // The program's main window: the pattern fields, the menus and the command
 // buttons. Creating it loads the settings from the default store; closing it,
@@ -63,8 +65,15 @@ class TZarnetform : public QMainWindow, private OutputCommands::Host {
 
     void QuitBtnClick();
 
+    // The settings dialog, which the program entry creates after the window.
+    void SetPropertyForm(TPropertyForm& form) { propertyForm_ = &form; }
+    // Runs the settings dialog; confirmed values go into the record, and the
+    // view is applied again so a changed HideMenu shows at once.
+    void PropertyMenuClick();
+
     TRegData& RegData() { return regData_; }
     TListView& ListView() { return *listView_; }
+    THtmlEditForm& HtmlEditForm() { return *htmlEditForm_; }
     HtmlTemplates& Templates() { return templates_; }
     ZarnetMainForm& Form() { return ui_; }
     const std::string& IniFileName() const { return iniFileName_; }
@@ -95,7 +104,9 @@ class TZarnetform : public QMainWindow, private OutputCommands::Host {
     TRegData regData_;
     HtmlTemplates templates_;
     ZarnetMainForm ui_;
+    THtmlEditForm* htmlEditForm_ = nullptr;
     TListView* listView_ = nullptr;
+    TPropertyForm* propertyForm_ = nullptr;
     std::unique_ptr<OutputCommands> outputs_;
     bool centred_ = false;
 };

@@ -1,5 +1,7 @@
 #include "ui/WindowFixture.h"
 
+#include <QTimer>
+
 #include "store/DefaultStore.h"
 
 namespace zarnet::testing {
@@ -66,14 +68,21 @@ TRegData WindowFixture::LoadIni(const std::string& fileName) {
 
 TZarnetform& WindowFixture::OpenWindow() {
     Window = std::make_unique<TZarnetform>(Desktop, Paths, *UserRegistry);
+    PropertyForm = std::make_unique<TPropertyForm>(Desktop, Window->HtmlEditForm());
+    Window->SetPropertyForm(*PropertyForm);
     return *Window;
 }
 
 void WindowFixture::CloseWindow() {
     if (Window) {
         Window->close();
+        PropertyForm.reset();
         Window.reset();
     }
+}
+
+void WhenShown(QObject* context, const std::function<void()>& act) {
+    QTimer::singleShot(0, context, act);
 }
 
 QString Q(const char* utf8) {

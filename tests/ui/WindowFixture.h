@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QObject>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -13,6 +14,7 @@
 #include "store/TRegData.h"
 #include "support/TempDir.h"
 #include "ui/FakeDesktop.h"
+#include "ui/PropertyDlgUnit.h"
 #include "ui/ZarnetMain.h"
 
 namespace zarnet::testing {
@@ -45,6 +47,8 @@ class WindowFixture {
     std::unique_ptr<Registry> UserRegistry = OpenUserRegistry();
     FakeDesktop Desktop;
     std::unique_ptr<TZarnetform> Window;
+    // As the program entry makes it, right after the window.
+    std::unique_ptr<TPropertyForm> PropertyForm;
 };
 
 // The child of that name; aborts the test program when there is none, since
@@ -59,6 +63,10 @@ T* Child(const QObject& root, const char* name) {
 }
 
 QString Q(const char* utf8);
+
+// Runs `act` as soon as the event loop of a modal window's exec() turns;
+// `act` must close the window.
+void WhenShown(QObject* context, const std::function<void()>& act);
 
 // What every window test reaches: the fixture, made afresh for each case,
 // and the window's controls by name.

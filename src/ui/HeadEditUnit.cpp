@@ -1,0 +1,211 @@
+#include "ui/HeadEditUnit.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <initializer_list>
+
+#include "platform/Cp932.h"
+#include "platform/TextFile.h"
+#include "templates/HtmlTemplates.h"
+#include "ui/DesignFont.h"
+#include "ui/QtText.h"
+
+namespace zarnet {
+
+namespace {
+
+// The window opens at 502 x 412 pixels, frame included, at 295, 168.
+constexpr QSize kOuterSize(502, 412);
+constexpr QPoint kPlace(295, 168);
+constexpr int kHeaderDesignHeight = 161;
+constexpr int kButtonBarHeight = 35;
+
+QPushButton* AddButton(QWidget* parent, const char* name, const QString& text, int x, int y) {
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(x, y, 40, 25);
+    return button;
+}
+
+// A panel that keeps a fixed width at the right end of its bar.
+QWidget* AddRightPanel(QWidget* bar, const char* name, int width) {
+    auto* panel = new QWidget(bar);
+    panel->setObjectName(QString::fromLatin1(name));
+    panel->setFixedWidth(width);
+    auto* layout = new QHBoxLayout(bar);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addStretch();
+    layout->addWidget(panel);
+    return panel;
+}
+
+std::vector<std::string> LinesOf(const QPlainTextEdit& edit) {
+    std::vector<std::string> lines = SplitLines(ToStd(edit.toPlainText()));
+    for (std::string& line : lines) {
+        line = cp932::CutToByteLimit(line, THtmlEditForm::kMaxLineBytes);
+    }
+    return lines;
+}
+
+}  // namespace
+
+THtmlEditForm::THtmlEditForm(Desktop& desktop, HtmlTemplates& templates, QWidget* parent)
+    : KeylessDialog(parent), desktop_(desktop), templates_(templates), guard_(desktop, this) {
+    setObjectName(QStringLiteral("HtmlEditForm"));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
+    setWindowTitle(QStringLiteral("HtmlEditForm"));
+    setFont(DesignFont());
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    const Pane header = AddPane("HeaderPanel", "Panel1", QStringLiteral("ヘッダ部"), "Panel4",
+                                "Button1", "Button5", "Button8", 33, "HeaderEdit");
+    const Pane footer = AddPane("FooterPanel", "Panel2", QStringLiteral("フッタ部"), "Panel5",
+                                "Button2", "Button6", "Button7", 32, "FooterEdit");
+    headerPanel_ = header.Panel;
+    footerPanel_ = footer.Panel;
+    headerEdit_ = header.Edit;
+    footerEdit_ = footer.Edit;
+    headerPanel_->setFixedHeight(kHeaderDesignHeight);
+    layout->addWidget(headerPanel_);
+    layout->addWidget(footerPanel_, 1);
+
+    auto* buttonBar = new QFrame(this);
+    buttonBar->setObjectName(QStringLiteral("Panel3"));
+    buttonBar->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    buttonBar->setFixedHeight(kButtonBarHeight);
+    auto* save = new QPushButton(QStringLiteral("保存終了"), buttonBar);
+    save->setObjectName(QStringLiteral("Button3"));
+    save->setGeometry(12, 6, 75, 25);
+    QWidget* cancelPanel = AddRightPanel(buttonBar, "Panel6", 89);
+    auto* cancel = new QPushButton(QStringLiteral("キャンセル"), cancelPanel);
+    cancel->setObjectName(QStringLiteral("Button4"));
+    cancel->setGeometry(2, 6, 75, 25);
+    layout->addWidget(buttonBar);
+
+    QWidget* previous = nullptr;
+    for (QWidget* next :
+         std::initializer_list<QWidget*>{save, cancel, headerEdit_, header.Standard, header.Browse,
+                                         footer.Standard, footer.Browse, footerEdit_}) {
+        if (previous != nullptr) {
+            setTabOrder(previous, next);
+        }
+        previous = next;
+    }
+
+    guard_.Connect(save, &QPushButton::clicked, [this] {
+        Button3Click();
+        accept();
+    });
+    guard_.Connect(cancel, &QPushButton::clicked, [this] { reject(); });
+    guard_.Connect(header.Browse, &QPushButton::clicked, [this] { Button5Click(); });
+    guard_.Connect(footer.Browse, &QPushButton::clicked, [this] { Button6Click(); });
+}
+
+THtmlEditForm::Pane THtmlEditForm::AddPane(const char* panel, const char* bar,
+                                           const QString& caption, const char* buttons,
+                                           const char* standard, const char* browse,
+                                           const char* enter, int barHeight, const char* edit) {
+    Pane pane{};
+    pane.Panel = new QWidget(this);
+    pane.Panel->setObjectName(QString::fromLatin1(panel));
+    auto* stack = new QVBoxLayout(pane.Panel);
+    stack->setContentsMargins(0, 0, 0, 0);
+    stack->setSpacing(0);
+
+    // The caption stands in the middle of the whole bar, the buttons over its
+    // right end.
+    auto* captionBar = new QLabel(caption, pane.Panel);
+    captionBar->setObjectName(QString::fromLatin1(bar));
+    captionBar->setAlignment(Qt::AlignCenter);
+    captionBar->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    captionBar->setFixedHeight(barHeight);
+    QWidget* buttonPanel = AddRightPanel(captionBar, buttons, 137);
+    pane.Standard = AddButton(buttonPanel, standard, QStringLiteral("標準"), 5, 4);
+    pane.Browse = AddButton(buttonPanel, browse, QStringLiteral("参照"), 48, 4);
+    AddButton(buttonPanel, enter, QStringLiteral("登録"), 92, 4)->hide();
+    stack->addWidget(captionBar);
+
+    pane.Edit = new QPlainTextEdit(pane.Panel);
+    pane.Edit->setObjectName(QString::fromLatin1(edit));
+    pane.Edit->setLineWrapMode(QPlainTextEdit::NoWrap);
+    pane.Edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    pane.Edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Tab leaves the box, as in every other box of the program.
+    pane.Edit->setTabChangesFocus(true);
+    stack->addWidget(pane.Edit);
+    return pane;
+}
+
+void THtmlEditForm::HTMLEditButtonClick() {
+    FillHeaderEdit();
+    FillFooterEdit();
+    if (exec() != QDialog::Accepted) {
+        return;
+    }
+    templates_.SaveHeader();
+    templates_.SaveFooter();
+}
+
+void THtmlEditForm::FillHeaderEdit() {
+    headerEdit_->setPlainText(TextOfLines(templates_.HeaderLines));
+}
+
+void THtmlEditForm::FillFooterEdit() {
+    footerEdit_->setPlainText(TextOfLines(templates_.FooterLines));
+}
+
+void THtmlEditForm::Button3Click() {
+    templates_.HeaderLines = LinesOf(*headerEdit_);
+    templates_.FooterLines = LinesOf(*footerEdit_);
+}
+
+void THtmlEditForm::Button5Click() {
+    Browse(&HtmlTemplates::LoadHeader, &THtmlEditForm::FillHeaderEdit);
+}
+
+void THtmlEditForm::Button6Click() {
+    Browse(&HtmlTemplates::LoadFooter, &THtmlEditForm::FillFooterEdit);
+}
+
+void THtmlEditForm::Browse(void (HtmlTemplates::*load)(const std::string&),
+                           void (THtmlEditForm::*fill)()) {
+    OpenDialog1.FileName.clear();
+    if (!desktop_.Execute(this, OpenDialog1)) {
+        return;
+    }
+    // A name that does not exist brings the built-in template; a file that
+    // cannot be read raises before anything changes.
+    (templates_.*load)(ToStd(OpenDialog1.FileName));
+    (this->*fill)();
+}
+
+void THtmlEditForm::showEvent(QShowEvent* event) {
+    KeylessDialog::showEvent(event);
+    if (!placed_) {
+        placed_ = true;
+        // The size is the outer one, frame included, which only a window that
+        // exists can tell.
+        resize(kOuterSize - (frameGeometry().size() - size()));
+        move(kPlace);
+    }
+    FormShow();
+}
+
+void THtmlEditForm::resizeEvent(QResizeEvent* event) {
+    KeylessDialog::resizeEvent(event);
+    FormShow();
+}
+
+void THtmlEditForm::FormShow() {
+    headerPanel_->setFixedHeight((headerPanel_->height() + footerPanel_->height()) / 2);
+}
+
+}  // namespace zarnet

@@ -1,0 +1,79 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+#include "ui/Desktop.h"
+#include "ui/ErrorGuard.h"
+#include "ui/KeylessDialog.h"
+
+class QPlainTextEdit;
+class QPushButton;
+
+namespace zarnet {
+
+class HtmlTemplates;
+
+// The header and footer editor: the two templates as plain text, each in a
+// text box that can also be filled from a file. The templates object it is
+// given is the one every generation run reads.
+class THtmlEditForm : public KeylessDialog {
+    Q_OBJECT
+
+  public:
+    // The longest template line, in code page 932 bytes.
+    static constexpr std::size_t kMaxLineBytes = 4096;
+
+    THtmlEditForm(Desktop& desktop, HtmlTemplates& templates, QWidget* parent = nullptr);
+
+    QPlainTextEdit* HeaderEdit() const { return headerEdit_; }
+    QPlainTextEdit* FooterEdit() const { return footerEdit_; }
+
+    // The opener behind "HTML編集(&H)" and the settings dialog's button: the
+    // text boxes start from the templates, and "保存終了" writes "Header.txt",
+    // then "Footer.txt". A header that cannot be written leaves the footer
+    // file alone; the edited templates stay in memory either way.
+    void HTMLEditButtonClick();
+
+    void FillHeaderEdit();
+    void FillFooterEdit();
+    // Both texts into the templates, each line cut to kMaxLineBytes.
+    void Button3Click();
+    // Fill the header or the footer from a file of the user's choice.
+    void Button5Click();
+    void Button6Click();
+
+    // Keeps no file name between uses: every browse starts empty.
+    FileDialog OpenDialog1{FileDialog::Mode::Open, QString(), QString(), false};
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    // One half: its caption bar with the "標準", "参照" and hidden "登録"
+    // buttons, and its text box.
+    struct Pane {
+        QWidget* Panel;
+        QPlainTextEdit* Edit;
+        QPushButton* Standard;
+        QPushButton* Browse;
+    };
+    Pane AddPane(const char* panel, const char* bar, const QString& caption, const char* buttons,
+                 const char* standard, const char* browse, const char* enter, int barHeight,
+                 const char* edit);
+    void Browse(void (HtmlTemplates::*load)(const std::string&), void (THtmlEditForm::*fill)());
+    // The two panes share the height, the footer taking an odd pixel.
+    void FormShow();
+
+    Desktop& desktop_;
+    HtmlTemplates& templates_;
+    ErrorGuard guard_;
+    QWidget* headerPanel_ = nullptr;
+    QWidget* footerPanel_ = nullptr;
+    QPlainTextEdit* headerEdit_ = nullptr;
+    QPlainTextEdit* footerEdit_ = nullptr;
+    bool placed_ = false;
+};
+
+}  // namespace zarnet

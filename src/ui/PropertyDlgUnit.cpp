@@ -1,0 +1,163 @@
+#include "ui/PropertyDlgUnit.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <initializer_list>
+
+#include "core/NumberText.h"
+#include "ui/DesignFont.h"
+#include "ui/HeadEditUnit.h"
+#include "ui/QtText.h"
+#include "ui/WindowPlacement.h"
+
+namespace zarnet {
+
+namespace {
+
+constexpr int kClientWidth = 354;
+constexpr int kClientHeight = 208;
+constexpr int kButtonPanelHeight = 38;
+// The smallest thumbnail side the dialog accepts.
+constexpr std::int32_t kMinImageSide = 10;
+
+template <typename Widget>
+Widget* Place(Widget* widget, const char* name, const QRect& geometry) {
+    widget->setObjectName(QString::fromLatin1(name));
+    widget->setGeometry(geometry);
+    return widget;
+}
+
+QLabel* AddLabel(QWidget* parent, const char* name, const QString& text, int x, int y) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->adjustSize();
+    label->move(x, y);
+    return label;
+}
+
+QCheckBox* AddCheck(QWidget* parent, const char* name, const QString& text, const QRect& place) {
+    return Place(new QCheckBox(text, parent), name, place);
+}
+
+// A size as the dialog reads it: the engine's number conversion, -1 for a
+// text that is no number.
+std::int32_t SizeOf(const QLineEdit& box) {
+    return NumberOr(ToStd(box.text()), -1);
+}
+
+}  // namespace
+
+TPropertyForm::TPropertyForm(Desktop& desktop, THtmlEditForm& editor, QWidget* parent)
+    : KeylessDialog(parent), desktop_(desktop), guard_(desktop, this) {
+    setObjectName(QStringLiteral("PropertyForm"));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setWindowTitle(QStringLiteral("設定"));
+    setFont(DesignFont());
+    setFixedSize(kClientWidth, kClientHeight);
+
+    auto* sizes = Place(new QGroupBox(QStringLiteral("縮小イメージの大きさ"), this), "GroupBox4",
+                        QRect(16, 9, 131, 68));
+    AddLabel(sizes, "Label9", QStringLiteral("表示幅"), 10, 22);
+    imageWidth_ = Place(new QLineEdit(sizes), "ImageWidth", QRect(68, 18, 40, 20));
+    AddLabel(sizes, "Label10", QStringLiteral("表示高"), 10, 46);
+    imageHeight_ = Place(new QLineEdit(sizes), "ImageHeight", QRect(68, 42, 40, 20));
+
+    auto* editTemplates = Place(new QPushButton(QStringLiteral("ヘッダ・フッタ編集"), this),
+                                "HTMLEditButton", QRect(16, 86, 105, 25));
+
+    auto* html = Place(new QGroupBox(QStringLiteral("HTML出力の設定"), this), "GroupBox1",
+                       QRect(160, 8, 185, 101));
+    separator_ =
+        AddCheck(html, "SepCheckBox", QStringLiteral("セパレータを入れる"), QRect(9, 18, 160, 17));
+    clickView_ =
+        AddCheck(html, "ClickView", QStringLiteral("別窓で実寸表示"), QRect(9, 42, 160, 17));
+    border_ = AddCheck(html, "BorderCheck", QStringLiteral("イメージの枠を入れる"),
+                       QRect(9, 68, 160, 17));
+
+    autoSave_ = AddCheck(this, "AutoSaveCheck", QStringLiteral("+/-ボタンクリックでファイル登録"),
+                         QRect(20, 120, 241, 17));
+    hideMenu_ = AddCheck(this, "HideMenuCheck", QStringLiteral("コンパクト表示でメニューも隠す"),
+                         QRect(20, 144, 245, 17));
+
+    auto* buttons =
+        Place(new QFrame(this), "Panel1",
+              QRect(0, kClientHeight - kButtonPanelHeight, kClientWidth, kButtonPanelHeight));
+    buttons->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    auto* confirm = Place(new QPushButton(QStringLiteral("設定保存"), buttons), "Button1",
+                          QRect(16, 8, 75, 25));
+    auto* cancel = Place(new QPushButton(QStringLiteral("キャンセル"), buttons), "Button2",
+                         QRect(268, 8, 75, 25));
+
+    QWidget* previous = nullptr;
+    for (QWidget* next : std::initializer_list<QWidget*>{imageWidth_, imageHeight_, editTemplates,
+                                                         border_, clickView_, separator_, confirm,
+                                                         cancel, autoSave_, hideMenu_}) {
+        if (previous != nullptr) {
+            setTabOrder(previous, next);
+        }
+        previous = next;
+    }
+
+    guard_.Connect(confirm, &QPushButton::clicked, [this] { Button1Click(); });
+    guard_.Connect(cancel, &QPushButton::clicked, [this] { reject(); });
+    guard_.Connect(editTemplates, &QPushButton::clicked,
+                   [&editor] { editor.HTMLEditButtonClick(); });
+}
+
+std::optional<PropertySettings> TPropertyForm::Edit(const PropertySettings& current) {
+    Fill(current);
+    if (exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return Edited();
+}
+
+void TPropertyForm::showEvent(QShowEvent* event) {
+    KeylessDialog::showEvent(event);
+    CenterOnScreen(*this);
+}
+
+void TPropertyForm::Fill(const PropertySettings& settings) {
+    imageWidth_->setText(QString::number(settings.Output.ImageWidth));
+    imageHeight_->setText(QString::number(settings.Output.ImageHeight));
+    border_->setChecked(settings.Output.Border);
+    clickView_->setChecked(settings.Output.ClickView);
+    separator_->setChecked(settings.Output.Separator);
+    autoSave_->setChecked(settings.AutoSave);
+    hideMenu_->setChecked(settings.HideMenu);
+}
+
+PropertySettings TPropertyForm::Edited() const {
+    PropertySettings edited;
+    edited.Output.ImageWidth = SizeOf(*imageWidth_);
+    edited.Output.ImageHeight = SizeOf(*imageHeight_);
+    edited.Output.Border = border_->isChecked();
+    edited.Output.ClickView = clickView_->isChecked();
+    edited.Output.Separator = separator_->isChecked();
+    edited.AutoSave = autoSave_->isChecked();
+    edited.HideMenu = hideMenu_->isChecked();
+    return edited;
+}
+
+void TPropertyForm::Button1Click() {
+    const auto refuse = [this](const char* message) {
+        desktop_.ShowMessage(this, MessageKind::Error, QString::fromUtf8(message),
+                             MessageButtons::Ok);
+    };
+    if (SizeOf(*imageHeight_) < kMinImageSide) {
+        refuse("イメージの表示高が、数値ではないか小さすぎます");
+        return;
+    }
+    if (SizeOf(*imageWidth_) < kMinImageSide) {
+        refuse("イメージの表示幅が、数値ではないか小さすぎます");
+        return;
+    }
+    accept();
+}
+
+}  // namespace zarnet

@@ -1,0 +1,318 @@
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <filesystem>
+
+#include "templates/HtmlTemplates.h"
+#include "ui/HeadEditUnit.h"
+#include "ui/WindowFixture.h"
+#include "ui/ZarnetView.h"
+
+namespace zarnet::testing {
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+// A socket where a file is expected: it exists, yet cannot be opened, even
+// by root.
+class SocketFile {
+  public:
+    explicit SocketFile(const std::string& path) : fd_(socket(AF_UNIX, SOCK_STREAM, 0)) {
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        path.copy(address.sun_path, sizeof address.sun_path - 1);
+        bound_ = bind(fd_, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+    }
+    ~SocketFile() { close(fd_); }
+    SocketFile(const SocketFile&) = delete;
+    SocketFile& operator=(const SocketFile&) = delete;
+    bool Bound() const { return bound_; }
+
+  private:
+    int fd_;
+    bool bound_ = false;
+};
+
+}  // namespace
+
+class HeadEditTest : public WindowTest {
+    Q_OBJECT
+
+  private:
+    THtmlEditForm& Editor() { return Window().HtmlEditForm(); }
+    HtmlTemplates& Templates() { return Window().Templates(); }
+    QPlainTextEdit* HeaderBox() { return Editor().HeaderEdit(); }
+    QPlainTextEdit* FooterBox() { return Editor().FooterEdit(); }
+    void Click(const char* button) { Child<QPushButton>(Editor(), button)->click(); }
+    bool Written(const char* name) { return std::filesystem::exists(Folder().File(name)); }
+
+    // Opens the editor from the main menu and runs `act` in it.
+    void EditWith(const std::function<void()>& act) {
+        WhenShown(this, act);
+        Action("SetHTMLMenu")->trigger();
+        QVERIFY(!Editor().isVisible());
+    }
+
+  private slots:
+    void init() {
+        env_ = std::make_unique<WindowFixture>();
+        env_->OpenWindow();
+        Templates().HeaderLines = {"<HTML>", "%%TITLE%%"};
+        Templates().FooterLines = {"</HTML>"};
+    }
+
+    void cleanup() {
+        env_->CloseWindow();
+        QCOMPARE(env_->Desktop.Unscripted, 0);
+        env_.reset();
+    }
+
+    void cancelChangesNothing() {
+        bool shown = false;
+        EditWith([&] {
+            shown = Editor().isVisible();
+            QCOMPARE(HeaderBox()->toPlainText(), Q("<HTML>\n%%TITLE%%\n"));
+            QCOMPARE(FooterBox()->toPlainText(), Q("</HTML>\n"));
+            HeaderBox()->setPlainText(Q("changed"));
+            FooterBox()->clear();
+            Click("Button4");
+        });
+        QVERIFY(shown);
+        QCOMPARE(Templates().HeaderLines, (Lines{"<HTML>", "%%TITLE%%"}));
+        QCOMPARE(Templates().FooterLines, Lines{"</HTML>"});
+        QVERIFY(!Written("Header.txt") && !Written("Footer.txt"));
+        // The next opening starts from the templates again.
+        EditWith([&] {
+            QCOMPARE(HeaderBox()->toPlainText(), Q("<HTML>\n%%TITLE%%\n"));
+            Click("Button4");
+        });
+    }
+
+    void saveTakesTheTextsAndWritesBothFiles_data() {
+        QTest::addColumn<QString>("header");
+        QTest::addColumn<QString>("footer");
+        QTest::addColumn<QByteArray>("headerFile");
+        QTest::addColumn<QByteArray>("footerFile");
+        QTest::newRow("edited") << "<H1>表</H1>\n\n%%TITLE%%"
+                                << "end\n"
+                                << QByteArray("<H1>\x95\x5c</H1>\r\n\r\n%%TITLE%%\r\n")
+                                << QByteArray("end\r\n");
+        QTest::newRow("emptied") << ""
+                                 << "" << QByteArray() << QByteArray();
+        QTest::newRow("trailing empty line kept")
+            << "a\n\n"
+            << "b" << QByteArray("a\r\n\r\n") << QByteArray("b\r\n");
+    }
+
+    void saveTakesTheTextsAndWritesBothFiles() {
+        QFETCH(QString, header);
+        QFETCH(QString, footer);
+        QFETCH(QByteArray, headerFile);
+        QFETCH(QByteArray, footerFile);
+        EditWith([&] {
+            HeaderBox()->setPlainText(header);
+            FooterBox()->setPlainText(footer);
+            Click("Button3");
+        });
+        QCOMPARE(Folder().Read("Header.txt"), headerFile.toStdString());
+        QCOMPARE(Folder().Read("Footer.txt"), footerFile.toStdString());
+
+        // What was saved is what the next start loads: an empty file is an
+        // empty template, not the built-in one.
+        const Lines saved = Templates().HeaderLines;
+        env_->CloseWindow();
+        env_->OpenWindow();
+        QCOMPARE(Templates().HeaderLines, saved);
+        QCOMPARE(Templates().HeaderLines.empty(), header.isEmpty());
+    }
+
+    void longLinesAreCutOnACharacterBoundary_data() {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("kept");
+        const QString fits(4096, QLatin1Char('a'));
+        const QString wide = QString(2048, QChar(0x3042));  // あ, two bytes each
+        QTest::newRow("4096 bytes stay") << fits << fits;
+        QTest::newRow("4097 bytes") << fits + Q("b") << fits;
+        QTest::newRow("never inside a character")
+            << Q("a") + wide << Q("a") + QString(2047, QChar(0x3042));
+        QTest::newRow("double-byte line that fits") << wide << wide;
+    }
+
+    void longLinesAreCutOnACharacterBoundary() {
+        QFETCH(QString, line);
+        QFETCH(QString, kept);
+        EditWith([&] {
+            HeaderBox()->setPlainText(line + Q("\nshort"));
+            Click("Button3");
+        });
+        QCOMPARE(Templates().HeaderLines, (Lines{kept.toStdString(), "short"}));
+    }
+
+    void browsing_data() {
+        QTest::addColumn<QByteArray>("file");  // "missing", "socket" or the file's bytes
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("existing file")
+            << QByteArray("one\r\n\x83\x5c\r\n") << Q("one\nソ\n") << QString();
+        QTest::newRow("missing file") << QByteArray("missing") << Q("default") << QString();
+        QTest::newRow("unreadable file")
+            << QByteArray("socket") << Q("<HTML>\n%%TITLE%%\n") << Q("ファイル %1 は開けません.");
+    }
+
+    // Browsing fills the template at once; only "保存終了" writes the file.
+    void browsing() {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, shown);
+        QFETCH(QString, error);
+        const std::string path = Folder().File("picked.txt");
+        std::unique_ptr<SocketFile> socketFile;
+        if (file == "socket") {
+            socketFile = std::make_unique<SocketFile>(path);
+            QVERIFY(socketFile->Bound());
+        } else if (file != "missing") {
+            Folder().Write("picked.txt", file.toStdString());
+        }
+        Editor().OpenDialog1.FileName = Q("left over");
+        Desktop().Files.push_back(QString::fromStdString(path));
+        EditWith([&] {
+            Click("Button5");
+            Click("Button4");
+        });
+        QCOMPARE(Desktop().Dialogs.at(0).FileName, QString());
+        QVERIFY(Desktop().Dialogs[0].DialogMode == FileDialog::Mode::Open);
+        QCOMPARE(Desktop().Dialogs[0].Filter, QString());
+        const QString expected =
+            shown == Q("default") ? ToQtLines(HtmlTemplates::DefaultHeader()) : shown;
+        QCOMPARE(HeaderBox()->toPlainText(), expected);
+        QCOMPARE(ToQtLines(Templates().HeaderLines), expected);
+        QVERIFY(!Written("Header.txt"));
+        if (error.isEmpty()) {
+            QVERIFY(Desktop().Errors.empty());
+        } else {
+            QCOMPARE(Desktop().Errors.size(), size_t{1});
+            QCOMPARE(Desktop().Errors[0].Text, error.arg(QString::fromStdString(path)));
+            Desktop().Errors.clear();
+        }
+    }
+
+    void browsingTheFooterLeavesTheHeader() {
+        Folder().Write("foot.txt", "bye\r\n");
+        Desktop().Files = {QString::fromStdString(Folder().File("foot.txt")), std::nullopt};
+        EditWith([&] {
+            Click("Button6");
+            Click("Button6");  // cancelled: nothing changes
+            Click("Button3");
+        });
+        QCOMPARE(Templates().FooterLines, Lines{"bye"});
+        QCOMPARE(Templates().HeaderLines, (Lines{"<HTML>", "%%TITLE%%"}));
+        QCOMPARE(Folder().Read("Footer.txt"), std::string("bye\r\n"));
+    }
+
+    void standardAndEnterButtonsDoNothing() {
+        EditWith([&] {
+            for (const char* button : {"Button1", "Button2"}) {
+                Click(button);
+            }
+            for (const char* hidden : {"Button7", "Button8"}) {
+                QVERIFY(!Child<QPushButton>(Editor(), hidden)->isVisible());
+            }
+            QCOMPARE(HeaderBox()->toPlainText(), Q("<HTML>\n%%TITLE%%\n"));
+            // Neither key closes the window.
+            QTest::keyClick(&Editor(), Qt::Key_Escape);
+            QTest::keyClick(Child<QPushButton>(Editor(), "Button3"), Qt::Key_Return);
+            QVERIFY(Editor().isVisible());
+            Click("Button4");
+        });
+        QVERIFY(Desktop().Messages.empty() && Desktop().Dialogs.empty());
+        QVERIFY(!Written("Header.txt"));
+    }
+
+    void panesShareTheHeight_data() {
+        QTest::addColumn<int>("height");
+        QTest::newRow("even") << 400;
+        QTest::newRow("odd") << 401;
+    }
+
+    void panesShareTheHeight() {
+        QFETCH(int, height);
+        EditWith([&] {
+            Editor().resize(Editor().width(), height);
+            QTRY_COMPARE(Editor().height(), height);
+            QWidget* header = Child<QWidget>(Editor(), "HeaderPanel");
+            QWidget* footer = Child<QWidget>(Editor(), "FooterPanel");
+            QTRY_COMPARE(header->height() + footer->height(), height - 35);
+            QCOMPARE(header->height(), (height - 35) / 2);
+            QCOMPARE(footer->height() - header->height(), (height - 35) % 2);
+            Click("Button4");
+        });
+    }
+
+    // The header file cannot be written: the footer file is left alone and
+    // the edits stay in memory.
+    void failedHeaderSaveLeavesTheFooterFile() {
+        std::filesystem::create_directory(Folder().File("Header.txt"));
+        EditWith([&] {
+            HeaderBox()->setPlainText(Q("new head"));
+            FooterBox()->setPlainText(Q("new foot"));
+            Click("Button3");
+        });
+        QCOMPARE(Desktop().Errors.size(), size_t{1});
+        QCOMPARE(Desktop().Errors[0].Text, Q("ファイル ") +
+                                               QString::fromStdString(Folder().File("Header.txt")) +
+                                               Q(" を作成できません."));
+        Desktop().Errors.clear();
+        QVERIFY(!Written("Footer.txt"));
+        QCOMPARE(Templates().HeaderLines, Lines{"new head"});
+        QCOMPARE(Templates().FooterLines, Lines{"new foot"});
+    }
+
+    void editedHeaderReachesTheNextHtmlOutput() {
+        EditWith([&] {
+            HeaderBox()->setPlainText(Q("<HTML><TITLE>%%TITLE%%</TITLE>"));
+            Click("Button3");
+        });
+        Combo()->setEditText(Q("http://e/"));
+        Edit("StCount")->setText(Q("1"));
+        Edit("EdCount")->setText(Q("1"));
+        Action("HTML")->trigger();
+        Desktop().Answers.push_back(MessageAnswer::Ok);
+        Action("ClipBordMenu")->trigger();
+        QVERIFY(Desktop().Clipboard.startsWith(Q("<HTML><TITLE>http://e/</TITLE>\n<HR>\n")));
+    }
+
+    void settingsDialogOpensTheSameEditor() {
+        WhenShown(this, [&] {
+            WhenShown(this, [&] {
+                HeaderBox()->setPlainText(Q("from the dialog"));
+                Click("Button3");
+            });
+            Child<QPushButton>(*env_->PropertyForm, "HTMLEditButton")->click();
+            // Cancelling the dialog keeps the saved template.
+            Child<QPushButton>(*env_->PropertyForm, "Button2")->click();
+        });
+        Action("PropertyMenu")->trigger();
+        QCOMPARE(Templates().HeaderLines, Lines{"from the dialog"});
+        QCOMPARE(Folder().Read("Header.txt"), std::string("from the dialog\r\n"));
+    }
+
+  private:
+    static QString ToQtLines(const Lines& lines) {
+        QString text;
+        for (const std::string& line : lines) {
+            text += QString::fromStdString(line) + QLatin1Char('\n');
+        }
+        return text;
+    }
+};
+
+}  // namespace zarnet::testing
+
+QTEST_MAIN(zarnet::testing::HeadEditTest)
+#include "HeadEditTest.moc"
