@@ -9,6 +9,7 @@
 #include <initializer_list>
 
 #include "core/NumberText.h"
+#include "ui/ControlLook.h"
 #include "ui/DesignFont.h"
 #include "ui/HeadEditUnit.h"
 #include "ui/QtText.h"
@@ -62,6 +63,7 @@ TPropertyForm::TPropertyForm(Desktop& desktop, THtmlEditForm& editor, QWidget* p
 
     auto* sizes = Place(new QGroupBox(QStringLiteral("縮小イメージの大きさ"), this), "GroupBox4",
                         QRect(16, 9, 131, 68));
+    TitleOnFrame(*sizes);
     AddLabel(sizes, "Label9", QStringLiteral("表示幅"), 10, 22);
     imageWidth_ = Place(new QLineEdit(sizes), "ImageWidth", QRect(68, 18, 40, 20));
     AddLabel(sizes, "Label10", QStringLiteral("表示高"), 10, 46);
@@ -69,9 +71,12 @@ TPropertyForm::TPropertyForm(Desktop& desktop, THtmlEditForm& editor, QWidget* p
 
     auto* editTemplates = Place(new QPushButton(QStringLiteral("ヘッダ・フッタ編集"), this),
                                 "HTMLEditButton", QRect(16, 86, 105, 25));
+    // Some air between the caption and the bevel.
+    FitTextWidth(*editTemplates, editTemplates->width() - 6);
 
     auto* html = Place(new QGroupBox(QStringLiteral("HTML出力の設定"), this), "GroupBox1",
                        QRect(160, 8, 185, 101));
+    TitleOnFrame(*html);
     separator_ =
         AddCheck(html, "SepCheckBox", QStringLiteral("セパレータを入れる"), QRect(9, 18, 160, 17));
     clickView_ =

@@ -17,6 +17,7 @@
 #include <initializer_list>
 #include <string>
 
+#include "ui/ControlLook.h"
 #include "ui/DesignFont.h"
 #include "ui/Icons.h"
 #include "ui/QtText.h"
@@ -34,19 +35,6 @@ constexpr int kHistoryRows = 20;
 
 void Name(QObject* object, const char* name) {
     object->setObjectName(QString::fromLatin1(name));
-}
-
-// A face that stands in for the design font may run wider; a label that would
-// then pass its room is narrowed to fit.
-void FitWidth(QLabel* label, int room) {
-    const int natural = label->sizeHint().width();
-    if (natural <= room) {
-        return;
-    }
-    QFont narrow = label->font();
-    narrow.setStretch(std::max<int>(QFont::UltraCondensed, QFont::Unstretched * room / natural));
-    label->setFont(narrow);
-    label->adjustSize();
 }
 
 // Labels show addresses the user typed: never read them as markup.
@@ -135,9 +123,7 @@ void ZarnetMainForm::BuildClientArea(QMainWindow& window) {
     SampleBox->setFixedHeight(kSampleBoxHeight);
     // The caption sits on the frame line, leaving the box's height to the
     // sample.
-    SampleBox->setStyleSheet(QStringLiteral(
-        "QGroupBox { margin-top: 7px; border: 1px solid palette(mid); border-radius: 2px; }"
-        "QGroupBox::title { subcontrol-origin: margin; left: 7px; padding: 0 2px; }"));
+    TitleOnFrame(*SampleBox);
     SampleUrl = NewLabel(QStringLiteral("Sample"), SampleBox, "SampleUrl");
     SampleUrl->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     SampleUrl->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -171,7 +157,8 @@ void ZarnetMainForm::BuildClientArea(QMainWindow& window) {
     buttonFace.setColor(QPalette::Base, buttonFace.color(QPalette::Button));
     CSVListEdit->setPalette(buttonFace);
     Label7 = AddLabel(AdrsPanel, "Label7", QStringLiteral("連続生成（%%代入文字）"), 302, 0);
-    FitWidth(Label7, kClientWidth - Label7->x() - 2);
+    FitTextWidth(*Label7, kClientWidth - Label7->x() - 2);
+    Label7->adjustSize();
     rows->addWidget(AdrsPanel);
 
     TitlePanel2 =

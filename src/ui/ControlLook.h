@@ -1,0 +1,18 @@
+#pragma once
+
+class QGroupBox;
+class QWidget;
+
+// Looks the windows share where Qt's style or the stand-in for the design
+// font differ from the layout the windows were drawn for.
+namespace zarnet {
+
+// The caption sits on the frame line, leaving the box's height to its
+// contents, as the layout's positions inside group boxes expect.
+void TitleOnFrame(QGroupBox& box);
+
+// A stand-in face may run wider than the design font: a control whose text
+// would pass `room` pixels gets a narrower font.
+void FitTextWidth(QWidget& control, int room);
+
+}  // namespace zarnet
