@@ -81,7 +81,8 @@ THtmlEditForm::THtmlEditForm(Desktop& desktop, HtmlTemplates& templates, QWidget
     buttonBar->setObjectName(QStringLiteral("Panel3"));
     buttonBar->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     buttonBar->setFixedHeight(kButtonBarHeight);
-    auto* save = new QPushButton(QStringLiteral("保存終了"), buttonBar);
+    saveButton_ = new QPushButton(QStringLiteral("保存終了"), buttonBar);
+    QPushButton* save = saveButton_;
     save->setObjectName(QStringLiteral("Button3"));
     save->setGeometry(12, 6, 75, 25);
     QWidget* cancelPanel = AddRightPanel(buttonBar, "Panel6", 89);
@@ -196,6 +197,8 @@ void THtmlEditForm::showEvent(QShowEvent* event) {
         resize(kOuterSize - (frameGeometry().size() - size()));
         move(kPlace);
     }
+    // Every opening starts at the first control of the tab order.
+    saveButton_->setFocus();
     FormShow();
 }
 

@@ -73,6 +73,7 @@ class THtmlEditForm : public KeylessDialog {
     QWidget* footerPanel_ = nullptr;
     QPlainTextEdit* headerEdit_ = nullptr;
     QPlainTextEdit* footerEdit_ = nullptr;
+    QPushButton* saveButton_ = nullptr;
     bool placed_ = false;
 };
 

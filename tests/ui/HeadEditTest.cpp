@@ -78,6 +78,8 @@ class HeadEditTest : public WindowTest {
         bool shown = false;
         EditWith([&] {
             shown = Editor().isVisible();
+            // The first control of the tab order has the focus.
+            QCOMPARE(Editor().focusWidget(), Child<QWidget>(Editor(), "Button3"));
             QCOMPARE(HeaderBox()->toPlainText(), Q("<HTML>\n%%TITLE%%\n"));
             QCOMPARE(FooterBox()->toPlainText(), Q("</HTML>\n"));
             HeaderBox()->setPlainText(Q("changed"));
