@@ -1,6 +1,7 @@
 #include <iostream>
 
 #include "cli/CliRun.h"
+#include "platform/AtomicFile.h"
 #include "platform/Paths.h"
 #include "platform/ProgramArguments.h"
 #include "platform/StandardOutput.h"
@@ -8,6 +9,8 @@
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
     zarnet::UseBinaryStandardOutput();
+    // Ctrl+C or kill during -o leaves no temporary file behind.
+    zarnet::AtomicFile::RemoveTemporaryFilesOnTermination();
     return zarnet::cli::RunCli(zarnet::ProgramArguments(argc, argv), std::cout, std::cerr,
                                zarnet::AppPaths::OfRunningProgram());
 }

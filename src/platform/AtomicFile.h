@@ -10,9 +10,10 @@ namespace zarnet {
 // A file replaced as a whole: bytes go to a temporary file in the target's
 // folder, and Commit() flushes it to disk and renames it over the target, so
 // a failure or a crash at any point leaves the old file or the new one,
-// never a mix. A symbolic link is followed; an existing file keeps its
-// permissions; a device or a pipe is written in place. Destroyed without
-// Commit(), it removes the temporary file.
+// never a mix. Where the system offers unnamed temporary files, the file
+// gets its name only at Commit(), so an interrupted write leaves nothing. A symbolic link is
+// followed; an existing file keeps its permissions; a device or a pipe is written in place.
+// Destroyed without Commit(), it removes the temporary file.
 class AtomicFile {
   public:
     // Writes reach the file, and the step hook, in pieces of at most this.
@@ -30,6 +31,15 @@ class AtomicFile {
     // Raises the write error when flushing fails and the create error when
     // the rename does.
     void Commit();
+
+    // From now on the termination signals (Ctrl+C, kill, hang-up) first
+    // remove the temporary files being written, where the system cannot keep
+    // them unnamed. For programs that end on those signals; the desktop
+    // program's windows close in order instead.
+    static void RemoveTemporaryFilesOnTermination();
+    // Tests: write through named temporary files even where unnamed ones
+    // exist, to try the fallback.
+    static void UseNamedTemporaryFilesForTesting(bool named);
 
     // Shared by the platform implementations.
     static void ReportStep(const char* step);

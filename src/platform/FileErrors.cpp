@@ -1,19 +1,54 @@
 #include "platform/FileErrors.h"
 
-#include "platform/ZarnetError.h"
+#include <cstring>
 
 namespace zarnet {
 
-void ThrowCannotOpen(const std::string& path) {
-    throw ZarnetError(FormatMessage("ファイル %s は開けません", path));
+namespace {
+
+constexpr const char* kWriteError = "ストリームへの書き込みエラー";
+
+}  // namespace
+
+FileError::FileError(const std::string& message, const std::string& path, int systemError)
+    : ZarnetError(message),
+      path_(path),
+      reason_(systemError == 0 ? std::string() : std::strerror(systemError)) {}
+
+FileError::FileError(const std::string& message, const std::string& path, const std::string& reason)
+    : ZarnetError(message), path_(path), reason_(reason) {}
+
+std::string FileError::Detail() const {
+    return reason_.empty() ? path_ : path_ + ": " + reason_;
 }
 
-void ThrowCannotCreate(const std::string& path) {
-    throw ZarnetError(FormatMessage("ファイル %s を作成できません", path));
+std::string FileError::Explained() const {
+    const std::string message = what();
+    return WithDetail(message, message.find(path_) == std::string::npos ? Detail() : reason_);
+}
+
+std::string FileDetail(const std::string& path, int systemError) {
+    return systemError == 0 ? path : path + ": " + std::strerror(systemError);
+}
+
+std::string WithDetail(const std::string& message, const std::string& detail) {
+    return detail.empty() ? message : message + " (" + detail + ")";
+}
+
+void ThrowCannotOpen(const std::string& path, int systemError) {
+    throw FileError(FormatMessage("ファイル %s は開けません", path), path, systemError);
+}
+
+void ThrowCannotCreate(const std::string& path, int systemError) {
+    throw FileError(FormatMessage("ファイル %s を作成できません", path), path, systemError);
 }
 
 void ThrowWriteError() {
-    throw ZarnetError("ストリームへの書き込みエラー");
+    throw ZarnetError(kWriteError);
+}
+
+void ThrowWriteError(const std::string& path, int systemError) {
+    throw FileError(kWriteError, path, systemError);
 }
 
 }  // namespace zarnet

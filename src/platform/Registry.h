@@ -52,19 +52,40 @@ class Registry {
     // keeps that first error and drops this one. The system's registry never
     // raises here.
     virtual void CloseKey(Key key) = 0;
+
+    // Where and why the last call that returned Failed failed, as "file:
+    // reason", for messages that say more than the key's name; empty where
+    // there is nothing to add.
+    virtual std::string FailureDetail() const { return {}; }
+    // What the user should hear of that did not stop the calls: a registry
+    // file that was no registry file and was set aside. Empty when there is
+    // nothing; taking it clears it.
+    virtual std::string TakeNotice() { return {}; }
 };
+
+// A registry that is only read never changes anything: no key, no file, no
+// folder, no lock.
+enum class RegistryAccess { ReadWrite, ReadOnly };
 
 // The current user's registry: the system's on Windows, elsewhere the file
 // $XDG_CONFIG_HOME/zarnet/registry.reg (~/.config when the variable is unset
 // or not an absolute path).
-std::unique_ptr<Registry> OpenUserRegistry();
+std::unique_ptr<Registry> OpenUserRegistry(RegistryAccess access = RegistryAccess::ReadWrite);
 
 // Elsewhere than Windows: the registry file at `path`, which OpenUserRegistry
-// uses and tests point at a folder of their own. Its folder is created when
-// needed; a lock file `path` + ".lock" beside it keeps two programs from
-// saving at once. A file that is not a registry file (its first non-blank line
-// is not "REGEDIT4") is moved aside to `path` + ".bad" (".bad.1", ".bad.2" ...
-// when that is taken) and the registry starts empty.
-std::unique_ptr<Registry> OpenRegistryFile(const std::string& path);
+// uses and tests point at a folder of their own.
+// - Its folder is created when needed.
+// - A lock file `path` + ".lock" beside it keeps two programs from saving at
+//   once. Reading needs no lock, since the file is only ever replaced whole;
+//   a lock that cannot be had within a few seconds (held by another program,
+//   or in a folder the user may not write) leaves the registry readable, and
+//   a save then fails naming the lock and why.
+// - A file that is not a registry file (its first non-blank line is not
+//   "REGEDIT4") is moved aside to `path` + ".bad" (".bad.1", ".bad.2" ...
+//   when that is taken), the registry starts empty, and TakeNotice() says so.
+// Read-only, it does none of this: a file that cannot be read or is no
+// registry file makes the first key fail to open.
+std::unique_ptr<Registry> OpenRegistryFile(const std::string& path,
+                                           RegistryAccess access = RegistryAccess::ReadWrite);
 
 }  // namespace zarnet

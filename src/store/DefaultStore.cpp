@@ -1,7 +1,9 @@
 #include "store/DefaultStore.h"
 
+#include "platform/FileErrors.h"
 #include "platform/Paths.h"
 #include "platform/Registry.h"
+#include "platform/TextFile.h"
 
 namespace zarnet {
 
@@ -12,12 +14,13 @@ TRegData NewSettings(const AppPaths& paths) {
 }
 
 DefaultStore LoadFromDefaultStore(TRegData& data, const std::string& iniFileName,
-                                  Registry& registry) {
+                                  Registry& registry, std::vector<std::string>& notices) {
     if (TRegData::ReadIniDefault(iniFileName)) {
         data.LoadFromIni(iniFileName);
         return DefaultStore::IniFile;
     }
-    data.LoadFromRegistry(registry);
+    notices = data.LoadFromRegistry(registry, TRegData::KeyAccess::CreateIfMissing,
+                                    TRegData::BadValue::UseDefault);
     return DefaultStore::Registry;
 }
 
@@ -33,11 +36,20 @@ void SaveToDefaultStore(const TRegData& data, DefaultStore store, const std::str
 TRegData LoadSettingsForCli(std::string_view source, const AppPaths& paths) {
     TRegData data = NewSettings(paths);
     if (source == "registry") {
-        // A script reading settings should not leave a store key behind.
-        data.LoadFromRegistry(*OpenUserRegistry(), TRegData::KeyAccess::ExistingOnly);
-    } else {
-        data.LoadFromIni(std::string(source));
+        // A script reading settings leaves the store as it found it.
+        data.LoadFromRegistry(*OpenUserRegistry(RegistryAccess::ReadOnly),
+                              TRegData::KeyAccess::ExistingOnly);
+        return data;
     }
+    const std::string fileName(source);
+    // The INI reader takes a file it cannot read for an empty one; a store
+    // named on purpose must be there.
+    try {
+        ReadFileBytes(fileName);
+    } catch (const FileError& error) {
+        throw ZarnetError(error.Explained());
+    }
+    data.LoadFromIni(fileName);
     return data;
 }
 

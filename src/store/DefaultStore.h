@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "store/TRegData.h"
 
@@ -17,9 +18,11 @@ enum class DefaultStore { Registry, IniFile };
 TRegData NewSettings(const AppPaths& paths);
 
 // Start-up: the switch in `iniFileName` chooses the store; the record is
-// loaded from it and the choice returned.
+// loaded from it and the choice returned. A value the registry cannot give
+// keeps its default and the load goes on; the messages of what was passed
+// over come back in `notices`, for the program to show once.
 DefaultStore LoadFromDefaultStore(TRegData& data, const std::string& iniFileName,
-                                  Registry& registry);
+                                  Registry& registry, std::vector<std::string>& notices);
 
 // Shut-down: saves the record to the chosen store.
 void SaveToDefaultStore(const TRegData& data, DefaultStore store, const std::string& iniFileName,
@@ -27,8 +30,10 @@ void SaveToDefaultStore(const TRegData& data, DefaultStore store, const std::str
 
 // The command-line program's starting settings. `source` is "registry" for
 // the current user's registry, or else the path of an INI file ("./registry"
-// for a file of that name). A store that does not exist gives its defaults and
-// is not created; a failing load raises ZarnetError.
+// for a file of that name). Nothing is created or changed. A registry that
+// does not exist yet gives its defaults; an INI file that cannot be read, a
+// registry file that cannot be read or is none, and a bad value raise
+// ZarnetError naming the file and the reason.
 TRegData LoadSettingsForCli(std::string_view source, const AppPaths& paths);
 
 }  // namespace zarnet

@@ -1,6 +1,10 @@
 #include <optional>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "platform/Cp932.h"
+#include "platform/FileErrors.h"
 #include "platform/Registry.h"
 #include "platform/ZarnetError.h"
 #include "store/SettingsReader.h"
@@ -46,12 +50,27 @@ class OpenedKey {
 // Sections are subkeys of the store key; each is opened for one value only.
 class RegistryReader : public SettingsReader {
   public:
-    // Without a store key every value reads as missing.
-    RegistryReader(Registry& registry, std::optional<Registry::Key> storeKey)
-        : registry_(registry), storeKey_(storeKey) {}
+    // Without a store key every value reads as missing. With `skipped`, a
+    // value that cannot be read gets its fallback and its message goes there.
+    RegistryReader(Registry& registry, std::optional<Registry::Key> storeKey,
+                   std::vector<std::string>* skipped)
+        : registry_(registry), storeKey_(storeKey), skipped_(skipped) {}
 
     std::string ReadString(std::string_view section, std::string_view name,
                            std::string_view fallback) override {
+        if (skipped_ == nullptr) {
+            return Read(section, name, fallback);
+        }
+        try {
+            return Read(section, name, fallback);
+        } catch (const ZarnetError& error) {
+            skipped_->emplace_back(error.what());
+            return std::string(fallback);
+        }
+    }
+
+  private:
+    std::string Read(std::string_view section, std::string_view name, std::string_view fallback) {
         Registry::Key key{};
         if (!storeKey_ || registry_.OpenKey(*storeKey_, section, key) != Registry::Status::Ok) {
             return std::string(fallback);
@@ -77,9 +96,9 @@ class RegistryReader : public SettingsReader {
         return cp932::Decode(data.substr(0, data.find('\0')));
     }
 
-  private:
     Registry& registry_;
     std::optional<Registry::Key> storeKey_;
+    std::vector<std::string>* skipped_;
 };
 
 class RegistryWriter : public SettingsWriter {
@@ -109,7 +128,8 @@ constexpr URLItemDefaults kItemDefaults{"", "", "", "", "001", "010", ".jpg"};
 
 }  // namespace
 
-void TRegData::LoadFromRegistry(Registry& registry, KeyAccess access) {
+std::vector<std::string> TRegData::LoadFromRegistry(Registry& registry, KeyAccess access,
+                                                    BadValue onBadValue) {
     Registry::Key key{};
     const Registry::Status opened =
         access == KeyAccess::CreateIfMissing
@@ -121,7 +141,12 @@ void TRegData::LoadFromRegistry(Registry& registry, KeyAccess access) {
         storeKey.emplace(registry, key);
         readFrom = key;
     }
-    RegistryReader in(registry, readFrom);
+    std::vector<std::string> notices;
+    if (std::string notice = registry.TakeNotice(); !notice.empty()) {
+        notices.push_back(std::move(notice));
+    }
+    const bool raise = onBadValue == BadValue::Raise;
+    RegistryReader in(registry, readFrom, raise ? nullptr : &notices);
 
     ReadPatterns(in, kItemDefaults);
     ReadOutputSettings(in);
@@ -133,18 +158,38 @@ void TRegData::LoadFromRegistry(Registry& registry, KeyAccess access) {
     AutoSave = in.ReadBool(kLastSection, "AutoSave", false);
     HideMenu = in.ReadBool(kLastSection, "HideMenu", false);
     ReadFont(in);
+    if (opened == Registry::Status::Failed) {
+        std::string message = WithDetail(FormatMessage(messages::kCannotOpenKey, kRegistryKey),
+                                         registry.FailureDetail());
+        if (raise) {
+            throw ZarnetError(message);
+        }
+        notices.push_back(std::move(message));
+    }
+    return notices;
 }
 
 void TRegData::SaveToRegistry(Registry& registry) const {
+    // Where a registry file is behind the failure, the message names it and
+    // the system's reason, and says that nothing was saved.
+    const auto notSaved = [](const std::string& explained) {
+        return explained + "\n" + messages::kNotSaved;
+    };
     Registry::Key key{};
     if (registry.CreateKey(Registry::kCurrentUser, kRegistryKey, key) != Registry::Status::Ok) {
-        throw ZarnetError(FormatMessage(messages::kCannotCreateKey, kRegistryKey));
+        const std::string detail = registry.FailureDetail();
+        const std::string message = FormatMessage(messages::kCannotCreateKey, kRegistryKey);
+        throw ZarnetError(detail.empty() ? message : notSaved(WithDetail(message, detail)));
     }
-    OpenedKey storeKey(registry, key);
-    RegistryWriter out(registry, storeKey.Get());
-    WriteTo(out);
-    // A save that did not reach the disk must not pass for done.
-    storeKey.Close();
+    try {
+        OpenedKey storeKey(registry, key);
+        RegistryWriter out(registry, storeKey.Get());
+        WriteTo(out);
+        // A save that did not reach the disk must not pass for done.
+        storeKey.Close();
+    } catch (const FileError& error) {
+        throw ZarnetError(notSaved(error.Explained()));
+    }
 }
 
 }  // namespace zarnet

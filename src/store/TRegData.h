@@ -64,10 +64,21 @@ class TRegData {
     bool AddToHistory(const TURLItem& item);
 
     enum class KeyAccess { CreateIfMissing, ExistingOnly };
+    // What a load does with what it cannot read: stop there with its message
+    // (Raise), or give that value its default, read on, and hand the message
+    // back for the caller to show once (UseDefault).
+    enum class BadValue { Raise, UseDefault };
     // Replaces history, current pattern, settings and font from the store key;
     // Header and Footer stay. Without a store key every value is its default;
-    // ExistingOnly then leaves the registry as it was.
-    void LoadFromRegistry(Registry& registry, KeyAccess access = KeyAccess::CreateIfMissing);
+    // ExistingOnly then leaves the registry as it was. A store key that exists
+    // but cannot be opened (the registry file is unreadable, say) gives every
+    // value its default and is reported like a bad value. Returns the
+    // messages of what UseDefault passed over, and the registry's notices.
+    std::vector<std::string> LoadFromRegistry(Registry& registry,
+                                              KeyAccess access = KeyAccess::CreateIfMissing,
+                                              BadValue onBadValue = BadValue::Raise);
+    // A failure names the registry file and the system's reason where there
+    // is a file.
     void SaveToRegistry(Registry& registry) const;
 
     // As the registry store, plus Header and Footer. Reading never fails.

@@ -160,13 +160,34 @@ void TZarnetform::FormCreate() {
     // after a failure, so the window still shows what was loaded and the
     // shut-down save does not replace the store with the window's design texts.
     ui_.RegDefaultMenu->setChecked(true);
-    guard_.Run([this] {
-        ui_.RegDefaultMenu->setChecked(LoadFromDefaultStore(regData_, iniFileName_, registry_) ==
-                                       DefaultStore::Registry);
+    std::vector<std::string> notices;
+    guard_.Run([this, &notices] {
+        ui_.RegDefaultMenu->setChecked(LoadFromDefaultStore(regData_, iniFileName_, registry_,
+                                                            notices) == DefaultStore::Registry);
     });
     guard_.Run([this] { templates_.LoadHeader(templates_.HeaderPath()); });
     guard_.Run([this] { templates_.LoadFooter(templates_.FooterPath()); });
     ApplySettings();
+    ShowNotices(notices);
+}
+
+void TZarnetform::LoadFromRegistryAndApply() {
+    const std::vector<std::string> notices = regData_.LoadFromRegistry(
+        registry_, TRegData::KeyAccess::CreateIfMissing, TRegData::BadValue::UseDefault);
+    ApplySettings();
+    ShowNotices(notices);
+}
+
+void TZarnetform::ShowNotices(const std::vector<std::string>& notices) {
+    if (notices.empty()) {
+        return;
+    }
+    QStringList lines;
+    for (const std::string& notice : notices) {
+        lines << ToQt(notice);
+    }
+    desktop_.ShowMessage(this, MessageKind::Warning, lines.join(QLatin1Char('\n')),
+                         MessageButtons::Ok);
 }
 
 int TZarnetform::ClientHeight() const {
@@ -320,8 +341,7 @@ void TZarnetform::LoadRegMenuClick() {
     if (desktop_.ShowMessage(this, MessageKind::Information,
                              QStringLiteral("ﾚｼﾞｽﾄﾘから読み込みます"),
                              MessageButtons::YesNo) == MessageAnswer::Yes) {
-        regData_.LoadFromRegistry(registry_);
-        ApplySettings();
+        LoadFromRegistryAndApply();
     }
 }
 
@@ -350,18 +370,18 @@ void TZarnetform::RegDefaultMenuClick() {
         if (keep) {
             regData_.SaveToIni(iniFileName_);
         }
-        regData_.LoadFromRegistry(registry_);
-    } else {
-        if (!ask(QStringLiteral("INIファイルから読み込みますか？"))) {
-            return;
-        }
-        const bool keep = ask(QStringLiteral("現在の状態をﾚｼﾞｽﾄﾘに保存しますか？"));
-        CollectSettings();
-        if (keep) {
-            regData_.SaveToRegistry(registry_);
-        }
-        regData_.LoadFromIni(iniFileName_);
+        LoadFromRegistryAndApply();
+        return;
     }
+    if (!ask(QStringLiteral("INIファイルから読み込みますか？"))) {
+        return;
+    }
+    const bool keep = ask(QStringLiteral("現在の状態をﾚｼﾞｽﾄﾘに保存しますか？"));
+    CollectSettings();
+    if (keep) {
+        regData_.SaveToRegistry(registry_);
+    }
+    regData_.LoadFromIni(iniFileName_);
     ApplySettings();
 }
 

@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/Paths.h"
 #include "store/TRegData.h"
@@ -89,6 +90,11 @@ class TZarnetform : public QMainWindow, private OutputCommands::Host {
   private:
     void ConnectControls();
     void FormCreate();
+    // What a load passed over, in one warning box.
+    void ShowNotices(const std::vector<std::string>& notices);
+    // The registry's record into the window; a value it cannot give keeps
+    // its default and is told of afterwards.
+    void LoadFromRegistryAndApply();
     // The handler runs through the error guard when the signal fires.
     template <typename Sender, typename Signal>
     void On(Sender* sender, Signal signal, void (TZarnetform::*handler)());

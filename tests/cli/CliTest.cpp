@@ -154,8 +154,6 @@ TEST(CliTest, SettingsStartFromTheStoredPatternAndTheCommandLineOverrides) {
         {{"--settings", folder.File("saved.ini"), "-l", "dogs", "-e", "1"},
          kWritten,
          "photos/dogs/p01.jpg\r\n"},
-        // A store that does not exist gives the defaults of a first start.
-        {{"--settings", folder.File("none.ini"), "-b", "x", "-k", "list"}, kWritten, "x/\r\n"},
         {{"--settings", "registry", "-b", "x", "-k", "list"},
          kWritten,
          "x/001.jpg\r\nx/002.jpg\r\nx/003.jpg\r\nx/004.jpg\r\nx/005.jpg\r\n"

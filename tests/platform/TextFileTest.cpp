@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/AtomicFile.h"
 #include "platform/ZarnetError.h"
 #include "support/TempDir.h"
 
@@ -269,12 +270,44 @@ TEST(TextFileTest, CrashAtAnyStepLeavesOldOrNewFileWhole) {
         crashes += finished ? 0 : 1;
         const std::string content = dir.Read("out.txt");
         EXPECT_TRUE(content == old || content == replacement) << "mixed after step " << step;
+        // The unnamed temporary file went with the process.
+        EXPECT_EQ(FolderEntries(dir), Lines{"out.txt"}) << "left after step " << step;
         if (finished) {
             EXPECT_EQ(content, replacement);
         }
     }
     EXPECT_TRUE(finished);
     EXPECT_GE(crashes, 5);  // created, written at least twice, synced, renamed
+}
+
+// Where the temporary file has a name, the termination signals remove it
+// before the program ends.
+TEST(TextFileTest, TerminationSignalRemovesANamedTemporaryFile) {
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+        const TempDir dir;
+        dir.Write("out.txt", "old");
+        const pid_t child = fork();
+        ASSERT_NE(child, -1);
+        if (child == 0) {
+            AtomicFile::UseNamedTemporaryFilesForTesting(true);
+            AtomicFile::RemoveTemporaryFilesOnTermination();
+            static int chosen = 0;
+            chosen = signal;
+            SetReplaceStepHookForTesting([](const char* step) {
+                if (std::string_view(step) == "written") {
+                    raise(chosen);
+                }
+            });
+            ReplaceFile(dir.File("out.txt"), ManyLines('n', 30000));
+            _exit(0);
+        }
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFSIGNALED(status)) << signal;
+        EXPECT_EQ(WTERMSIG(status), signal);
+        EXPECT_EQ(FolderEntries(dir), Lines{"out.txt"}) << signal;
+        EXPECT_EQ(dir.Read("out.txt"), "old");
+    }
 }
 
 }  // namespace

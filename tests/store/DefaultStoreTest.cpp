@@ -25,7 +25,10 @@ class DefaultStoreTest : public ::testing::Test {
 
 TEST_F(DefaultStoreTest, FirstStartUsesTheRegistryAndCreatesNoIniFile) {
     TRegData data = NewSettings(paths_);
-    EXPECT_EQ(LoadFromDefaultStore(data, ini_, *OpenUserRegistry()), DefaultStore::Registry);
+    std::vector<std::string> notices;
+    EXPECT_EQ(LoadFromDefaultStore(data, ini_, *OpenUserRegistry(), notices),
+              DefaultStore::Registry);
+    EXPECT_TRUE(notices.empty());
     EXPECT_EQ(data.LastItem.StCount, "001");
     EXPECT_EQ(data.LastSaveFname, program_.File("Download.html"));
     EXPECT_FALSE(std::filesystem::exists(ini_));
@@ -41,7 +44,9 @@ TEST_F(DefaultStoreTest, SwitchChoosesTheStoreForStartAndShutDown) {
                                          "\r\n[Last]\r\nDir=from ini\r\n");
         const bool ini = store == DefaultStore::IniFile;
         TRegData data = NewSettings(paths_);
-        ASSERT_EQ(LoadFromDefaultStore(data, ini_, *OpenUserRegistry()), store) << switchText;
+        std::vector<std::string> notices;
+        ASSERT_EQ(LoadFromDefaultStore(data, ini_, *OpenUserRegistry(), notices), store)
+            << switchText;
         EXPECT_EQ(data.LastItem.Dir, ini ? "from ini" : "");
 
         data.LastItem.Dir = "saved";
@@ -71,8 +76,9 @@ TEST_F(DefaultStoreTest, CliReadsTheRegistryWithoutCreatingIt) {
     EXPECT_THROW(LoadSettingsForCli("registry", paths_), ZarnetError);
 }
 
-TEST_F(DefaultStoreTest, CliReadsAnIniFileOrItsDefaults) {
-    const TRegData defaults = LoadSettingsForCli(program_.File("none.ini"), paths_);
+TEST_F(DefaultStoreTest, CliReadsAnIniFile) {
+    program_.Write("empty.ini", "");
+    const TRegData defaults = LoadSettingsForCli(program_.File("empty.ini"), paths_);
     EXPECT_EQ(defaults.LastItem, TURLItem{});
     EXPECT_TRUE(defaults.Output.ClickView);
 

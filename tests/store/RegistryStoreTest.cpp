@@ -342,7 +342,7 @@ TEST(RegistryStoreFailureTest, EveryFailureIsReportedAndEveryKeyClosed) {
         {"", "", "ImageWidth", "", true, "'ImageWidth' の設定に失敗しました"},
         {kStoreKey + "\\URL0", "", "", "", true, "キー URL0 の作成に失敗しました"},
         {kStoreKey, "", "", "", true, "キー Software\\t-velka\\Zarnet の作成に失敗しました"},
-        {kStoreKey, "", "", "", false, "no error"},
+        {kStoreKey, "", "", "", false, "キー Software\\t-velka\\Zarnet を開けません"},
         {"", "", "", "MakeType", false, "'MakeType' の取得に失敗しました"},
         {"", kStoreKey, "", "", true, "ファイル registry.reg を作成できません"},
         {"", kStoreKey, "", "", false, "no error"},  // a load has nothing to lose
@@ -357,7 +357,8 @@ TEST(RegistryStoreFailureTest, EveryFailureIsReportedAndEveryKeyClosed) {
         registry.FailQuery = c.failQuery;
         TRegData data;
         EXPECT_EQ(ErrorOf([&] {
-                      c.save ? data.SaveToRegistry(registry) : data.LoadFromRegistry(registry);
+                      c.save ? data.SaveToRegistry(registry)
+                             : (void)data.LoadFromRegistry(registry);
                   }),
                   c.message);
         EXPECT_EQ(registry.OpenKeys(), 0u) << c.message;
@@ -372,9 +373,10 @@ TEST(RegistryStoreFailureTest, FailedSaveKeepsWhatWasWrittenAndFailedKeyLoadsDef
     EXPECT_EQ(registry.Keys[kStoreKey + "\\Last"].size(), 9u);  // ImageHeight, set or not
     EXPECT_FALSE(registry.Keys.contains(kStoreKey + "\\ViewFont"));
 
+    // Every value takes its default, then the load reports the key.
     registry.FailCreate = kStoreKey;
     TRegData data = testing::SampleSettings();
-    data.LoadFromRegistry(registry);
+    EXPECT_THROW(data.LoadFromRegistry(registry), ZarnetError);
     EXPECT_EQ(data.LastItem, kDefaultItem);
     EXPECT_EQ(data.Output.ImageWidth, 40);
 }

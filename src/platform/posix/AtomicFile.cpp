@@ -1,10 +1,13 @@
 #include "platform/AtomicFile.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
+#include <atomic>
 #include <cerrno>
 #include <utility>
 
@@ -36,7 +39,7 @@ std::string FollowLinks(const std::string& path) {
         link.resize(static_cast<std::size_t>(length));
         current = link.starts_with('/') ? link : FolderPart(current) + link;
     }
-    ThrowCannotCreate(path);
+    ThrowCannotCreate(path, ELOOP);
 }
 
 void SyncFolder(const std::string& folder) {
@@ -47,6 +50,46 @@ void SyncFolder(const std::string& folder) {
         fsync(fd);
         close(fd);
     }
+}
+
+std::atomic<bool> namedOnly{false};
+
+// The named temporary files being written, for the termination handler: it
+// may only unlink, so the names wait here ready made.
+std::array<std::atomic<const char*>, 8> pendingNames{};
+
+void Track(const std::string& name) {
+    for (std::atomic<const char*>& slot : pendingNames) {
+        const char* empty = nullptr;
+        if (slot.compare_exchange_strong(empty, name.c_str())) {
+            return;
+        }
+    }
+}
+
+void Untrack(const std::string& name) {
+    for (std::atomic<const char*>& slot : pendingNames) {
+        const char* mine = name.c_str();
+        slot.compare_exchange_strong(mine, nullptr);
+    }
+}
+
+extern "C" void RemovePendingAndEnd(int signal) {
+    for (std::atomic<const char*>& slot : pendingNames) {
+        if (const char* name = slot.exchange(nullptr)) {
+            unlink(name);
+        }
+    }
+    ::signal(signal, SIG_DFL);
+    raise(signal);
+}
+
+// An unnamed file in the folder, where the file system offers them.
+int OpenUnnamed(const std::string& folder) {
+    if (namedOnly.load()) {
+        return -1;
+    }
+    return open(folder.empty() ? "." : folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
 }
 
 }  // namespace
@@ -60,7 +103,18 @@ class AtomicFile::Impl {
             close(fd);
             fd = -1;
         }
+        DropName();
+    }
+
+    // A named temporary file: the termination handler knows of it until it
+    // is renamed or removed.
+    void Name(std::string name) {
+        temp = std::move(name);
+        Track(temp);
+    }
+    void DropName() {
         if (!temp.empty()) {
+            Untrack(temp);
             unlink(temp.c_str());
             temp.clear();
         }
@@ -68,9 +122,45 @@ class AtomicFile::Impl {
 
     std::string shownPath;  // as the caller named it, for messages
     std::string target;
-    std::string temp;  // empty when the target is written in place
+    std::string folder;
+    std::string temp;      // the temporary file's name while it has one
+    bool unnamed = false;  // written to an unnamed file, named at Commit()
+    bool inPlace = false;  // a device or a pipe
     int fd = -1;
 };
+
+void AtomicFile::RemoveTemporaryFilesOnTermination() {
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) {
+        struct sigaction action {};
+        action.sa_handler = RemovePendingAndEnd;
+        sigemptyset(&action.sa_mask);
+        sigaction(signal, &action, nullptr);
+    }
+}
+
+void AtomicFile::UseNamedTemporaryFilesForTesting(bool named) {
+    namedOnly.store(named);
+}
+
+namespace {
+
+// A fresh name beside the target, for a new file or a link to an unnamed
+// one; `make` returns -1 with errno set when the name could not be used.
+template <typename Make>
+std::string TakeFreshName(const std::string& folder, Make make) {
+    for (int attempt = 0; attempt < kMaxNameTries; ++attempt) {
+        std::string name = AtomicFile::TemporaryPathIn(folder);
+        if (make(name) == 0) {
+            return name;
+        }
+        if (errno != EEXIST) {
+            break;
+        }
+    }
+    return {};
+}
+
+}  // namespace
 
 namespace {
 
@@ -91,7 +181,10 @@ AtomicFile::AtomicFile(const std::string& path) : impl_(std::make_unique<Impl>()
     const bool exists = stat(impl_->target.c_str(), &status) == 0;
     // A file the user may not write stays as it is, as it would if it were
     // opened for writing in place.
-    if (exists && (S_ISDIR(status.st_mode) || access(impl_->target.c_str(), W_OK) != 0)) {
+    if (exists && S_ISDIR(status.st_mode)) {
+        ThrowCannotCreate(path, EISDIR);
+    }
+    if (exists && access(impl_->target.c_str(), W_OK) != 0) {
         ThrowCannotCreate(path);
     }
     if (exists && IsDeviceOrPipe(status)) {
@@ -99,22 +192,25 @@ AtomicFile::AtomicFile(const std::string& path) : impl_(std::make_unique<Impl>()
         if (impl_->fd < 0) {
             ThrowCannotCreate(path);
         }
+        impl_->inPlace = true;
         ReportStep("created");
         return;
     }
-    const std::string folder = FolderPart(impl_->target);
-    for (int attempt = 0; attempt < kMaxNameTries && impl_->fd < 0; ++attempt) {
-        std::string temp = TemporaryPathIn(folder);
-        // 0666 lets the umask decide a new file's permissions, as for any file.
-        impl_->fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (impl_->fd >= 0) {
-            impl_->temp = std::move(temp);
-        } else if (errno != EEXIST) {
-            break;
+    impl_->folder = FolderPart(impl_->target);
+    impl_->fd = OpenUnnamed(impl_->folder);
+    impl_->unnamed = impl_->fd >= 0;
+    if (!impl_->unnamed) {
+        int fd = -1;
+        std::string name = TakeFreshName(impl_->folder, [&fd](const std::string& candidate) {
+            // 0666 lets the umask decide a new file's permissions, as for any file.
+            fd = open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+            return fd >= 0 ? 0 : -1;
+        });
+        if (name.empty()) {
+            ThrowCannotCreate(path);
         }
-    }
-    if (impl_->fd < 0) {
-        ThrowCannotCreate(path);
+        impl_->fd = fd;
+        impl_->Name(std::move(name));
     }
     if (exists) {
         // Best effort: some file systems keep no permissions, and the content
@@ -128,7 +224,7 @@ AtomicFile::~AtomicFile() = default;
 
 void AtomicFile::Write(std::string_view bytes) {
     if (impl_->fd < 0) {
-        ThrowWriteError();
+        ThrowWriteError(impl_->shownPath, 0);
     }
     while (!bytes.empty()) {
         const std::string_view chunk = bytes.substr(0, std::min(bytes.size(), kChunkSize));
@@ -139,8 +235,9 @@ void AtomicFile::Write(std::string_view bytes) {
                 continue;
             }
             if (written <= 0) {
+                const int error = written < 0 ? errno : ENOSPC;
                 impl_->Discard();
-                ThrowWriteError();
+                ThrowWriteError(impl_->shownPath, error);
             }
             done += static_cast<std::size_t>(written);
         }
@@ -150,32 +247,50 @@ void AtomicFile::Write(std::string_view bytes) {
 }
 
 void AtomicFile::Commit() {
+    // On failure the temporary file goes, and the old file stays.
+    const auto fail = [this](bool created) {
+        const int error = errno;
+        impl_->Discard();
+        if (created) {
+            ThrowCannotCreate(impl_->shownPath, error);
+        }
+        ThrowWriteError(impl_->shownPath, error);
+    };
     if (impl_->fd < 0) {
-        ThrowWriteError();
+        ThrowWriteError(impl_->shownPath, 0);
     }
-    if (impl_->temp.empty()) {
+    if (impl_->inPlace) {
         // Written in place: nothing to sync or rename.
         if (close(std::exchange(impl_->fd, -1)) != 0) {
-            ThrowWriteError();
+            ThrowWriteError(impl_->shownPath);
         }
         return;
     }
     if (fsync(impl_->fd) != 0) {
-        impl_->Discard();
-        ThrowWriteError();
+        fail(false);
     }
     ReportStep("synced");
+    if (impl_->unnamed) {
+        // A name of its own first: a link cannot replace the target.
+        const std::string self = "/proc/self/fd/" + std::to_string(impl_->fd);
+        std::string name = TakeFreshName(impl_->folder, [&self](const std::string& candidate) {
+            return linkat(AT_FDCWD, self.c_str(), AT_FDCWD, candidate.c_str(), AT_SYMLINK_FOLLOW);
+        });
+        if (name.empty()) {
+            fail(true);
+        }
+        impl_->Name(std::move(name));
+    }
     if (close(std::exchange(impl_->fd, -1)) != 0) {
-        impl_->Discard();
-        ThrowWriteError();
+        fail(false);
     }
     if (rename(impl_->temp.c_str(), impl_->target.c_str()) != 0) {
-        impl_->Discard();
-        ThrowCannotCreate(impl_->shownPath);
+        fail(true);
     }
+    Untrack(impl_->temp);
     impl_->temp.clear();
     ReportStep("renamed");
-    SyncFolder(FolderPart(impl_->target));
+    SyncFolder(impl_->folder);
 }
 
 }  // namespace zarnet

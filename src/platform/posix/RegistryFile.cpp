@@ -5,13 +5,17 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <map>
 #include <optional>
+#include <thread>
 #include <utility>
 
 #include "platform/Cp932.h"
+#include "platform/FileErrors.h"
 #include "platform/RegFileDocument.h"
 #include "platform/Registry.h"
 #include "platform/TextFile.h"
@@ -21,12 +25,17 @@ namespace zarnet {
 
 namespace {
 
+// How long a program waits for another to finish its save.
+constexpr std::chrono::seconds kLockWait{5};
+constexpr std::chrono::milliseconds kLockPoll{20};
+
 // The registry as a file. Between the first key opened from kCurrentUser and
 // the last key closed (one load or save of the store) the file is locked and
 // held in memory; the last close writes it back if anything changed.
 class RegistryFile final : public Registry {
   public:
-    explicit RegistryFile(std::string path) : path_(std::move(path)) {}
+    RegistryFile(std::string path, RegistryAccess access)
+        : path_(std::move(path)), lockPath_(path_ + ".lock"), access_(access) {}
     ~RegistryFile() override;
     RegistryFile(const RegistryFile&) = delete;
     RegistryFile& operator=(const RegistryFile&) = delete;
@@ -40,18 +49,29 @@ class RegistryFile final : public Registry {
     Status QueryValue(Key key, std::string_view name, Value& value) override;
     Status SetStringValue(Key key, std::string_view name, std::string_view text) override;
     void CloseKey(Key key) override;
+    std::string FailureDetail() const override { return failure_; }
+    std::string TakeNotice() override { return std::exchange(notice_, std::string()); }
 
   private:
+    bool ReadOnly() const { return access_ == RegistryAccess::ReadOnly; }
     Status Open(Key parent, std::string_view path, Key& key, bool create);
     std::optional<RegFileDocument::KeyPath> PathOf(Key key);
     bool BeginSession();
-    std::optional<RegFileDocument> ReadDocument() const;
-    bool MoveAside() const;
+    void TakeLock();
+    std::optional<RegFileDocument> ReadDocument();
+    // The name the file was moved to, or empty when it could not be.
+    std::string MoveAside() const;
     void EndSession();
     void Unlock();
 
     std::string path_;
+    std::string lockPath_;
+    RegistryAccess access_;
     int lockFd_ = -1;
+    // Why this session holds no lock, in words: its save fails with this.
+    std::string lockProblem_;
+    std::string failure_;
+    std::string notice_;
     std::optional<RegFileDocument> document_;  // set while a session runs
     bool changed_ = false;
     std::map<Key, RegFileDocument::KeyPath> openKeys_;
@@ -90,7 +110,10 @@ Registry::Status RegistryFile::Open(Key parent, std::string_view path, Key& key,
     Status status = Status::Ok;
     if (const auto names = RegFileDocument::SplitPath(cp932::Encode(path))) {
         full->insert(full->end(), names->begin(), names->end());
-        if (create) {
+        if (create && ReadOnly()) {
+            failure_ = path_ + ": opened for reading only";
+            status = Status::Failed;
+        } else if (create) {
             changed_ = document_->AddKey(*full) || changed_;
         } else if (!document_->KeyExists(*full)) {
             status = Status::NotFound;
@@ -124,7 +147,7 @@ Registry::Status RegistryFile::SetStringValue(Key key, std::string_view name,
                                               std::string_view text) {
     const auto found = openKeys_.find(key);
     const std::string storedName = cp932::Encode(name);
-    if (found == openKeys_.end() || !RegFileDocument::IsWritableName(storedName)) {
+    if (found == openKeys_.end() || ReadOnly() || !RegFileDocument::IsWritableName(storedName)) {
         return Status::Failed;
     }
     Value value{kSz, std::string(text)};
@@ -140,27 +163,20 @@ void RegistryFile::CloseKey(Key key) {
 }
 
 bool RegistryFile::BeginSession() {
-    const std::filesystem::path folder = std::filesystem::path(path_).parent_path();
-    std::error_code error;
-    if (!folder.empty()) {
-        std::filesystem::create_directories(folder, error);
+    failure_.clear();
+    if (!ReadOnly()) {
+        const std::filesystem::path folder = std::filesystem::path(path_).parent_path();
+        std::error_code error;
+        if (!folder.empty()) {
+            std::filesystem::create_directories(folder, error);
+        }
+        if (error) {
+            failure_ = FileDetail(folder.string(), error.value());
+            return false;
+        }
+        TakeLock();
     }
-    if (error) {
-        return false;
-    }
-    // A lock file of its own: the registry file itself is replaced by rename,
-    // which would leave a lock on it behind with the old file.
-    lockFd_ = ::open((path_ + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
-    if (lockFd_ < 0) {
-        return false;
-    }
-    int locked;
-    do {
-        locked = ::flock(lockFd_, LOCK_EX);
-    } while (locked != 0 && errno == EINTR);
-    if (locked == 0) {
-        document_ = ReadDocument();
-    }
+    document_ = ReadDocument();
     if (!document_) {
         Unlock();
         return false;
@@ -169,37 +185,85 @@ bool RegistryFile::BeginSession() {
     return true;
 }
 
-std::optional<RegFileDocument> RegistryFile::ReadDocument() const {
+void RegistryFile::TakeLock() {
+    // A lock file of its own: the registry file itself is replaced by rename,
+    // which would leave a lock on it behind with the old file. Another
+    // user's lock file can still be locked through a descriptor for reading.
+    lockFd_ = ::open(lockPath_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    if (lockFd_ < 0) {
+        lockFd_ = ::open(lockPath_.c_str(), O_RDONLY | O_CLOEXEC);
+    }
+    if (lockFd_ < 0) {
+        lockProblem_ = std::strerror(errno);
+        return;
+    }
+    const auto giveUp = std::chrono::steady_clock::now() + kLockWait;
+    while (::flock(lockFd_, LOCK_EX | LOCK_NB) != 0) {
+        const int error = errno;
+        if (error == EINTR) {
+            continue;
+        }
+        if (error != EWOULDBLOCK || std::chrono::steady_clock::now() >= giveUp) {
+            lockProblem_ = error == EWOULDBLOCK ? "held by another program for " +
+                                                      std::to_string(kLockWait.count()) + " seconds"
+                                                : std::strerror(error);
+            Unlock();
+            return;
+        }
+        std::this_thread::sleep_for(kLockPoll);
+    }
+    lockProblem_.clear();
+}
+
+std::optional<RegFileDocument> RegistryFile::ReadDocument() {
     struct stat status {};
     if (::stat(path_.c_str(), &status) != 0) {
-        return errno == ENOENT ? std::optional<RegFileDocument>(RegFileDocument{}) : std::nullopt;
+        if (errno == ENOENT) {
+            return RegFileDocument{};  // a fresh installation
+        }
+        failure_ = FileDetail(path_, errno);
+        return std::nullopt;
+    }
+    if (S_ISDIR(status.st_mode)) {
+        failure_ = FileDetail(path_, EISDIR);
+        return std::nullopt;
     }
     if (!S_ISREG(status.st_mode)) {
+        failure_ = path_ + ": not a regular file";
         return std::nullopt;
     }
     std::string bytes;
     try {
         bytes = ReadFileBytes(path_);
-    } catch (const ZarnetError&) {
+    } catch (const FileError& error) {
+        failure_ = error.Detail();
         return std::nullopt;
     }
     if (auto document = RegFileDocument::Parse(bytes)) {
         return document;
     }
-    // Not ours: keep it for its owner rather than write over it.
-    if (!MoveAside()) {
+    if (ReadOnly()) {
+        failure_ = path_ + ": not a registry file";
         return std::nullopt;
     }
+    // Not ours: keep it for its owner rather than write over it.
+    const std::string movedTo = MoveAside();
+    if (movedTo.empty()) {
+        failure_ = path_ + ": not a registry file, and it could not be moved aside";
+        return std::nullopt;
+    }
+    notice_ = "ファイル " + path_ + " はレジストリファイルではないため、" + movedTo +
+              " に移しました。設定は初期状態から始まります";
     return RegFileDocument{};
 }
 
-bool RegistryFile::MoveAside() const {
+std::string RegistryFile::MoveAside() const {
     std::string target = path_ + ".bad";
     struct stat status {};
     for (int n = 1; ::lstat(target.c_str(), &status) == 0; ++n) {
         target = path_ + ".bad." + std::to_string(n);
     }
-    return errno == ENOENT && ::rename(path_.c_str(), target.c_str()) == 0;
+    return errno == ENOENT && ::rename(path_.c_str(), target.c_str()) == 0 ? target : std::string();
 }
 
 void RegistryFile::EndSession() {
@@ -207,7 +271,13 @@ void RegistryFile::EndSession() {
     // fails, the old file stays whole.
     const std::optional<RegFileDocument> document = std::exchange(document_, std::nullopt);
     const bool changed = std::exchange(changed_, false);
+    const bool locked = lockFd_ >= 0;
     try {
+        // Without the lock another program's save could be lost under this one.
+        if (changed && !locked) {
+            throw FileError(FormatMessage("ファイル %s を作成できません", path_), lockPath_,
+                            lockProblem_);
+        }
         if (changed) {
             ReplaceFile(path_, document->Text());
         }
@@ -220,14 +290,22 @@ void RegistryFile::EndSession() {
 
 void RegistryFile::Unlock() {
     // Closing the descriptor releases the lock.
-    ::close(lockFd_);
-    lockFd_ = -1;
+    if (lockFd_ >= 0) {
+        ::close(lockFd_);
+        lockFd_ = -1;
+    }
 }
 
 std::string ConfigFolder() {
     // Only an absolute XDG_CONFIG_HOME counts; a relative one is to be ignored.
     if (const char* config = std::getenv("XDG_CONFIG_HOME"); config && config[0] == '/') {
-        return config;
+        // "/home/u/.config/" names the same folder; the file's name in
+        // messages should not show "//".
+        std::string folder = config;
+        while (folder.size() > 1 && folder.ends_with('/')) {
+            folder.pop_back();
+        }
+        return folder;
     }
     if (const char* home = std::getenv("HOME"); home && home[0] != '\0') {
         return std::string(home) + "/.config";
@@ -238,12 +316,12 @@ std::string ConfigFolder() {
 
 }  // namespace
 
-std::unique_ptr<Registry> OpenRegistryFile(const std::string& path) {
-    return std::make_unique<RegistryFile>(path);
+std::unique_ptr<Registry> OpenRegistryFile(const std::string& path, RegistryAccess access) {
+    return std::make_unique<RegistryFile>(path, access);
 }
 
-std::unique_ptr<Registry> OpenUserRegistry() {
-    return OpenRegistryFile(ConfigFolder() + "/zarnet/registry.reg");
+std::unique_ptr<Registry> OpenUserRegistry(RegistryAccess access) {
+    return OpenRegistryFile(ConfigFolder() + "/zarnet/registry.reg", access);
 }
 
 }  // namespace zarnet

@@ -29,8 +29,9 @@ std::string ReadFileBytes(const std::string& path) {
             continue;
         }
         if (got < 0) {  // a folder fails here
+            const int error = errno;
             close(fd);
-            ThrowCannotOpen(path);
+            ThrowCannotOpen(path, error);
         }
         bytes.resize(had + static_cast<std::size_t>(got));
         if (got == 0) {

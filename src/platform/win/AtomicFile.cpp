@@ -92,7 +92,7 @@ AtomicFile::AtomicFile(const std::string& path) : impl_(std::make_unique<Impl>()
         // A folder cannot be replaced by a file, and a read-only file stays as
         // it is, as it would if it were opened for writing in place.
         if ((attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) != 0) {
-            ThrowCannotCreate(path);
+            ThrowCannotCreate(path, 0);
         }
         impl_->keptAttributes = attributes & kKeptAttributes;
     }
@@ -110,7 +110,7 @@ AtomicFile::AtomicFile(const std::string& path) : impl_(std::make_unique<Impl>()
         }
     }
     if (impl_->file == INVALID_HANDLE_VALUE) {
-        ThrowCannotCreate(path);
+        ThrowCannotCreate(path, 0);
     }
     ReportStep("created");
 }
@@ -119,7 +119,7 @@ AtomicFile::~AtomicFile() = default;
 
 void AtomicFile::Write(std::string_view bytes) {
     if (impl_->file == INVALID_HANDLE_VALUE) {
-        ThrowWriteError();
+        ThrowWriteError(impl_->shownPath, 0);
     }
     while (!bytes.empty()) {
         const std::string_view chunk = bytes.substr(0, std::min(bytes.size(), kChunkSize));
@@ -130,7 +130,7 @@ void AtomicFile::Write(std::string_view bytes) {
                            static_cast<DWORD>(chunk.size() - done), &written, nullptr) ||
                 written == 0) {
                 impl_->Discard();
-                ThrowWriteError();
+                ThrowWriteError(impl_->shownPath, 0);
             }
             done += written;
         }
@@ -141,18 +141,18 @@ void AtomicFile::Write(std::string_view bytes) {
 
 void AtomicFile::Commit() {
     if (impl_->file == INVALID_HANDLE_VALUE) {
-        ThrowWriteError();
+        ThrowWriteError(impl_->shownPath, 0);
     }
     if (!FlushFileBuffers(impl_->file)) {
         impl_->Discard();
-        ThrowWriteError();
+        ThrowWriteError(impl_->shownPath, 0);
     }
     ReportStep("synced");
     const HANDLE file = impl_->file;
     impl_->file = INVALID_HANDLE_VALUE;
     if (!CloseHandle(file)) {
         impl_->Discard();
-        ThrowWriteError();
+        ThrowWriteError(impl_->shownPath, 0);
     }
     const std::string temp = Ansi(impl_->temp);
     if (impl_->keptAttributes != 0) {
@@ -161,10 +161,15 @@ void AtomicFile::Commit() {
     if (!MoveFileExA(temp.c_str(), Ansi(impl_->target).c_str(),
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         impl_->Discard();
-        ThrowCannotCreate(impl_->shownPath);
+        ThrowCannotCreate(impl_->shownPath, 0);
     }
     impl_->temp.clear();
     ReportStep("renamed");
+}
+
+void AtomicFile::RemoveTemporaryFilesOnTermination() {
+    // A console program ended by Ctrl+C or closed leaves its temporary file;
+    // the next replacement in that folder does not mind it.
 }
 
 }  // namespace zarnet

@@ -15,11 +15,18 @@ namespace {
 // The system's registry through its ANSI functions, names in code page 932.
 class SystemRegistry final : public Registry {
   public:
+    // Existing keys open with `openAccess`: KEY_READ for a registry that is
+    // only read.
+    explicit SystemRegistry(REGSAM openAccess) : openAccess_(openAccess) {}
+
     Status CreateKey(Key parent, std::string_view path, Key& key) override;
     Status OpenKey(Key parent, std::string_view path, Key& key) override;
     Status QueryValue(Key key, std::string_view name, Value& value) override;
     Status SetStringValue(Key key, std::string_view name, std::string_view text) override;
     void CloseKey(Key key) override;
+
+  private:
+    REGSAM openAccess_;
 };
 
 HKEY ToHandle(Registry::Key key) {
@@ -68,7 +75,7 @@ Registry::Status SystemRegistry::OpenKey(Key parent, std::string_view path, Key&
         return Status::Failed;
     }
     HKEY handle = nullptr;
-    const LONG result = RegOpenKeyExA(ToHandle(parent), name->c_str(), 0, KEY_ALL_ACCESS, &handle);
+    const LONG result = RegOpenKeyExA(ToHandle(parent), name->c_str(), 0, openAccess_, &handle);
     if (result == ERROR_SUCCESS) {
         key = FromHandle(handle);
     }
@@ -125,8 +132,9 @@ void SystemRegistry::CloseKey(Key key) {
 
 }  // namespace
 
-std::unique_ptr<Registry> OpenUserRegistry() {
-    return std::make_unique<SystemRegistry>();
+std::unique_ptr<Registry> OpenUserRegistry(RegistryAccess access) {
+    return std::make_unique<SystemRegistry>(access == RegistryAccess::ReadOnly ? KEY_READ
+                                                                               : KEY_ALL_ACCESS);
 }
 
 }  // namespace zarnet

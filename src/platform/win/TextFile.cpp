@@ -13,7 +13,7 @@ std::string ReadFileBytes(const std::string& path) {
         CreateFileA(cp932::Encode(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                     nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {  // a folder fails here
-        ThrowCannotOpen(path);
+        ThrowCannotOpen(path, 0);
     }
     std::string bytes;
     if (LARGE_INTEGER size{}; GetFileSizeEx(file, &size) && size.QuadPart > 0) {
@@ -25,7 +25,7 @@ std::string ReadFileBytes(const std::string& path) {
         DWORD got = 0;
         if (!ReadFile(file, bytes.data() + had, kReadSize, &got, nullptr)) {
             CloseHandle(file);
-            ThrowCannotOpen(path);
+            ThrowCannotOpen(path, 0);
         }
         bytes.resize(had + got);
         if (got == 0) {
