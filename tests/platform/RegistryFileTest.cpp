@@ -1,12 +1,16 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "platform/FileErrors.h"
 #include "platform/RegFileDocument.h"
 #include "platform/Registry.h"
 #include "platform/TextFile.h"
@@ -192,6 +196,17 @@ TEST_F(RegistryFileTest, FileThatIsNoRegistryIsMovedAsideAndKept) {
         }
         EXPECT_EQ(ReadValue(Path(), "URL0", "Dir")->Data, Sz("x"));
     }
+
+    // The user hears of it once, with both names.
+    WriteFile(foreign);
+    auto registry = OpenRegistryFile(Path());
+    Registry::Key store{};
+    ASSERT_EQ(registry->CreateKey(Registry::kCurrentUser, kStoreKey, store), Status::Ok);
+    registry->CloseKey(store);
+    const std::string notice = registry->TakeNotice();
+    EXPECT_NE(notice.find(Path() + " "), std::string::npos) << notice;
+    EXPECT_NE(notice.find(Path() + ".bad.3 "), std::string::npos) << notice;
+    EXPECT_EQ(registry->TakeNotice(), "");
 }
 
 TEST_F(RegistryFileTest, RegistryThatCannotBeReachedFailsToOpen) {
@@ -328,6 +343,122 @@ TEST_F(RegistryFileTest, CrashAtAnyStepOfTheWriteLeavesTheOldFileOrTheNew) {
         ASSERT_EQ(WEXITSTATUS(status), kCrashed);
         EXPECT_TRUE(value->Data == Sz("old") || value->Data == Sz(big)) << "step " << step;
     }
+}
+
+// Read-only, the registry leaves everything as it was: no folder, no lock
+// file, no moving aside, no writing; what it cannot read fails to open.
+TEST_F(RegistryFileTest, ReadOnlyRegistryChangesNothing) {
+    struct Case {
+        const char* name;
+        std::optional<std::string> file;  // none: no file; "<folder>": a folder
+        Status opened;
+        const char* detail;  // what FailureDetail() holds after the name
+    };
+    const Case cases[] = {
+        {"missing", std::nullopt, Status::NotFound, ""},
+        {"folder", "<folder>", Status::Failed, ": Is a directory"},
+        {"foreign", "Windows Registry Editor Version 5.00\r\n", Status::Failed,
+         ": not a registry file"},
+        {"registry",
+         kEmptyStore + "[HKEY_CURRENT_USER\\Software\\t-velka\\Zarnet\\Last]\r\n"
+                       "\"Dir\"=\"kept\"\r\n",
+         Status::Ok, ""},
+    };
+    for (const Case& c : cases) {
+        std::filesystem::remove_all(dir.File("zarnet"));
+        if (c.file == "<folder>") {
+            std::filesystem::create_directories(Path());
+        } else if (c.file) {
+            WriteFile(*c.file);
+        }
+        auto registry = OpenRegistryFile(Path(), RegistryAccess::ReadOnly);
+        Registry::Key key{};
+        EXPECT_EQ(registry->OpenKey(Registry::kCurrentUser, std::string(kStoreKey) + "\\Last", key),
+                  c.opened)
+            << c.name;
+        if (c.opened == Status::Failed) {
+            EXPECT_EQ(registry->FailureDetail(), Path() + c.detail) << c.name;
+        }
+        if (c.opened == Status::Ok) {
+            Registry::Value value;
+            EXPECT_EQ(registry->QueryValue(key, "Dir", value), Status::Ok);
+            EXPECT_EQ(value.Data, Sz("kept"));
+            Registry::Key created{};
+            EXPECT_EQ(registry->CreateKey(key, "New", created), Status::Failed);
+            EXPECT_EQ(registry->SetStringValue(key, "Dir", "changed"), Status::Failed);
+            registry->CloseKey(key);
+        }
+        registry.reset();
+        if (!c.file) {
+            EXPECT_FALSE(Exists("zarnet")) << c.name;
+        } else if (c.file != "<folder>") {
+            EXPECT_EQ(FileText(), *c.file) << c.name;
+        }
+        EXPECT_FALSE(Exists("zarnet/registry.reg.lock")) << c.name;
+        EXPECT_FALSE(Exists("zarnet/registry.reg.bad")) << c.name;
+    }
+}
+
+// Reading needs no lock; a save without one fails, naming the lock and why,
+// and leaves the file as it was.
+TEST_F(RegistryFileTest, LockThatCannotBeHadLeavesTheRegistryReadable) {
+    struct Case {
+        const char* name;
+        std::function<void()> blockLock;  // returns with the lock out of reach
+        const char* reason;
+    };
+    int heldFd = -1;
+    const Case cases[] = {
+        // A lock file where none can be created, even by root: a link into a
+        // folder that does not exist.
+        {"unreachable",
+         [&] {
+             std::filesystem::remove(Path() + ".lock");
+             std::filesystem::create_symlink(dir.File("nowhere/lock"), Path() + ".lock");
+         },
+         "No such file or directory"},
+        // Another program holds it: the wait ends after a few seconds.
+        {"held",
+         [&] {
+             heldFd = open((Path() + ".lock").c_str(), O_RDWR | O_CREAT, 0666);
+             ASSERT_EQ(flock(heldFd, LOCK_EX), 0);
+         },
+         "held by another program"},
+    };
+    for (const Case& c : cases) {
+        std::filesystem::remove_all(dir.File("zarnet"));
+        ASSERT_TRUE(SaveValue(Path(), "Last", "Dir", "kept"));
+        const std::string old = FileText();
+        c.blockLock();
+        EXPECT_EQ(ReadValue(Path(), "Last", "Dir")->Data, Sz("kept")) << c.name;
+
+        auto registry = OpenRegistryFile(Path());
+        Registry::Key store{};
+        ASSERT_EQ(registry->CreateKey(Registry::kCurrentUser, kStoreKey, store), Status::Ok);
+        Registry::Key last{};
+        ASSERT_EQ(registry->CreateKey(store, "Last", last), Status::Ok);
+        ASSERT_EQ(registry->SetStringValue(last, "Dir", "lost"), Status::Ok);
+        registry->CloseKey(last);
+        try {
+            registry->CloseKey(store);
+            ADD_FAILURE() << c.name << ": the save passed without the lock";
+        } catch (const FileError& error) {
+            EXPECT_EQ(std::string(error.what()), "ファイル " + Path() + " を作成できません");
+            EXPECT_EQ(error.Detail().rfind(Path() + ".lock: " + c.reason, 0), 0u) << error.Detail();
+        }
+        EXPECT_EQ(FileText(), old) << c.name;
+        if (heldFd >= 0) {
+            close(heldFd);
+            heldFd = -1;
+        }
+    }
+}
+
+// A lock file the user may not write, left by another user, still locks.
+TEST_F(RegistryFileTest, LockFileThatCannotBeWrittenStillLocks) {
+    std::filesystem::create_directories(Path() + ".lock");  // no O_RDWR, even for root
+    ASSERT_TRUE(SaveValue(Path(), "Last", "Dir", "saved"));
+    EXPECT_EQ(ReadValue(Path(), "Last", "Dir")->Data, Sz("saved"));
 }
 
 TEST_F(RegistryFileTest, UserRegistryLivesInTheConfigurationFolder) {

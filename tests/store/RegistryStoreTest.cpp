@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <initializer_list>
 #include <map>
 #include <optional>
@@ -208,6 +209,66 @@ TEST_F(RegistryStoreTest, WrongValueTypeStopsTheLoadAndLaterFieldsKeepTheirValue
     expected.LastItem = kDefaultItem;
     expected.LastItem.Dir = "last";
     EXPECT_EQ(data, expected);
+}
+
+// The desktop program's load: a value it cannot read costs only itself. It
+// keeps its default, its message comes back once, and every other value is
+// loaded, and saved again, as it was.
+TEST_F(RegistryStoreTest, ForgivingLoadKeepsEveryOtherValue) {
+    struct Case {
+        const char* section;
+        const char* name;
+        const char* stored;  // the bad value as the file holds it
+        std::function<void(TRegData&)> useDefault;
+    };
+    const Case cases[] = {
+        {"URL0", "Dir", "dword:00000001", [](TRegData& d) { d.Items[0].Dir.clear(); }},
+        {"URL19", "ExtStr", "hex:2e,6a", [](TRegData& d) { d.Items[19].ExtStr = ".jpg"; }},
+        {"Last", "ContStr", "dword:00000002", [](TRegData& d) { d.LastItem.ContStr.clear(); }},
+        {"Last", "ImageWidth", "dword:00000028", [](TRegData& d) { d.Output.ImageWidth = 40; }},
+        {"Last", "MakeType", "hex:01", [](TRegData& d) { d.Kind = MakeType::ImageSrc; }},
+        {"Last", "LastSaveFname", "dword:00000000",
+         [](TRegData& d) { d.LastSaveFname = d.DefaultSaveFname; }},
+        {"Last", "OWNoCheck", "dword:00000001", [](TRegData& d) { d.OWNoCheck = false; }},
+        {"Last", "HideMenu", "hex:31", [](TRegData& d) { d.HideMenu = false; }},
+        {"ViewFont", "Name", "dword:00000000",
+         [](TRegData& d) { d.ViewFont.SetName(TViewFont::kDefaultName); }},
+        {"ViewFont", "Size", "dword:0000000c",
+         [](TRegData& d) { d.ViewFont.SetSize(TViewFont::kDefaultSize); }},
+    };
+    const TRegData sample = testing::SampleSettings();
+    for (const Case& c : cases) {
+        std::filesystem::remove_all(dir_.File("zarnet"));
+        sample.SaveToRegistry(*OpenUserRegistry());
+        // The value's line, in the section of that name, gets the bad data.
+        std::string text = dir_.Read("zarnet/registry.reg");
+        const std::size_t section = text.find("\\" + std::string(c.section) + "]\r\n");
+        const std::size_t line = text.find("\r\n\"" + std::string(c.name) + "\"=", section) + 2;
+        const std::size_t data = text.find('=', line) + 1;
+        text.replace(data, text.find("\r\n", data) - data, c.stored);
+        dir_.Write("zarnet/registry.reg", text);
+
+        // Nothing of the sample but what the registry does not hold.
+        TRegData loaded;
+        loaded.DefaultSaveFname = sample.DefaultSaveFname;
+        loaded.Header = sample.Header;
+        loaded.Footer = sample.Footer;
+        const std::vector<std::string> notices =
+            loaded.LoadFromRegistry(*OpenUserRegistry(), TRegData::KeyAccess::CreateIfMissing,
+                                    TRegData::BadValue::UseDefault);
+        EXPECT_EQ(notices,
+                  std::vector<std::string>{"'" + std::string(c.name) + "' のデータ型が不正です"})
+            << c.section << "/" << c.name;
+        TRegData expected = sample;
+        c.useDefault(expected);
+        EXPECT_EQ(loaded, expected) << c.section << "/" << c.name;
+
+        loaded.SaveToRegistry(*OpenUserRegistry());
+        TRegData again = loaded;
+        again.Items = {};
+        EXPECT_TRUE(again.LoadFromRegistry(*OpenUserRegistry()).empty());
+        EXPECT_EQ(again, expected) << c.section << "/" << c.name;
+    }
 }
 
 TEST_F(RegistryStoreTest, LoadStoppedInTheHistoryLeavesUnreadEntriesEmpty) {
