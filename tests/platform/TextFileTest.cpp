@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "platform/AtomicFile.h"
+#include "platform/FileErrors.h"
 #include "platform/ZarnetError.h"
 #include "support/TempDir.h"
 
@@ -278,6 +279,28 @@ TEST(TextFileTest, CrashAtAnyStepLeavesOldOrNewFileWhole) {
     }
     EXPECT_TRUE(finished);
     EXPECT_GE(crashes, 5);  // created, written at least twice, synced, renamed
+}
+
+// A failed write names the file and the system's reason for whoever says
+// more than the platform's text.
+TEST(TextFileTest, FailedWriteKnowsTheFileAndTheReason) {
+    try {
+        WriteTextLines("/dev/full", {"line"});
+        ADD_FAILURE() << "writing to /dev/full passed";
+    } catch (const FileError& error) {
+        EXPECT_STREQ(error.what(), "ストリームへの書き込みエラー");
+        EXPECT_EQ(error.Explained(),
+                  "ストリームへの書き込みエラー (/dev/full: No space left on device)");
+    }
+    const TempDir dir;
+    try {
+        ReadFileBytes(dir.File("missing"));
+        ADD_FAILURE() << "reading a missing file passed";
+    } catch (const FileError& error) {
+        // The message names the file already; the reason follows.
+        EXPECT_EQ(error.Explained(),
+                  "ファイル " + dir.File("missing") + " は開けません (No such file or directory)");
+    }
 }
 
 // Where the temporary file has a name, the termination signals remove it

@@ -271,6 +271,23 @@ TEST_F(RegistryStoreTest, ForgivingLoadKeepsEveryOtherValue) {
     }
 }
 
+// Off Windows a failed save names the registry file and the reason, and says
+// that the settings were not saved.
+TEST_F(RegistryStoreTest, FailedSaveNamesTheFileAndTheReason) {
+    dir_.Write("zarnet", "a file where the folder belongs");
+    const std::string message =
+        ErrorOf([] { testing::SampleSettings().SaveToRegistry(*OpenUserRegistry()); });
+    EXPECT_EQ(message, "キー Software\\t-velka\\Zarnet の作成に失敗しました (" +
+                           dir_.File("zarnet") + ": Not a directory)\n設定は保存されていません");
+
+    // A load of the same reports the key and every value keeps its default.
+    TRegData data = testing::SampleSettings();
+    EXPECT_EQ(ErrorOf([&] { data.LoadFromRegistry(*OpenUserRegistry()); }),
+              "キー Software\\t-velka\\Zarnet を開けません (" + dir_.File("zarnet") +
+                  ": Not a directory)");
+    EXPECT_EQ(data.LastItem, kDefaultItem);
+}
+
 TEST_F(RegistryStoreTest, LoadStoppedInTheHistoryLeavesUnreadEntriesEmpty) {
     WriteRegistryFile("URL3", "\"Dir\"=\"d3\"\r\n\"StCount\"=dword:00000001\r\n");
     const TRegData before = testing::SampleSettings();

@@ -191,11 +191,13 @@ void RegistryFile::TakeLock() {
     // user's lock file can still be locked through a descriptor for reading.
     lockFd_ = ::open(lockPath_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
     if (lockFd_ < 0) {
+        // Why it could not be made, unless it exists and was only not ours.
+        const int createError = errno;
         lockFd_ = ::open(lockPath_.c_str(), O_RDONLY | O_CLOEXEC);
-    }
-    if (lockFd_ < 0) {
-        lockProblem_ = std::strerror(errno);
-        return;
+        if (lockFd_ < 0) {
+            lockProblem_ = std::strerror(errno == ENOENT ? createError : errno);
+            return;
+        }
     }
     const auto giveUp = std::chrono::steady_clock::now() + kLockWait;
     while (::flock(lockFd_, LOCK_EX | LOCK_NB) != 0) {
