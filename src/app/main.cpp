@@ -2,7 +2,9 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+#include <filesystem>
 #include <memory>
+#include <system_error>
 
 #include "platform/Paths.h"
 #include "platform/Registry.h"
@@ -24,7 +26,12 @@ int main(int argc, char** argv) {
     // Destroyed after the window, which saves through them while it goes.
     zarnet::QtDesktop desktop;
     const std::unique_ptr<zarnet::Registry> registry = zarnet::OpenUserRegistry();
-    zarnet::TZarnetform form(desktop, zarnet::AppPaths::OfRunningProgram(), *registry);
+    const zarnet::AppPaths paths = zarnet::AppPaths::OfRunningProgram();
+    // Installed, the settings live in a folder of the user's that may not
+    // exist yet; the INI store and the templates are saved there.
+    std::error_code ignored;
+    std::filesystem::create_directories(paths.SettingsFolder, ignored);
+    zarnet::TZarnetform form(desktop, paths, *registry);
     // Created after the main window, hidden, and gone before it.
     zarnet::TPropertyForm propertyForm(desktop, form.HtmlEditForm());
     form.SetPropertyForm(propertyForm);

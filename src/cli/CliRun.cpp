@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "cli/CliMessages.h"
 #include "cli/CliOptions.h"
 #include "core/OutputDocument.h"
 #include "core/PatternExpansion.h"
@@ -127,11 +128,12 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         return kWritten;
     }
 
+    const bool english = WantsEnglish();
     PatternRequest request;
     try {
         request = StartingRequest(options, paths);
     } catch (const ZarnetError& error) {
-        err << error.what() << "\n";
+        err << ErrorLine(error, english) << "\n";
         return kUsageOrFileError;
     }
 
@@ -139,12 +141,12 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     try {
         run = PrepareRun(request);
     } catch (const ZarnetError& error) {
-        err << error.what() << "\n";
+        err << ErrorLine(error, english) << "\n";
         return kCheckFailed;
     }
 
     try {
-        HtmlTemplates templates(paths.ExeFolder);
+        HtmlTemplates templates(paths.SettingsFolder);
         if (IsHtmlKind(run.Request.Kind)) {
             LoadTemplate(templates, options.HeaderFile, templates.HeaderPath(),
                          &HtmlTemplates::LoadHeader);
@@ -153,7 +155,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         }
         Write(run, options, templates, out);
     } catch (const ZarnetError& error) {
-        err << error.what() << "\n";
+        err << ErrorLine(error, english) << "\n";
         return kUsageOrFileError;
     }
     return kWritten;

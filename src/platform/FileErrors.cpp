@@ -1,6 +1,7 @@
 #include "platform/FileErrors.h"
 
 #include <cstring>
+#include <string_view>
 
 namespace zarnet {
 
@@ -22,9 +23,12 @@ std::string FileError::Detail() const {
     return reason_.empty() ? path_ : path_ + ": " + reason_;
 }
 
+std::string FileError::Context() const {
+    return std::string_view(what()).find(path_) == std::string_view::npos ? Detail() : reason_;
+}
+
 std::string FileError::Explained() const {
-    const std::string message = what();
-    return WithDetail(message, message.find(path_) == std::string::npos ? Detail() : reason_);
+    return WithDetail(what(), Context());
 }
 
 std::string FileDetail(const std::string& path, int systemError) {

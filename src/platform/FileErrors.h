@@ -19,8 +19,10 @@ class FileError : public ZarnetError {
 
     // "file: reason", or the file alone without a reason.
     std::string Detail() const;
-    // The message with the reason after it, and the file too where the
-    // message does not name it already.
+    // What the message leaves out: the reason, and the file too where the
+    // message does not name it.
+    std::string Context() const;
+    // The message with its context after it in parentheses.
     std::string Explained() const;
 
   private:

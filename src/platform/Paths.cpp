@@ -3,15 +3,15 @@
 namespace zarnet {
 
 AppPaths AppPaths::ForExecutable(const std::string& exePath) {
-    return AppPaths{exePath, FolderPart(exePath)};
+    const std::string folder = FolderPart(exePath);
+    return AppPaths{exePath, folder, folder, folder};
 }
 
 std::string AppPaths::IniFileName() const {
     // Only the file name's own dot starts an extension, not one in a folder.
-    const std::size_t nameStart = FolderPart(ExePath).size();
-    const std::size_t dot = ExePath.rfind('.');
-    const std::size_t stemEnd = dot != std::string::npos && dot >= nameStart ? dot : ExePath.size();
-    return ExePath.substr(0, stemEnd) + ".ini";
+    const std::string name = ExePath.substr(FolderPart(ExePath).size());
+    const std::size_t dot = name.rfind('.');
+    return SettingsFolder + name.substr(0, dot) + ".ini";
 }
 
 }  // namespace zarnet

@@ -19,21 +19,34 @@ bool DirectoryExists(const std::string& path);
 // True for an existing file that is not a folder.
 bool FileExists(const std::string& path);
 
-// Where the program keeps the files that live beside it. Given to whoever
-// reads them, so tests can point it at a temporary folder.
+// Where the program keeps its own files: the INI store and the templates,
+// and the default output file. Chosen once at start and given to whoever
+// reads or writes them, so tests can point it at temporary folders. Two
+// layouts:
+// - beside the program: everything in the program's own folder, as a copy
+//   run from a folder the user may write to (and always on Windows) has it;
+// - installed: the program never writes into its own folder; the INI store
+//   and the templates live in $XDG_CONFIG_HOME/zarnet/, the default output
+//   file in the user's documents folder.
 struct AppPaths {
-    std::string ExePath;    // full path of the program
-    std::string ExeFolder;  // its folder, with the trailing separator
+    std::string ExePath;          // full path of the program
+    std::string ExeFolder;        // its folder, with the trailing separator
+    std::string SettingsFolder;   // the INI store and the templates, likewise
+    std::string DocumentsFolder;  // the default output file, likewise
 
+    // Beside the program at `exePath`.
     static AppPaths ForExecutable(const std::string& exePath);
-    static AppPaths OfRunningProgram() { return ForExecutable(ExecutablePath()); }
+    // The layout that applies to a program at `exePath`: installed when its
+    // folder may not be written to, or when its desktop entry was installed
+    // beside it (../share/applications/org.zarnet.Zarnet.desktop); else
+    // beside the program. Never installed on Windows.
+    static AppPaths ForProgramAt(const std::string& exePath);
+    static AppPaths OfRunningProgram() { return ForProgramAt(ExecutablePath()); }
 
-    // The program's path with its extension replaced by ".ini" (appended
-    // when it has none).
+    // The INI store: the program's file name with its extension replaced by
+    // ".ini" (appended when it has none), in the settings folder.
     std::string IniFileName() const;
-    std::string InFolder(std::string_view fileName) const {
-        return ExeFolder + std::string(fileName);
-    }
+    std::string DefaultOutputFile() const { return DocumentsFolder + "Download.html"; }
 };
 
 }  // namespace zarnet

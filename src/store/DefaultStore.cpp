@@ -1,6 +1,5 @@
 #include "store/DefaultStore.h"
 
-#include "platform/FileErrors.h"
 #include "platform/Paths.h"
 #include "platform/Registry.h"
 #include "platform/TextFile.h"
@@ -9,7 +8,7 @@ namespace zarnet {
 
 TRegData NewSettings(const AppPaths& paths) {
     TRegData data;
-    data.DefaultSaveFname = paths.InFolder("Download.html");
+    data.DefaultSaveFname = paths.DefaultOutputFile();
     return data;
 }
 
@@ -43,12 +42,8 @@ TRegData LoadSettingsForCli(std::string_view source, const AppPaths& paths) {
     }
     const std::string fileName(source);
     // The INI reader takes a file it cannot read for an empty one; a store
-    // named on purpose must be there.
-    try {
-        ReadFileBytes(fileName);
-    } catch (const FileError& error) {
-        throw ZarnetError(error.Explained());
-    }
+    // named on purpose must be there. Raises FileError.
+    ReadFileBytes(fileName);
     data.LoadFromIni(fileName);
     return data;
 }

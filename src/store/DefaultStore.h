@@ -14,7 +14,8 @@ struct AppPaths;
 // Where the settings live between runs.
 enum class DefaultStore { Registry, IniFile };
 
-// A new record with its DefaultSaveFname: "Download.html" beside the program.
+// A new record with its DefaultSaveFname: "Download.html" in the layout's
+// documents folder (beside the program, or the user's documents).
 TRegData NewSettings(const AppPaths& paths);
 
 // Start-up: the switch in `iniFileName` chooses the store; the record is

@@ -42,7 +42,7 @@ void LoadTemplate(std::vector<std::string>& lines, const std::string& path,
 
 }  // namespace
 
-HtmlTemplates::HtmlTemplates(std::string exeFolder) : exeFolder_(std::move(exeFolder)) {}
+HtmlTemplates::HtmlTemplates(std::string folder) : folder_(std::move(folder)) {}
 
 const std::vector<std::string>& HtmlTemplates::DefaultHeader() {
     static const std::vector<std::string> lines = {
@@ -75,11 +75,11 @@ void HtmlTemplates::LoadFooter(const std::string& path) {
 }
 
 std::string HtmlTemplates::HeaderPath() const {
-    return exeFolder_ + "Header.txt";
+    return folder_ + "Header.txt";
 }
 
 std::string HtmlTemplates::FooterPath() const {
-    return exeFolder_ + "Footer.txt";
+    return folder_ + "Footer.txt";
 }
 
 bool HtmlTemplates::SaveHeader() const {

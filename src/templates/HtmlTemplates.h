@@ -8,11 +8,12 @@
 namespace zarnet {
 
 // The header and footer that frame the HTML kinds, held in memory for the
-// whole run and kept in "Header.txt" and "Footer.txt" beside the program.
+// whole run and kept in "Header.txt" and "Footer.txt" in the settings folder.
 class HtmlTemplates : public DocumentFrame {
   public:
-    // `exeFolder` ends with its separator; the save operations write there.
-    explicit HtmlTemplates(std::string exeFolder);
+    // The templates' files live in `folder` (beside the program, or the
+    // user's settings folder), which ends with its separator.
+    explicit HtmlTemplates(std::string folder);
 
     std::vector<std::string> HeaderLines;
     std::vector<std::string> FooterLines;
@@ -42,7 +43,7 @@ class HtmlTemplates : public DocumentFrame {
     static const std::vector<std::string>& DefaultFooter();
 
   private:
-    std::string exeFolder_;
+    std::string folder_;
 };
 
 }  // namespace zarnet

@@ -39,7 +39,7 @@ TZarnetform::TZarnetform(Desktop& desktop, const AppPaths& paths, Registry& regi
       registry_(registry),
       guard_(desktop, this),
       paths_(paths),
-      templates_(paths.ExeFolder) {
+      templates_(paths.SettingsFolder) {
     ui_.SetupUi(*this);
     ConnectControls();
     FormCreate();

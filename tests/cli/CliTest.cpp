@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/CliMessages.h"
 #include "cli/CliOptions.h"
 #include "cli/CliRun.h"
 #include "platform/TextFile.h"
@@ -24,7 +25,9 @@ struct Outcome {
     std::string err;
 };
 
+// In a Japanese locale, so the messages stand alone.
 Outcome Invoke(const Args& args, const TempDir& programFolder) {
+    zarnet::testing::ScopedEnvironment locale("LC_ALL", "ja_JP.UTF-8");
     std::ostringstream out;
     std::ostringstream err;
     int status = RunCli(args, out, err, AppPaths::ForExecutable(programFolder.File("zarnet-cli")));
@@ -89,11 +92,11 @@ TEST(CliTest, FailuresGiveTheirStatusAndWriteNothing) {
     const Case cases[] = {
         {{"-b", "p", "-s", "10", "-e", "9", "-o", folder.File("out.txt")},
          kCheckFailed,
-         "開始番号と終了番号が逆転しています\n"},
+         "zarnet-cli: 開始番号と終了番号が逆転しています\n"},
         {{"-b", "p/%%", "-o", folder.File("out.txt")},
          kCheckFailed,
-         "連続生成モードです。連続生成文字を入力してください\n"},
-        {{}, kCheckFailed, "アドレスを入力してください\n"},
+         "zarnet-cli: 連続生成モードです。連続生成文字を入力してください\n"},
+        {{}, kCheckFailed, "zarnet-cli: アドレスを入力してください\n"},
         {{"--bogus"}, kUsageOrFileError, "zarnet-cli: unknown option '--bogus'\n"},
         {{"-b"}, kUsageOrFileError, "zarnet-cli: -b needs a value\n"},
         {{"stray"}, kUsageOrFileError, "zarnet-cli: unexpected argument 'stray'\n"},
@@ -106,10 +109,11 @@ TEST(CliTest, FailuresGiveTheirStatusAndWriteNothing) {
         {{"--utf8=yes"}, kUsageOrFileError, "zarnet-cli: --utf8 takes no value\n"},
         {{"-b", "p", "-k", "html", "--header", folder.File("missing.txt")},
          kUsageOrFileError,
-         "ファイル " + folder.File("missing.txt") + " は開けません\n"},
+         "zarnet-cli: ファイル " + folder.File("missing.txt") +
+             " は開けません (No such file or directory)\n"},
         {{"-b", "p", "-o", folder.Path()},
          kUsageOrFileError,
-         "ファイル " + folder.Path() + " を作成できません\n"},
+         "zarnet-cli: ファイル " + folder.Path() + " を作成できません (Is a directory)\n"},
     };
     for (const Case& c : cases) {
         Outcome o = Invoke(c.args, folder);
@@ -133,10 +137,49 @@ TEST(CliTest, OutputThatCannotBeWrittenIsAFileError) {
     TempDir folder;
     std::ostream broken(nullptr);
     std::ostringstream err;
+    zarnet::testing::ScopedEnvironment locale("LC_ALL", "C");
     EXPECT_EQ(RunCli({"-b", "p", "-k", "list"}, broken, err,
                      AppPaths::ForExecutable(folder.File("zarnet-cli"))),
               kUsageOrFileError);
-    EXPECT_EQ(err.str(), "ストリームへの書き込みエラー\n");
+    EXPECT_EQ(err.str(), "zarnet-cli: ストリームへの書き込みエラー (write error)\n");
+}
+
+TEST(CliTest, EnglishMeaningFollowsOutsideAJapaneseLocale) {
+    struct Locale {
+        const char* lcAll;
+        const char* lcMessages;
+        const char* lang;
+        bool english;
+    };
+    const Locale locales[] = {
+        {nullptr, nullptr, nullptr, true},
+        {"", "", "", true},
+        {nullptr, nullptr, "ja_JP.UTF-8", false},
+        {nullptr, "en_US.UTF-8", "ja_JP", true},
+        {"ja_JP.eucJP", "en_US.UTF-8", "C", false},
+        {"C", nullptr, "ja_JP.UTF-8", true},
+        {"", "ja", "en_GB", false},
+    };
+    for (const Locale& l : locales) {
+        EXPECT_EQ(WantsEnglish(l.lcAll, l.lcMessages, l.lang), l.english)
+            << (l.lcAll ? l.lcAll : "-") << " " << (l.lcMessages ? l.lcMessages : "-") << " "
+            << (l.lang ? l.lang : "-");
+    }
+
+    TempDir folder;
+    zarnet::testing::ScopedEnvironment locale("LC_ALL", "en_US.UTF-8");
+    std::ostringstream out;
+    std::ostringstream err;
+    const AppPaths paths = AppPaths::ForExecutable(folder.File("zarnet-cli"));
+    EXPECT_EQ(RunCli({"-b", "p", "-s", "1", "-e", "2000"}, out, err, paths), kCheckFailed);
+    EXPECT_EQ(err.str(),
+              "zarnet-cli: 終了－開始番号が大きすぎます (a number range holds at most "
+              "1,000 numbers)\n");
+    err.str("");
+    EXPECT_EQ(RunCli({"--settings", folder.File("none.ini")}, out, err, paths), kUsageOrFileError);
+    EXPECT_EQ(err.str(), "zarnet-cli: ファイル " + folder.File("none.ini") +
+                             " は開けません (cannot open the file " + folder.File("none.ini") +
+                             ": No such file or directory)\n");
 }
 
 TEST(CliTest, SettingsStartFromTheStoredPatternAndTheCommandLineOverrides) {
@@ -175,7 +218,7 @@ TEST(CliTest, SettingsStartFromTheStoredPatternAndTheCommandLineOverrides) {
     Outcome broken = Invoke({"--settings", "registry"}, folder);
     EXPECT_EQ(broken.status, kUsageOrFileError);
     EXPECT_EQ(broken.out, "");
-    EXPECT_EQ(broken.err, "'ImageWidth' のデータ型が不正です\n");
+    EXPECT_EQ(broken.err, "zarnet-cli: 'ImageWidth' のデータ型が不正です\n");
 }
 
 // Every entry below `root` with its bytes ("<folder>" for a folder), to see
@@ -260,6 +303,13 @@ TEST(CliTest, HelpAndVersionGoToStandardOutput) {
     Outcome help = Invoke({"--help"}, folder);
     EXPECT_EQ(help.status, kWritten);
     EXPECT_TRUE(help.out.starts_with("Usage: zarnet-cli"));
+    // A newcomer's terminal: 80 columns.
+    std::istringstream lines(help.out);
+    for (std::string line; std::getline(lines, line);) {
+        EXPECT_LT(line.size(), 80u) << line;
+    }
+    EXPECT_NE(help.out.find("at most 1,000 numbers"), std::string::npos);
+    EXPECT_NE(help.out.find("Japanese texts"), std::string::npos);
     Outcome version = Invoke({"--version"}, folder);
     EXPECT_TRUE(version.out.starts_with("zarnet-cli "));
 }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 namespace zarnet::cp932 {
@@ -12,6 +13,11 @@ struct RoundTrip {
     std::string utf8;
     std::string bytes;
 };
+
+// gtest names the case by its name, never by its bytes.
+void PrintTo(const RoundTrip& trip, std::ostream* out) {
+    *out << trip.name;
+}
 
 class Cp932RoundTripTest : public ::testing::TestWithParam<RoundTrip> {};
 

@@ -47,6 +47,57 @@ TEST(PathsTest, IniFileNameReplacesOnlyTheFileNamesExtension) {
     }
 }
 
+// One rule decides where the program keeps its files; installed, it never
+// writes into its own folder.
+TEST(PathsTest, LayoutFollowsWhereTheProgramLives) {
+    struct Case {
+        const char* name;
+        bool desktopEntry;     // installed beside its bin folder
+        const char* userDirs;  // the user-dirs.dirs file, if any
+        bool documentsExist;
+        const char* settings;  // below the temporary folder
+        const char* documents;
+    };
+    const Case cases[] = {
+        {"copied folder", false, nullptr, false, "prefix/bin/", "prefix/bin/"},
+        {"installed, documents folder", true, "XDG_DOCUMENTS_DIR=\"$HOME/文書\"\n", true,
+         "config/zarnet/", "home/文書/"},
+        {"installed, absolute documents folder", true,
+         "# written by xdg-user-dirs-update\nXDG_DOCUMENTS_DIR=\"/ABS/docs\"\n", true,
+         "config/zarnet/", "ABS/docs/"},
+        {"installed, documents folder gone", true, "XDG_DOCUMENTS_DIR=\"$HOME/文書\"\n", false,
+         "config/zarnet/", "home/"},
+        {"installed, no user directories", true, nullptr, false, "config/zarnet/", "home/"},
+    };
+    for (const Case& c : cases) {
+        const testing::TempDir dir;
+        testing::ScopedConfigHome config(dir.File("config/"));
+        testing::ScopedEnvironment home("HOME", dir.File("home"));
+        std::filesystem::create_directories(dir.File("prefix/bin"));
+        std::filesystem::create_directories(dir.File("config"));
+        if (c.desktopEntry) {
+            std::filesystem::create_directories(dir.File("prefix/share/applications"));
+            dir.Write("prefix/share/applications/org.zarnet.Zarnet.desktop", "");
+        }
+        if (c.userDirs != nullptr) {
+            std::string text = c.userDirs;
+            if (const std::size_t abs = text.find("/ABS/"); abs != std::string::npos) {
+                text.replace(abs, 5, dir.File("ABS/"));
+            }
+            dir.Write("config/user-dirs.dirs", text);
+        }
+        if (c.documentsExist) {
+            std::filesystem::create_directories(dir.File("home/文書"));
+            std::filesystem::create_directories(dir.File("ABS/docs"));
+        }
+        const AppPaths paths = AppPaths::ForProgramAt(dir.File("prefix/bin/zarnet"));
+        EXPECT_EQ(paths.ExeFolder, dir.File("prefix/bin/")) << c.name;
+        EXPECT_EQ(paths.SettingsFolder, dir.File(c.settings)) << c.name;
+        EXPECT_EQ(paths.IniFileName(), dir.File(c.settings) + "zarnet.ini") << c.name;
+        EXPECT_EQ(paths.DefaultOutputFile(), dir.File(c.documents) + "Download.html") << c.name;
+    }
+}
+
 TEST(PathsTest, ExecutablePathIsThisTestProgram) {
     const std::string path = ExecutablePath();
     EXPECT_TRUE(path.ends_with("/PathsTest")) << path;

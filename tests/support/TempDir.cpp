@@ -41,19 +41,19 @@ std::string TempDir::Read(std::string_view name) const {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-ScopedConfigHome::ScopedConfigHome(const std::string& folder) {
-    if (const char* old = std::getenv("XDG_CONFIG_HOME")) {
+ScopedEnvironment::ScopedEnvironment(const char* name, const std::string& value) : name_(name) {
+    if (const char* old = std::getenv(name)) {
         previous_ = old;
         hadPrevious_ = true;
     }
-    setenv("XDG_CONFIG_HOME", folder.c_str(), 1);
+    setenv(name, value.c_str(), 1);
 }
 
-ScopedConfigHome::~ScopedConfigHome() {
+ScopedEnvironment::~ScopedEnvironment() {
     if (hadPrevious_) {
-        setenv("XDG_CONFIG_HOME", previous_.c_str(), 1);
+        setenv(name_, previous_.c_str(), 1);
     } else {
-        unsetenv("XDG_CONFIG_HOME");
+        unsetenv(name_);
     }
 }
 

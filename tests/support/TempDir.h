@@ -25,18 +25,26 @@ class TempDir {
     std::string path_;
 };
 
-// Points XDG_CONFIG_HOME at a folder for the object's lifetime, so nothing a
-// test does reaches the user's own settings.
-class ScopedConfigHome {
+// Sets an environment variable for the object's lifetime.
+class ScopedEnvironment {
   public:
-    explicit ScopedConfigHome(const std::string& folder);
-    ~ScopedConfigHome();
-    ScopedConfigHome(const ScopedConfigHome&) = delete;
-    ScopedConfigHome& operator=(const ScopedConfigHome&) = delete;
+    ScopedEnvironment(const char* name, const std::string& value);
+    ~ScopedEnvironment();
+    ScopedEnvironment(const ScopedEnvironment&) = delete;
+    ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
 
   private:
+    const char* name_;
     std::string previous_;
     bool hadPrevious_ = false;
+};
+
+// Points XDG_CONFIG_HOME at a folder for the object's lifetime, so nothing a
+// test does reaches the user's own settings.
+class ScopedConfigHome : public ScopedEnvironment {
+  public:
+    explicit ScopedConfigHome(const std::string& folder)
+        : ScopedEnvironment("XDG_CONFIG_HOME", folder) {}
 };
 
 }  // namespace zarnet::testing

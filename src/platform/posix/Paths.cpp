@@ -1,5 +1,7 @@
 #include "platform/Paths.h"
 
+#include "platform/posix/UserFolders.h"
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -33,6 +35,16 @@ std::string FolderPart(std::string_view fileName) {
     const std::size_t slash = fileName.rfind('/');
     return slash == std::string_view::npos ? std::string()
                                            : std::string(fileName.substr(0, slash + 1));
+}
+
+AppPaths AppPaths::ForProgramAt(const std::string& exePath) {
+    const std::string folder = FolderPart(exePath);
+    const bool installed = access(folder.empty() ? "." : folder.c_str(), W_OK) != 0 ||
+                           FileExists(folder + "../share/applications/org.zarnet.Zarnet.desktop");
+    if (!installed) {
+        return ForExecutable(exePath);
+    }
+    return AppPaths{exePath, folder, UserConfigFolder() + "/zarnet/", UserDocumentsFolder()};
 }
 
 bool DirectoryExists(const std::string& path) {

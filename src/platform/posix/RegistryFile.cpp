@@ -1,5 +1,4 @@
 #include <fcntl.h>
-#include <pwd.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -20,6 +19,7 @@
 #include "platform/Registry.h"
 #include "platform/TextFile.h"
 #include "platform/ZarnetError.h"
+#include "platform/posix/UserFolders.h"
 
 namespace zarnet {
 
@@ -298,24 +298,6 @@ void RegistryFile::Unlock() {
     }
 }
 
-std::string ConfigFolder() {
-    // Only an absolute XDG_CONFIG_HOME counts; a relative one is to be ignored.
-    if (const char* config = std::getenv("XDG_CONFIG_HOME"); config && config[0] == '/') {
-        // "/home/u/.config/" names the same folder; the file's name in
-        // messages should not show "//".
-        std::string folder = config;
-        while (folder.size() > 1 && folder.ends_with('/')) {
-            folder.pop_back();
-        }
-        return folder;
-    }
-    if (const char* home = std::getenv("HOME"); home && home[0] != '\0') {
-        return std::string(home) + "/.config";
-    }
-    const passwd* user = ::getpwuid(::getuid());
-    return user && user->pw_dir ? std::string(user->pw_dir) + "/.config" : ".config";
-}
-
 }  // namespace
 
 std::unique_ptr<Registry> OpenRegistryFile(const std::string& path, RegistryAccess access) {
@@ -323,7 +305,7 @@ std::unique_ptr<Registry> OpenRegistryFile(const std::string& path, RegistryAcce
 }
 
 std::unique_ptr<Registry> OpenUserRegistry(RegistryAccess access) {
-    return OpenRegistryFile(ConfigFolder() + "/zarnet/registry.reg", access);
+    return OpenRegistryFile(UserConfigFolder() + "/zarnet/registry.reg", access);
 }
 
 }  // namespace zarnet

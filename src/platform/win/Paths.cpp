@@ -38,6 +38,11 @@ std::string FolderPart(std::string_view fileName) {
                                                : std::string(fileName.substr(0, separator + 1));
 }
 
+AppPaths AppPaths::ForProgramAt(const std::string& exePath) {
+    // A Windows copy always keeps its files beside itself.
+    return ForExecutable(exePath);
+}
+
 bool DirectoryExists(const std::string& path) {
     const DWORD attributes = Attributes(path);
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <exception>
+#include <string>
+#include <string_view>
+
+namespace zarnet::cli {
+
+// Whether the messages should carry their English meaning: true unless the
+// locale's language is Japanese. The variables are LC_ALL, LC_MESSAGES and
+// LANG, the first one set deciding, as for any program's messages.
+bool WantsEnglish(const char* lcAll, const char* lcMessages, const char* lang);
+bool WantsEnglish();  // from the environment
+
+// The English meaning of one of the program's own messages; empty for a text
+// it does not know.
+std::string EnglishMeaning(std::string_view message);
+
+// The error line zarnet-cli prints: "zarnet-cli: ", the program's message as
+// the program writes it, and in parentheses what it leaves out (a file
+// error's reason) with, where wanted, the English meaning first.
+std::string ErrorLine(const std::exception& error, bool english);
+
+}  // namespace zarnet::cli
