@@ -1,11 +1,13 @@
 # Front door: make build | run | test | bench | format | sanitize | fuzz
+#             | install | package | check-package
 BUILD      ?= build
 SAN_BUILD  ?= build-sanitize
 FUZZ_BUILD ?= build-fuzz
 JOBS       ?= $(shell nproc)
 PACKAGES   := cmake make g++ libgtest-dev libbenchmark-dev qt6-base-dev qt6-translations-l10n fonts-noto-cjk
+PREFIX     ?= /usr/local
 
-.PHONY: all deps build run test bench format sanitize fuzz clean
+.PHONY: all deps build run test bench format sanitize fuzz install package check-package clean
 
 all: build
 
@@ -43,6 +45,21 @@ fuzz:
 format:
 	@tools/install-deps.sh clang-format
 	git ls-files -co --exclude-standard '*.cpp' '*.h' | xargs -r clang-format -i
+
+# DESTDIR, when set, is honoured by cmake --install itself.
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+# A .deb in $(BUILD)/, its dependencies taken from the binaries.
+package: build
+	@tools/install-deps.sh dpkg-dev file
+	cd $(BUILD) && cpack -G DEB
+
+# The data files' validators, and lintian on the package.
+check-package: package
+	tools/check-package-data.sh
+	@tools/install-deps.sh lintian
+	lintian --allow-root --fail-on error $(BUILD)/zarnet_*.deb
 
 clean:
 	rm -rf $(BUILD) $(SAN_BUILD) $(FUZZ_BUILD)

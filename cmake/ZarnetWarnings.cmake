@@ -25,3 +25,12 @@ function(zarnet_layer target)
   target_link_libraries(${target} PUBLIC ${ARG_DEPENDS})
   zarnet_warnings(${target})
 endfunction()
+
+# Hardened binaries where they are shipped: checked buffer functions and
+# relocations bound at start.
+function(zarnet_hardening)
+  if(NOT MSVC AND NOT WIN32)
+    add_compile_definitions($<$<NOT:$<CONFIG:Debug>>:_FORTIFY_SOURCE=2>)
+    add_link_options(LINKER:-z,relro LINKER:-z,now)
+  endif()
+endfunction()
