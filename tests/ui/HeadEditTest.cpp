@@ -62,17 +62,12 @@ class HeadEditTest : public WindowTest {
 
   private slots:
     void init() {
-        env_ = std::make_unique<WindowFixture>();
-        env_->OpenWindow();
+        StartFixture(true);
         Templates().HeaderLines = {"<HTML>", "%%TITLE%%"};
         Templates().FooterLines = {"</HTML>"};
     }
 
-    void cleanup() {
-        env_->CloseWindow();
-        QCOMPARE(env_->Desktop.Unscripted, 0);
-        env_.reset();
-    }
+    void cleanup() { EndFixture(); }
 
     void cancelChangesNothing() {
         bool shown = false;

@@ -50,14 +50,9 @@ class HistoryTest : public WindowTest {
     }
 
   private slots:
-    void init() { env_ = std::make_unique<WindowFixture>(); }
+    void init() { StartFixture(false); }
 
-    void cleanup() {
-        env_->CloseWindow();
-        QCOMPARE(env_->Desktop.Unscripted, 0);
-        QVERIFY(env_->Desktop.Errors.empty());
-        env_.reset();
-    }
+    void cleanup() { EndFixture(true); }
 
     void freshStartHasAnEmptyList() {
         OpenWithHistory(0);

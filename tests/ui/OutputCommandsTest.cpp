@@ -83,16 +83,9 @@ class OutputCommandsTest : public WindowTest {
     }
 
   private slots:
-    void init() {
-        env_ = std::make_unique<WindowFixture>();
-        env_->OpenWindow();
-    }
+    void init() { StartFixture(true); }
 
-    void cleanup() {
-        env_->CloseWindow();
-        QCOMPARE(env_->Desktop.Unscripted, 0);
-        env_.reset();
-    }
+    void cleanup() { EndFixture(); }
 
     void everyTriggerRunsItsCommand_data() {
         QTest::addColumn<QString>("trigger");

@@ -33,8 +33,7 @@ class PropertyDialogTest : public WindowTest {
 
   private slots:
     void init() {
-        env_ = std::make_unique<WindowFixture>();
-        env_->OpenWindow();
+        StartFixture(true);
         TRegData& record = Window().RegData();
         record.Output = {.ImageWidth = 40,
                          .ImageHeight = 60,
@@ -45,11 +44,7 @@ class PropertyDialogTest : public WindowTest {
         record.HideMenu = true;
     }
 
-    void cleanup() {
-        env_->CloseWindow();
-        QCOMPARE(env_->Desktop.Unscripted, 0);
-        env_.reset();
-    }
+    void cleanup() { EndFixture(); }
 
     void opensOnTheCurrentValues() {
         RunDialog([&] {

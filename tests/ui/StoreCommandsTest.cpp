@@ -39,13 +39,9 @@ class StoreCommandsTest : public WindowTest {
     }
 
   private slots:
-    void init() { env_ = std::make_unique<WindowFixture>(); }
+    void init() { StartFixture(false); }
 
-    void cleanup() {
-        env_->CloseWindow();
-        QCOMPARE(Desktop().Unscripted, 0);
-        env_.reset();
-    }
+    void cleanup() { EndFixture(); }
 
     void firstStartUsesTheRegistryDefaults() {
         env_->OpenWindow();

@@ -1,5 +1,6 @@
 #include "ui/WindowFixture.h"
 
+#include <QTest>
 #include <QTimer>
 
 #include "store/DefaultStore.h"
@@ -83,6 +84,22 @@ void WindowFixture::CloseWindow() {
 
 void WhenShown(QObject* context, const std::function<void()>& act) {
     QTimer::singleShot(0, context, act);
+}
+
+void WindowTest::StartFixture(bool openWindow) {
+    env_ = std::make_unique<WindowFixture>();
+    if (openWindow) {
+        env_->OpenWindow();
+    }
+}
+
+void WindowTest::EndFixture(bool noErrors) {
+    env_->CloseWindow();
+    QCOMPARE(env_->Desktop.Unscripted, 0);
+    if (noErrors) {
+        QVERIFY(env_->Desktop.Errors.empty());
+    }
+    env_.reset();
 }
 
 QString Q(const char* utf8) {

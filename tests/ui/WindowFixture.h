@@ -74,6 +74,12 @@ class WindowTest : public QObject {
   protected:
     std::unique_ptr<WindowFixture> env_;
 
+    // A fresh fixture for each case, its window opened or left to the case.
+    void StartFixture(bool openWindow);
+    // Closes the window and checks that every question was answered (and,
+    // when asked, that no error box was shown).
+    void EndFixture(bool noErrors = false);
+
     TZarnetform& Window() { return *env_->Window; }
     FakeDesktop& Desktop() { return env_->Desktop; }
     QAction* Action(const char* name) { return Child<QAction>(Window(), name); }

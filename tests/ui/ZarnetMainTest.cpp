@@ -147,17 +147,9 @@ class ZarnetMainTest : public WindowTest {
     }
 
   private slots:
-    void init() {
-        env_ = std::make_unique<WindowFixture>();
-        env_->OpenWindow();
-    }
+    void init() { StartFixture(true); }
 
-    void cleanup() {
-        env_->CloseWindow();
-        QCOMPARE(env_->Desktop.Unscripted, 0);
-        QVERIFY(env_->Desktop.Errors.empty());
-        env_.reset();
-    }
+    void cleanup() { EndFixture(true); }
 
     void captionsFitTheirControls() {
         Window().show();
