@@ -1,13 +1,15 @@
 # Front door: make build | run | test | bench | format | sanitize | fuzz
-#             | install | package | check-package
+#             | install | package | check-package | windows | windows-test
 BUILD      ?= build
 SAN_BUILD  ?= build-sanitize
 FUZZ_BUILD ?= build-fuzz
+WIN_BUILD  ?= build-windows
 JOBS       ?= $(shell nproc)
 PACKAGES   := cmake make g++ libgtest-dev libbenchmark-dev qt6-base-dev qt6-translations-l10n fonts-noto-cjk
 PREFIX     ?= /usr/local
 
-.PHONY: all deps build run test bench format sanitize fuzz install package check-package clean
+.PHONY: all deps build run test bench format sanitize fuzz install package check-package \
+        windows windows-test clean
 
 all: build
 
@@ -61,5 +63,17 @@ check-package: package
 	@tools/install-deps.sh lintian
 	lintian --allow-root --fail-on error $(BUILD)/zarnet_*.deb
 
+# The Qt-free layers, zarnet-cli.exe and their tests for 64-bit Windows,
+# linked statically; the tests run under Wine in a prefix of their own.
+windows:
+	@tools/install-deps.sh cmake make g++-mingw-w64-x86-64-posix googletest
+	cmake -S . -B $(WIN_BUILD) -DCMAKE_BUILD_TYPE=Release \
+	    -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake
+	cmake --build $(WIN_BUILD) -j $(JOBS)
+
+windows-test: windows
+	@tools/install-deps.sh wine wine64
+	tools/windows-test.sh $(WIN_BUILD)
+
 clean:
-	rm -rf $(BUILD) $(SAN_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(SAN_BUILD) $(FUZZ_BUILD) $(WIN_BUILD)

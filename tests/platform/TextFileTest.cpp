@@ -1,57 +1,21 @@
 #include "platform/TextFile.h"
 
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
-#include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <algorithm>
 #include <filesystem>
-#include <functional>
 #include <string>
-#include <vector>
 
-#include "platform/AtomicFile.h"
-#include "platform/FileErrors.h"
-#include "platform/ZarnetError.h"
-#include "support/TempDir.h"
+#include "platform/FileTestHelpers.h"
 
 namespace zarnet {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::ErrorOf;
+using testing::FolderEntries;
+using testing::Lines;
+using testing::ManyLines;
 using testing::TempDir;
-using Lines = std::vector<std::string>;
-
-std::vector<std::string> FolderEntries(const TempDir& dir) {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(dir.Path())) {
-        names.push_back(entry.path().filename().string());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
-std::string ErrorOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const ZarnetError& error) {
-        return error.what();
-    }
-    return "no error";
-}
-
-// Text of many distinct lines, so a mix of old and new would show.
-std::string ManyLines(char tag, int count) {
-    std::string text;
-    for (int i = 0; i < count; ++i) {
-        text += tag + std::to_string(i) + "\r\n";
-    }
-    return text;
-}
 
 TEST(TextFileTest, SplitLinesFollowsTheReadingRules) {
     const struct {
@@ -142,195 +106,6 @@ TEST(TextFileTest, ReplacementThatCannotBeCreatedNamesTheFileAndLeavesNothing) {
     EXPECT_EQ(dir.Read("file"), "old");
     EXPECT_TRUE(fs::is_empty(dir.File("folder")));
     EXPECT_EQ(FolderEntries(dir), (Lines{"file", "folder"}));
-}
-
-// A write that fails part-way: the file size limit makes it fail for root too.
-TEST(TextFileTest, WriteFailingPartWayKeepsOldFileWhole) {
-    const TempDir dir;
-    const std::string old = ManyLines('o', 1000);
-    dir.Write("out.txt", old);
-    const pid_t child = fork();
-    ASSERT_NE(child, -1);
-    if (child == 0) {
-        signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit{100000, 100000};
-        setrlimit(RLIMIT_FSIZE, &limit);
-        const std::string message =
-            ErrorOf([&] { ReplaceFile(dir.File("out.txt"), ManyLines('n', 100000)); });
-        _exit(message == "ストリームへの書き込みエラー" ? 0 : 1);
-    }
-    int status = 0;
-    ASSERT_EQ(waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0) << "wrong or no error";
-    EXPECT_EQ(dir.Read("out.txt"), old);
-    EXPECT_EQ(FolderEntries(dir), Lines{"out.txt"});
-}
-
-TEST(TextFileTest, SymbolicLinkIsFollowedToItsTarget) {
-    const TempDir dir;
-    fs::create_directory(dir.File("real"));
-    dir.Write("real/a.txt", "old");
-    const struct {
-        const char* name;
-        std::string link;
-        std::string pointsTo;
-        std::string target;
-    } cases[] = {
-        {"Absolute", "abs.txt", dir.File("real/a.txt"), "real/a.txt"},
-        {"Relative", "rel.txt", "real/a.txt", "real/a.txt"},
-        {"Chain", "chain.txt", "rel.txt", "real/a.txt"},
-        {"Dangling", "dangling.txt", "real/b.txt", "real/b.txt"},
-    };
-    for (const auto& c : cases) {
-        fs::create_symlink(c.pointsTo, dir.File(c.link));
-        ReplaceFile(dir.File(c.link), c.name);
-        EXPECT_TRUE(fs::is_symlink(dir.File(c.link))) << c.name;
-        EXPECT_EQ(dir.Read(c.target), c.name) << c.name;
-    }
-    EXPECT_EQ(FolderEntries(dir),
-              (Lines{"abs.txt", "chain.txt", "dangling.txt", "real", "rel.txt"}));
-}
-
-TEST(TextFileTest, ReplacedFileKeepsItsPermissionsAndNewFileFollowsUmask) {
-    const TempDir dir;
-    const struct {
-        const char* name;
-        bool exists;
-        mode_t existingMode;
-        mode_t mask;
-        mode_t expected;
-    } cases[] = {
-        {"Private", true, 0600, 022, 0600},       {"Executable", true, 0755, 022, 0755},
-        {"GroupReadable", true, 0640, 077, 0640}, {"NewWithUmask022", false, 0, 022, 0644},
-        {"NewWithUmask077", false, 0, 077, 0600},
-    };
-    for (const auto& c : cases) {
-        const std::string path = dir.File(c.name);
-        if (c.exists) {
-            dir.Write(c.name, "old");
-            ASSERT_EQ(chmod(path.c_str(), c.existingMode), 0);
-        }
-        const mode_t previousMask = umask(c.mask);
-        ReplaceFile(path, "new");
-        umask(previousMask);
-        struct stat status {};
-        ASSERT_EQ(stat(path.c_str(), &status), 0);
-        EXPECT_EQ(status.st_mode & 07777, c.expected) << c.name;
-        EXPECT_EQ(dir.Read(c.name), "new") << c.name;
-    }
-}
-
-// The child process ends itself at the chosen step of a replacement, as a
-// crash or a power cut would.
-int crashAtStep = 0;
-int stepsSeen = 0;
-void CrashAtChosenStep(const char* /*step*/) {
-    if (++stepsSeen == crashAtStep) {
-        _exit(3);
-    }
-}
-
-TEST(TextFileTest, DevicesAndPipesAreWrittenInPlace) {
-    TempDir folder;
-    const std::string fifo = folder.File("pipe");
-    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
-    // Held open for reading and writing, so that opening it never blocks.
-    const int held = open(fifo.c_str(), O_RDWR | O_NONBLOCK);
-    ASSERT_GE(held, 0);
-    WriteTextLines(fifo, {"p/"});
-    EXPECT_TRUE(std::filesystem::is_fifo(fifo));
-    char buffer[16] = {};
-    EXPECT_EQ(read(held, buffer, sizeof buffer), 4);
-    EXPECT_EQ(std::string(buffer, 4), "p/\r\n");
-    close(held);
-}
-
-TEST(TextFileTest, CrashAtAnyStepLeavesOldOrNewFileWhole) {
-    const TempDir dir;
-    const std::string path = dir.File("out.txt");
-    const std::string old = ManyLines('o', 20000);
-    const std::string replacement = ManyLines('n', 30000);  // several chunks
-    int crashes = 0;
-    bool finished = false;
-    for (int step = 1; !finished && step < 100; ++step) {
-        dir.Write("out.txt", old);
-        const pid_t child = fork();
-        ASSERT_NE(child, -1);
-        if (child == 0) {
-            crashAtStep = step;
-            SetReplaceStepHookForTesting(CrashAtChosenStep);
-            const std::string message = ErrorOf([&] { ReplaceFile(path, replacement); });
-            _exit(message == "no error" ? 0 : 1);
-        }
-        int status = 0;
-        ASSERT_EQ(waitpid(child, &status, 0), child);
-        ASSERT_TRUE(WIFEXITED(status));
-        ASSERT_NE(WEXITSTATUS(status), 1) << "replacement failed at step " << step;
-        finished = WEXITSTATUS(status) == 0;
-        crashes += finished ? 0 : 1;
-        const std::string content = dir.Read("out.txt");
-        EXPECT_TRUE(content == old || content == replacement) << "mixed after step " << step;
-        // The unnamed temporary file went with the process.
-        EXPECT_EQ(FolderEntries(dir), Lines{"out.txt"}) << "left after step " << step;
-        if (finished) {
-            EXPECT_EQ(content, replacement);
-        }
-    }
-    EXPECT_TRUE(finished);
-    EXPECT_GE(crashes, 5);  // created, written at least twice, synced, renamed
-}
-
-// A failed write names the file and the system's reason for whoever says
-// more than the platform's text.
-TEST(TextFileTest, FailedWriteKnowsTheFileAndTheReason) {
-    try {
-        WriteTextLines("/dev/full", {"line"});
-        ADD_FAILURE() << "writing to /dev/full passed";
-    } catch (const FileError& error) {
-        EXPECT_STREQ(error.what(), "ストリームへの書き込みエラー");
-        EXPECT_EQ(error.Explained(),
-                  "ストリームへの書き込みエラー (/dev/full: No space left on device)");
-    }
-    const TempDir dir;
-    try {
-        ReadFileBytes(dir.File("missing"));
-        ADD_FAILURE() << "reading a missing file passed";
-    } catch (const FileError& error) {
-        // The message names the file already; the reason follows.
-        EXPECT_EQ(error.Explained(),
-                  "ファイル " + dir.File("missing") + " は開けません (No such file or directory)");
-    }
-}
-
-// Where the temporary file has a name, the termination signals remove it
-// before the program ends.
-TEST(TextFileTest, TerminationSignalRemovesANamedTemporaryFile) {
-    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
-        const TempDir dir;
-        dir.Write("out.txt", "old");
-        const pid_t child = fork();
-        ASSERT_NE(child, -1);
-        if (child == 0) {
-            AtomicFile::UseNamedTemporaryFilesForTesting(true);
-            AtomicFile::RemoveTemporaryFilesOnTermination();
-            static int chosen = 0;
-            chosen = signal;
-            SetReplaceStepHookForTesting([](const char* step) {
-                if (std::string_view(step) == "written") {
-                    raise(chosen);
-                }
-            });
-            ReplaceFile(dir.File("out.txt"), ManyLines('n', 30000));
-            _exit(0);
-        }
-        int status = 0;
-        ASSERT_EQ(waitpid(child, &status, 0), child);
-        ASSERT_TRUE(WIFSIGNALED(status)) << signal;
-        EXPECT_EQ(WTERMSIG(status), signal);
-        EXPECT_EQ(FolderEntries(dir), Lines{"out.txt"}) << signal;
-        EXPECT_EQ(dir.Read("out.txt"), "old");
-    }
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <stdexcept>
 #include <system_error>
 
@@ -11,12 +12,36 @@ namespace zarnet::testing {
 
 namespace fs = std::filesystem;
 
-TempDir::TempDir() {
-    std::string pattern = (fs::temp_directory_path() / "zarnet-test-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) {
-        throw std::runtime_error("cannot create a temporary folder");
+namespace {
+
+// setenv and unsetenv where the C library has them; the Windows CRT's own
+// call elsewhere, where an empty value removes the variable.
+void SetVariable(const char* name, const char* value) {
+#ifdef _WIN32
+    _putenv_s(name, value == nullptr ? "" : value);
+#else
+    if (value == nullptr) {
+        unsetenv(name);
+    } else {
+        setenv(name, value, 1);
     }
-    path_ = pattern + "/";
+#endif
+}
+
+}  // namespace
+
+TempDir::TempDir() {
+    std::random_device random;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const fs::path folder =
+            fs::temp_directory_path() / ("zarnet-test-" + std::to_string(random()));
+        std::error_code error;
+        if (fs::create_directory(folder, error)) {
+            path_ = folder.generic_string() + "/";
+            return;
+        }
+    }
+    throw std::runtime_error("cannot create a temporary folder");
 }
 
 TempDir::~TempDir() {
@@ -46,15 +71,11 @@ ScopedEnvironment::ScopedEnvironment(const char* name, const std::string& value)
         previous_ = old;
         hadPrevious_ = true;
     }
-    setenv(name, value.c_str(), 1);
+    SetVariable(name, value.c_str());
 }
 
 ScopedEnvironment::~ScopedEnvironment() {
-    if (hadPrevious_) {
-        setenv(name_, previous_.c_str(), 1);
-    } else {
-        unsetenv(name_);
-    }
+    SetVariable(name_, hadPrevious_ ? previous_.c_str() : nullptr);
 }
 
 }  // namespace zarnet::testing
