@@ -37,9 +37,10 @@ bool IsJapanese(std::string_view locale) {
     return locale.starts_with("ja");
 }
 
-// A message that carries its context already: "text (context)".
+// A message that carries its context already: "text (context)". The context
+// may hold a path with " (" in it; the program's texts hold none.
 std::pair<std::string, std::string> SplitContext(const std::string& message) {
-    const std::size_t open = message.rfind(" (");
+    const std::size_t open = message.find(" (");
     if (open == std::string::npos || !message.ends_with(')')) {
         return {message, {}};
     }

@@ -86,7 +86,9 @@ extern "C" void RemovePendingAndEnd(int signal) {
 
 // An unnamed file in the folder, where the file system offers them.
 int OpenUnnamed(const std::string& folder) {
-    if (namedOnly.load()) {
+    // The file gets its name through /proc at Commit(); without /proc (a
+    // chroot, a sandbox) it needs a name from the start.
+    if (namedOnly.load() || access("/proc/self/fd", X_OK) != 0) {
         return -1;
     }
     return open(folder.empty() ? "." : folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
@@ -114,8 +116,10 @@ class AtomicFile::Impl {
     }
     void DropName() {
         if (!temp.empty()) {
-            Untrack(temp);
+            // Removed before the handler forgets it, so a signal in between
+            // leaves nothing either.
             unlink(temp.c_str());
+            Untrack(temp);
             temp.clear();
         }
     }
@@ -131,6 +135,12 @@ class AtomicFile::Impl {
 
 void AtomicFile::RemoveTemporaryFilesOnTermination() {
     for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) {
+        // A signal the program was started to ignore (nohup, a background
+        // job) stays ignored.
+        struct sigaction old {};
+        if (sigaction(signal, nullptr, &old) != 0 || old.sa_handler == SIG_IGN) {
+            continue;
+        }
         struct sigaction action {};
         action.sa_handler = RemovePendingAndEnd;
         sigemptyset(&action.sa_mask);
@@ -271,15 +281,23 @@ void AtomicFile::Commit() {
     }
     ReportStep("synced");
     if (impl_->unnamed) {
-        // A name of its own first: a link cannot replace the target.
+        // A name of its own first: a link cannot replace the target. The
+        // termination handler knows the name before it exists.
         const std::string self = "/proc/self/fd/" + std::to_string(impl_->fd);
-        std::string name = TakeFreshName(impl_->folder, [&self](const std::string& candidate) {
-            return linkat(AT_FDCWD, self.c_str(), AT_FDCWD, candidate.c_str(), AT_SYMLINK_FOLLOW);
-        });
-        if (name.empty()) {
-            fail(true);
+        for (int attempt = 0; impl_->temp.empty(); ++attempt) {
+            impl_->Name(TemporaryPathIn(impl_->folder));
+            if (linkat(AT_FDCWD, self.c_str(), AT_FDCWD, impl_->temp.c_str(), AT_SYMLINK_FOLLOW) ==
+                0) {
+                break;
+            }
+            const int error = errno;
+            Untrack(impl_->temp);  // not ours to remove
+            impl_->temp.clear();
+            if (error != EEXIST || attempt + 1 == kMaxNameTries) {
+                errno = error;
+                fail(true);
+            }
         }
-        impl_->Name(std::move(name));
     }
     if (close(std::exchange(impl_->fd, -1)) != 0) {
         fail(false);

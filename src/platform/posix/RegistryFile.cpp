@@ -244,7 +244,9 @@ std::optional<RegFileDocument> RegistryFile::ReadDocument() {
     if (auto document = RegFileDocument::Parse(bytes)) {
         return document;
     }
-    if (ReadOnly()) {
+    // Only a session holding the lock may move the file, or another
+    // program's good file could be the one set aside.
+    if (ReadOnly() || lockFd_ < 0) {
         failure_ = path_ + ": not a registry file";
         return std::nullopt;
     }

@@ -221,5 +221,21 @@ TEST(ReplaceFileTest, TerminationSignalRemovesANamedTemporaryFile) {
     }
 }
 
+// A signal the program was started to ignore (nohup, a background job)
+// stays ignored.
+TEST(ReplaceFileTest, IgnoredSignalsStayIgnored) {
+    const pid_t child = fork();
+    ASSERT_NE(child, -1);
+    if (child == 0) {
+        signal(SIGHUP, SIG_IGN);
+        AtomicFile::RemoveTemporaryFilesOnTermination();
+        raise(SIGHUP);
+        _exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+}
+
 }  // namespace
 }  // namespace zarnet
