@@ -42,6 +42,10 @@ class PrivateProfile {
     // Writes what the batch changed; raises like WriteString.
     void Commit();
 
+    // A value's bytes as the program's buffer receives them: up to the first
+    // NUL, at most kBufferSize - 1 bytes and never half a character, decoded.
+    static std::string Received(std::string_view bytes);
+
   private:
     class Impl;
     std::string fileName_;

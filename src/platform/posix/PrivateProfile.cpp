@@ -154,8 +154,7 @@ std::string PrivateProfile::ReadString(std::string_view section, std::string_vie
         return std::string(fallback);
     }
     // The platform hands out C strings in a buffer of kBufferSize bytes.
-    std::string_view bytes = value->substr(0, value->find('\0'));
-    return cp932::Decode(cp932::CutBytes(bytes, kBufferSize - 1));
+    return Received(*value);
 }
 
 void PrivateProfile::WriteString(std::string_view section, std::string_view key,

@@ -2,7 +2,8 @@
 
 // The Win32 API as every platform file here includes it: without the min and
 // max macros, without the rarely used parts, and without the FormatMessage
-// macro, which would rename zarnet::FormatMessage.
+// and ReplaceFile macros, which would rename zarnet::FormatMessage and
+// zarnet::ReplaceFile.
 #ifndef NOMINMAX
 #define NOMINMAX
 #endif
@@ -11,3 +12,4 @@
 #endif
 #include <windows.h>
 #undef FormatMessage
+#undef ReplaceFile
