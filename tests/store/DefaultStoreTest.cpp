@@ -9,6 +9,7 @@
 #include "platform/ZarnetError.h"
 #include "store/SampleSettings.h"
 #include "support/TempDir.h"
+#include "support/UserRegistry.h"
 
 namespace zarnet {
 namespace {
@@ -20,7 +21,19 @@ class DefaultStoreTest : public ::testing::Test {
     testing::TempDir program_;
     const AppPaths paths_ = AppPaths::ForExecutable(program_.File("zarnet"));
     const std::string ini_ = paths_.IniFileName();
-    const std::string registryFile_ = config_.File("zarnet/registry.reg");
+    DefaultStoreTest() { testing::ClearUserRegistry(); }
+    ~DefaultStoreTest() override { testing::ClearUserRegistry(); }
+
+    static bool StoreKeyExists() {
+        Registry::Key key{};
+        auto registry = OpenUserRegistry(RegistryAccess::ReadOnly);
+        if (registry->OpenKey(Registry::kCurrentUser, TRegData::kRegistryKey, key) !=
+            Registry::Status::Ok) {
+            return false;
+        }
+        registry->CloseKey(key);
+        return true;
+    }
 };
 
 TEST_F(DefaultStoreTest, FirstStartUsesTheRegistryAndCreatesNoIniFile) {
@@ -39,7 +52,7 @@ TEST_F(DefaultStoreTest, SwitchChoosesTheStoreForStartAndShutDown) {
                                                           {"0", DefaultStore::Registry},
                                                           {"on", DefaultStore::Registry}};
     for (const auto& [switchText, store] : cases) {
-        std::filesystem::remove(registryFile_);
+        testing::ClearUserRegistry();
         program_.Write("zarnet.ini", std::string("[Default]\r\nIniFile=") + switchText +
                                          "\r\n[Last]\r\nDir=from ini\r\n");
         const bool ini = store == DefaultStore::IniFile;
@@ -65,14 +78,12 @@ TEST_F(DefaultStoreTest, CliReadsTheRegistryWithoutCreatingIt) {
     const TRegData data = LoadSettingsForCli("registry", paths_);
     EXPECT_EQ(data.LastItem.ExtStr, ".jpg");
     EXPECT_EQ(data.LastSaveFname, program_.File("Download.html"));
-    EXPECT_FALSE(std::filesystem::exists(registryFile_));
+    EXPECT_FALSE(StoreKeyExists());
 
     testing::SampleSettings().SaveToRegistry(*OpenUserRegistry());
     EXPECT_EQ(LoadSettingsForCli("registry", paths_).Items, testing::SampleSettings().Items);
 
-    config_.Write("zarnet/registry.reg",
-                  "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\t-velka\\Zarnet\\Last]\r\n"
-                  "\"MakeType\"=dword:00000001\r\n");
+    testing::StoreRegistryValues("Last", "\"MakeType\"=dword:00000001\r\n");
     EXPECT_THROW(LoadSettingsForCli("registry", paths_), ZarnetError);
 }
 
