@@ -55,4 +55,16 @@ void ThrowWriteError(const std::string& path, int systemError) {
     throw FileError(kWriteError, path, systemError);
 }
 
+void ThrowCannotOpen(const std::string& path, const std::string& reason) {
+    throw FileError(FormatMessage("ファイル %s は開けません", path), path, reason);
+}
+
+void ThrowCannotCreate(const std::string& path, const std::string& reason) {
+    throw FileError(FormatMessage("ファイル %s を作成できません", path), path, reason);
+}
+
+void ThrowWriteError(const std::string& path, const std::string& reason) {
+    throw FileError(kWriteError, path, reason);
+}
+
 }  // namespace zarnet

@@ -37,6 +37,11 @@ class FileError : public ZarnetError {
 // A write that failed part-way: to standard output, or to the file at `path`.
 [[noreturn]] void ThrowWriteError();
 [[noreturn]] void ThrowWriteError(const std::string& path, int systemError = errno);
+// The same with the reason in words, where no errno value says it (the
+// Windows functions).
+[[noreturn]] void ThrowCannotOpen(const std::string& path, const std::string& reason);
+[[noreturn]] void ThrowCannotCreate(const std::string& path, const std::string& reason);
+[[noreturn]] void ThrowWriteError(const std::string& path, const std::string& reason);
 
 // "file: reason" for an errno value; the file alone for 0.
 std::string FileDetail(const std::string& path, int systemError);

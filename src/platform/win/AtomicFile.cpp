@@ -7,6 +7,7 @@
 #include "platform/Cp932.h"
 #include "platform/FileErrors.h"
 #include "platform/Paths.h"
+#include "platform/win/SystemErrors.h"
 
 namespace zarnet {
 
@@ -92,7 +93,7 @@ AtomicFile::AtomicFile(const std::string& path) : impl_(std::make_unique<Impl>()
         // A folder cannot be replaced by a file, and a read-only file stays as
         // it is, as it would if it were opened for writing in place.
         if ((attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) != 0) {
-            ThrowCannotCreate(path, 0);
+            ThrowCannotCreate(path, SystemReason(ERROR_ACCESS_DENIED));
         }
         impl_->keptAttributes = attributes & kKeptAttributes;
     }
@@ -110,7 +111,7 @@ AtomicFile::AtomicFile(const std::string& path) : impl_(std::make_unique<Impl>()
         }
     }
     if (impl_->file == INVALID_HANDLE_VALUE) {
-        ThrowCannotCreate(path, 0);
+        ThrowCannotCreate(path, SystemReason(GetLastError()));
     }
     ReportStep("created");
 }
@@ -119,7 +120,7 @@ AtomicFile::~AtomicFile() = default;
 
 void AtomicFile::Write(std::string_view bytes) {
     if (impl_->file == INVALID_HANDLE_VALUE) {
-        ThrowWriteError(impl_->shownPath, 0);
+        ThrowWriteError(impl_->shownPath, std::string());  // failed before
     }
     while (!bytes.empty()) {
         const std::string_view chunk = bytes.substr(0, std::min(bytes.size(), kChunkSize));
@@ -129,8 +130,9 @@ void AtomicFile::Write(std::string_view bytes) {
             if (!WriteFile(impl_->file, chunk.data() + done,
                            static_cast<DWORD>(chunk.size() - done), &written, nullptr) ||
                 written == 0) {
+                const DWORD error = written == 0 ? ERROR_HANDLE_DISK_FULL : GetLastError();
                 impl_->Discard();
-                ThrowWriteError(impl_->shownPath, 0);
+                ThrowWriteError(impl_->shownPath, SystemReason(error));
             }
             done += written;
         }
@@ -141,18 +143,20 @@ void AtomicFile::Write(std::string_view bytes) {
 
 void AtomicFile::Commit() {
     if (impl_->file == INVALID_HANDLE_VALUE) {
-        ThrowWriteError(impl_->shownPath, 0);
+        ThrowWriteError(impl_->shownPath, std::string());  // failed before
     }
     if (!FlushFileBuffers(impl_->file)) {
+        const DWORD error = GetLastError();
         impl_->Discard();
-        ThrowWriteError(impl_->shownPath, 0);
+        ThrowWriteError(impl_->shownPath, SystemReason(error));
     }
     ReportStep("synced");
     const HANDLE file = impl_->file;
     impl_->file = INVALID_HANDLE_VALUE;
     if (!CloseHandle(file)) {
+        const DWORD error = GetLastError();
         impl_->Discard();
-        ThrowWriteError(impl_->shownPath, 0);
+        ThrowWriteError(impl_->shownPath, SystemReason(error));
     }
     const std::string temp = Ansi(impl_->temp);
     if (impl_->keptAttributes != 0) {
@@ -160,8 +164,9 @@ void AtomicFile::Commit() {
     }
     if (!MoveFileExA(temp.c_str(), Ansi(impl_->target).c_str(),
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        const DWORD error = GetLastError();
         impl_->Discard();
-        ThrowCannotCreate(impl_->shownPath, 0);
+        ThrowCannotCreate(impl_->shownPath, SystemReason(error));
     }
     impl_->temp.clear();
     ReportStep("renamed");

@@ -4,6 +4,7 @@
 
 #include "platform/Cp932.h"
 #include "platform/FileErrors.h"
+#include "platform/win/SystemErrors.h"
 
 namespace zarnet {
 
@@ -13,7 +14,7 @@ std::string ReadFileBytes(const std::string& path) {
         CreateFileA(cp932::Encode(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                     nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {  // a folder fails here
-        ThrowCannotOpen(path, 0);
+        ThrowCannotOpen(path, SystemReason(GetLastError()));
     }
     std::string bytes;
     if (LARGE_INTEGER size{}; GetFileSizeEx(file, &size) && size.QuadPart > 0) {
@@ -24,8 +25,9 @@ std::string ReadFileBytes(const std::string& path) {
         bytes.resize(had + kReadSize);
         DWORD got = 0;
         if (!ReadFile(file, bytes.data() + had, kReadSize, &got, nullptr)) {
+            const DWORD error = GetLastError();
             CloseHandle(file);
-            ThrowCannotOpen(path, 0);
+            ThrowCannotOpen(path, SystemReason(error));
         }
         bytes.resize(had + got);
         if (got == 0) {

@@ -1,0 +1,34 @@
+#include "platform/win/SystemErrors.h"
+
+#include "platform/win/WinApi.h"
+
+#include <string_view>
+
+#include "platform/Cp932.h"
+
+namespace zarnet {
+
+std::string SystemReason(unsigned long error) {
+    if (error == 0) {
+        return {};
+    }
+    char* text = nullptr;
+    const DWORD length = FormatMessageA(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, error, 0, reinterpret_cast<LPSTR>(&text), 0, nullptr);
+    std::string reason = length == 0 ? "error " + std::to_string(error) : std::string(text, length);
+    LocalFree(text);
+    while (!reason.empty() && (reason.back() == '\n' || reason.back() == '\r' ||
+                               reason.back() == ' ' || reason.back() == '.')) {
+        reason.pop_back();
+    }
+    // A Japanese system ends its sentence with an ideographic full stop.
+    std::string text = cp932::Decode(reason);
+    constexpr std::string_view kFullStop = "\u3002";
+    if (text.ends_with(kFullStop)) {
+        text.erase(text.size() - kFullStop.size());
+    }
+    return text;
+}
+
+}  // namespace zarnet
