@@ -23,12 +23,12 @@ std::string SystemReason(unsigned long error) {
         reason.pop_back();
     }
     // A Japanese system ends its sentence with an ideographic full stop.
-    std::string text = cp932::Decode(reason);
+    std::string words = cp932::Decode(reason);
     constexpr std::string_view kFullStop = "\u3002";
-    if (text.ends_with(kFullStop)) {
-        text.erase(text.size() - kFullStop.size());
+    if (words.ends_with(kFullStop)) {
+        words.erase(words.size() - kFullStop.size());
     }
-    return text;
+    return words;
 }
 
 }  // namespace zarnet
