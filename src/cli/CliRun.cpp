@@ -1,5 +1,6 @@
 #include "cli/CliRun.h"
 
+#include <cerrno>
 #include <ostream>
 
 #include "cli/CliMessages.h"
@@ -58,7 +59,7 @@ void LoadTemplate(HtmlTemplates& templates, const std::optional<std::string>& ch
     // A file named on the command line must be there; the one beside the
     // program is optional, as at the program's start.
     if (chosen && !FileExists(*chosen)) {
-        ThrowCannotOpen(*chosen);
+        ThrowCannotOpen(*chosen, ENOENT);
     }
     (templates.*load)(chosen.value_or(beside));
 }
