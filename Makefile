@@ -71,9 +71,9 @@ windows:
 	    -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake
 	cmake --build $(WIN_BUILD) -j $(JOBS)
 
-windows-test: windows
+windows-test: windows build
 	@tools/install-deps.sh wine wine64
-	tools/windows-test.sh $(WIN_BUILD)
+	tools/windows-test.sh $(WIN_BUILD) $(BUILD)/bin/zarnet-cli
 
 clean:
 	rm -rf $(BUILD) $(SAN_BUILD) $(FUZZ_BUILD) $(WIN_BUILD)

@@ -1,4 +1,5 @@
 #include <iostream>
+#include <sstream>
 
 #include "cli/CliRun.h"
 #include "platform/AtomicFile.h"
@@ -11,6 +12,10 @@ int main(int argc, char** argv) {
     zarnet::UseBinaryStandardOutput();
     // Ctrl+C or kill during -o leaves no temporary file behind.
     zarnet::AtomicFile::RemoveTemporaryFilesOnTermination();
-    return zarnet::cli::RunCli(zarnet::ProgramArguments(argc, argv), std::cout, std::cerr,
-                               zarnet::AppPaths::OfRunningProgram());
+    std::ostringstream messages;
+    const int status = zarnet::cli::RunCli(zarnet::ProgramArguments(argc, argv), std::cout,
+                                           messages, zarnet::AppPaths::OfRunningProgram());
+    std::cout.flush();
+    zarnet::WriteMessages(messages.str());
+    return status;
 }
