@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/CliInvoke.h"
 #include "cli/CliMessages.h"
 #include "cli/CliOptions.h"
 #include "cli/CliRun.h"
@@ -15,23 +16,10 @@
 namespace zarnet::cli {
 namespace {
 
-using Args = std::vector<std::string>;
+using testing::Args;
+using testing::Invoke;
+using testing::Outcome;
 using zarnet::testing::TempDir;
-
-struct Outcome {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-// In a Japanese locale, so the messages stand alone.
-Outcome Invoke(const Args& args, const TempDir& programFolder) {
-    zarnet::testing::ScopedEnvironment locale("LC_ALL", "ja_JP.UTF-8");
-    std::ostringstream out;
-    std::ostringstream err;
-    int status = RunCli(args, out, err, AppPaths::ForExecutable(programFolder.File("zarnet-cli")));
-    return {status, out.str(), err.str()};
-}
 
 TEST(CliTest, WritesTheDocumentAsTheSaveCommandDoes) {
     TempDir folder;

@@ -13,6 +13,7 @@
 #include "platform/Registry.h"
 #include "platform/ZarnetError.h"
 #include "store/SampleSettings.h"
+#include "store/StoreTestHelpers.h"
 #include "store/TRegData.h"
 #include "support/TempDir.h"
 #include "support/UserRegistry.h"
@@ -21,18 +22,8 @@ namespace zarnet {
 namespace {
 
 const std::string kStoreKey(TRegData::kRegistryKey);
-const TURLItem kDefaultItem{"", "", "", "", "001", "010", ".jpg"};
-
-// The message of the ZarnetError that `action` raises.
-template <typename Action>
-std::string ErrorOf(Action action) {
-    try {
-        action();
-    } catch (const ZarnetError& error) {
-        return error.what();
-    }
-    return "no error";
-}
+const TURLItem kDefaultItem = testing::kRegistryDefaultItem;
+using testing::ErrorOf;
 
 // The registry file in a temporary configuration folder.
 class RegistryStoreTest : public ::testing::Test {

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/CliInvoke.h"
 #include "cli/CliRun.h"
 #include "platform/TextFile.h"
 #include "support/TempDir.h"
@@ -16,22 +17,10 @@
 namespace zarnet::cli {
 namespace {
 
-using Args = std::vector<std::string>;
+using testing::Args;
+using testing::Invoke;
+using testing::Outcome;
 using zarnet::testing::TempDir;
-
-struct Outcome {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-Outcome Invoke(const Args& args, const TempDir& programFolder) {
-    zarnet::testing::ScopedEnvironment locale("LC_ALL", "ja_JP.UTF-8");
-    std::ostringstream out;
-    std::ostringstream err;
-    int status = RunCli(args, out, err, AppPaths::ForExecutable(programFolder.File("zarnet-cli")));
-    return {status, out.str(), err.str()};
-}
 
 // Every entry below `root` with its bytes ("<folder>" for a folder), to see
 // that nothing changed.

@@ -7,23 +7,15 @@
 #include "platform/Registry.h"
 #include "platform/ZarnetError.h"
 #include "store/SampleSettings.h"
+#include "store/StoreTestHelpers.h"
 #include "store/TRegData.h"
 #include "support/TempDir.h"
 
 namespace zarnet {
 namespace {
 
-const TURLItem kDefaultItem{"", "", "", "", "001", "010", ".jpg"};
-
-template <typename Action>
-std::string ErrorOf(Action action) {
-    try {
-        action();
-    } catch (const ZarnetError& error) {
-        return error.what();
-    }
-    return "no error";
-}
+const TURLItem kDefaultItem = testing::kRegistryDefaultItem;
+using testing::ErrorOf;
 
 // Off Windows a failed save names the registry file and the reason, and says
 // that the settings were not saved.
