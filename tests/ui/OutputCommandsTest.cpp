@@ -6,7 +6,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 #include <QToolButton>
 #include <filesystem>
 #include <sstream>
@@ -66,7 +65,7 @@ class OutputCommandsTest : public WindowTest {
 
     // Closes the preview as soon as it shows, noting what stood then.
     void ClosePreviewWhenShown(int* historyRowsWhileShown = nullptr) {
-        QTimer::singleShot(0, this, [this, historyRowsWhileShown] {
+        WhenShown(this, [this, historyRowsWhileShown] {
             QTRY_VERIFY(Window().ListView().isVisible());
             if (historyRowsWhileShown != nullptr) {
                 *historyRowsWhileShown = HistoryRows();

@@ -114,6 +114,27 @@ class AtomicFile::Impl {
         temp = std::move(name);
         Track(temp);
     }
+    // A fresh name beside the target, known to the termination handler
+    // before `make` brings the file into being under it. False, with errno
+    // as `make` left it, when no name could be used.
+    template <typename Make>
+    bool TakeName(Make make) {
+        for (int attempt = 0; attempt < kMaxNameTries; ++attempt) {
+            Name(AtomicFile::TemporaryPathIn(folder));
+            if (make(temp.c_str())) {
+                return true;
+            }
+            const int error = errno;
+            Untrack(temp);  // not ours to remove
+            temp.clear();
+            errno = error;
+            if (error != EEXIST) {
+                break;
+            }
+        }
+        return false;
+    }
+
     void DropName() {
         if (!temp.empty()) {
             // Removed before the handler forgets it, so a signal in between
@@ -154,26 +175,6 @@ void AtomicFile::UseNamedTemporaryFilesForTesting(bool named) {
 
 namespace {
 
-// A fresh name beside the target, for a new file or a link to an unnamed
-// one; `make` returns -1 with errno set when the name could not be used.
-template <typename Make>
-std::string TakeFreshName(const std::string& folder, Make make) {
-    for (int attempt = 0; attempt < kMaxNameTries; ++attempt) {
-        std::string name = AtomicFile::TemporaryPathIn(folder);
-        if (make(name) == 0) {
-            return name;
-        }
-        if (errno != EEXIST) {
-            break;
-        }
-    }
-    return {};
-}
-
-}  // namespace
-
-namespace {
-
 // A device or a pipe (/dev/null, /dev/stdout, a FIFO) cannot be replaced by
 // a regular file without destroying it; it is written in place, as the
 // shell's ">" does.
@@ -209,18 +210,12 @@ AtomicFile::AtomicFile(const std::string& path) : impl_(std::make_unique<Impl>()
     impl_->folder = FolderPart(impl_->target);
     impl_->fd = OpenUnnamed(impl_->folder);
     impl_->unnamed = impl_->fd >= 0;
-    if (!impl_->unnamed) {
-        int fd = -1;
-        std::string name = TakeFreshName(impl_->folder, [&fd](const std::string& candidate) {
+    if (!impl_->unnamed && !impl_->TakeName([this](const char* name) {
             // 0666 lets the umask decide a new file's permissions, as for any file.
-            fd = open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-            return fd >= 0 ? 0 : -1;
-        });
-        if (name.empty()) {
-            ThrowCannotCreate(path);
-        }
-        impl_->fd = fd;
-        impl_->Name(std::move(name));
+            impl_->fd = open(name, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+            return impl_->fd >= 0;
+        })) {
+        ThrowCannotCreate(path);
     }
     if (exists) {
         // Best effort: some file systems keep no permissions, and the content
@@ -284,19 +279,10 @@ void AtomicFile::Commit() {
         // A name of its own first: a link cannot replace the target. The
         // termination handler knows the name before it exists.
         const std::string self = "/proc/self/fd/" + std::to_string(impl_->fd);
-        for (int attempt = 0; impl_->temp.empty(); ++attempt) {
-            impl_->Name(TemporaryPathIn(impl_->folder));
-            if (linkat(AT_FDCWD, self.c_str(), AT_FDCWD, impl_->temp.c_str(), AT_SYMLINK_FOLLOW) ==
-                0) {
-                break;
-            }
-            const int error = errno;
-            Untrack(impl_->temp);  // not ours to remove
-            impl_->temp.clear();
-            if (error != EEXIST || attempt + 1 == kMaxNameTries) {
-                errno = error;
-                fail(true);
-            }
+        if (!impl_->TakeName([&self](const char* name) {
+                return linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name, AT_SYMLINK_FOLLOW) == 0;
+            })) {
+            fail(true);
         }
     }
     if (close(std::exchange(impl_->fd, -1)) != 0) {
