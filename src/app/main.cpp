@@ -2,9 +2,7 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
-#include <filesystem>
 #include <memory>
-#include <system_error>
 
 #include "platform/Paths.h"
 #include "platform/Registry.h"
@@ -29,8 +27,7 @@ int main(int argc, char** argv) {
     const zarnet::AppPaths paths = zarnet::AppPaths::OfRunningProgram();
     // Installed, the settings live in a folder of the user's that may not
     // exist yet; the INI store and the templates are saved there.
-    std::error_code ignored;
-    std::filesystem::create_directories(paths.SettingsFolder, ignored);
+    zarnet::CreateFolders(paths.SettingsFolder);
     zarnet::TZarnetform form(desktop, paths, *registry);
     // Created after the main window, hidden, and gone before it.
     zarnet::TPropertyForm propertyForm(desktop, form.HtmlEditForm());

@@ -5,6 +5,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <filesystem>
+#include <system_error>
+
 namespace zarnet {
 
 namespace {
@@ -55,6 +58,11 @@ bool DirectoryExists(const std::string& path) {
 bool FileExists(const std::string& path) {
     struct stat status {};
     return Stat(path, status) && !S_ISDIR(status.st_mode);
+}
+
+void CreateFolders(const std::string& path) {
+    std::error_code ignored;
+    std::filesystem::create_directories(path, ignored);
 }
 
 }  // namespace zarnet

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <string>
 
+#include "platform/win/WideText.h"
 #include "platform/win/WinApi.h"
 
 namespace zarnet {
@@ -21,12 +22,7 @@ void WriteMessages(std::string_view utf8) {
     if (console != INVALID_HANDLE_VALUE && GetConsoleMode(console, &mode)) {
         // The console takes UTF-16 and shows it in its own code page's
         // characters; raw UTF-8 bytes would show as mojibake.
-        const int size = static_cast<int>(utf8.size());
-        std::wstring wide(static_cast<std::size_t>(
-                              MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0)),
-                          L'\0');
-        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, wide.data(),
-                            static_cast<int>(wide.size()));
+        const std::wstring wide = ToWide(utf8);
         DWORD written = 0;
         WriteConsoleW(console, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr);
         return;

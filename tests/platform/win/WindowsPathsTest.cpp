@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/Paths.h"
+#include "support/TempDir.h"
 
 namespace zarnet {
 namespace {
@@ -28,11 +29,44 @@ TEST(WindowsPathsTest, FolderPartEndsAtTheLastSeparatorOrDriveColon) {
     }
 }
 
-TEST(WindowsPathsTest, ACopyAlwaysKeepsItsFilesBesideItself) {
-    const AppPaths paths = AppPaths::ForProgramAt("C:\\Program Files\\Zarnet\\zarnet.exe");
-    EXPECT_EQ(paths.SettingsFolder, "C:\\Program Files\\Zarnet\\");
-    EXPECT_EQ(paths.IniFileName(), "C:\\Program Files\\Zarnet\\zarnet.ini");
-    EXPECT_EQ(paths.DefaultOutputFile(), "C:\\Program Files\\Zarnet\\Download.html");
+// A copy in a folder of the user's keeps its files beside itself; an installed
+// one (its uninstaller beside it, or a folder it may not write) keeps them in
+// %APPDATA%\Zarnet and writes its list into Documents, and its check leaves
+// nothing in its folder.
+TEST(WindowsPathsTest, TheLayoutFollowsTheInstaller) {
+    const struct {
+        const char* name;
+        bool uninstaller;
+        const char* folder;  // below the temporary folder
+        bool installed;
+    } cases[] = {
+        {"portable copy", false, "portable\\", false},
+        {"installed", true, "Program Files\\Zarnet\\", true},
+        {"folder that cannot be written", false, "missing\\", true},
+    };
+    for (const auto& c : cases) {
+        const testing::TempDir dir;
+        const std::string folder = dir.File(c.folder);
+        if (c.uninstaller || !c.installed) {
+            CreateFolders(folder);
+        }
+        if (c.uninstaller) {
+            dir.Write(std::string(c.folder) + "Uninstall.exe", "");
+        }
+        const AppPaths paths = AppPaths::ForProgramAt(folder + "zarnet.exe");
+        EXPECT_EQ(paths.ExeFolder, folder) << c.name;
+        if (c.installed) {
+            EXPECT_NE(paths.SettingsFolder.find("\\Zarnet\\"), std::string::npos) << c.name;
+            EXPECT_NE(paths.SettingsFolder, folder) << c.name;
+            EXPECT_EQ(paths.IniFileName(), paths.SettingsFolder + "zarnet.ini") << c.name;
+            EXPECT_NE(paths.DocumentsFolder, folder) << c.name;
+            EXPECT_TRUE(DirectoryExists(paths.DocumentsFolder)) << c.name;
+        } else {
+            EXPECT_EQ(paths.SettingsFolder, folder) << c.name;
+            EXPECT_EQ(paths.DefaultOutputFile(), folder + "Download.html") << c.name;
+        }
+        EXPECT_FALSE(FileExists(folder + "zarnet-write-probe.tmp")) << c.name;
+    }
 }
 
 }  // namespace
