@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "platform/PrivateProfile.h"
+#include "support/UserRegistry.h"
 #include "ui/WindowFixture.h"
 
 namespace zarnet::testing {
@@ -104,12 +105,9 @@ class StoreCommandsTest : public WindowTest {
     // A bad value costs only itself: it keeps its default, one warning tells
     // of it, and the rest is loaded and saved again as it was.
     void brokenRegistryValueCostsOnlyItself() {
-        QVERIFY(QDir().mkpath(QString::fromStdString(env_->ConfigFolder.Path() + "zarnet")));
-        env_->ConfigFolder.Write(
-            "zarnet/registry.reg",
-            "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\t-velka\\Zarnet\\Last]"
-            "\r\n\"Dir\"=\"http://kept/\"\r\n\"ImageWidth\"=dword:00000010\r\n"
-            "\"ImageHeight\"=\"90\"\r\n\"MakeType\"=\"1\"\r\n\"Border\"=\"0\"\r\n");
+        StoreRegistryValues("Last",
+                            "\"Dir\"=\"http://kept/\"\r\n\"ImageWidth\"=dword:00000010\r\n"
+                            "\"ImageHeight\"=\"90\"\r\n\"MakeType\"=\"1\"\r\n\"Border\"=\"0\"\r\n");
         Desktop().Answers.push_back(MessageAnswer::Ok);
         env_->OpenWindow();
         QVERIFY(Desktop().Errors.empty());
@@ -126,22 +124,6 @@ class StoreCommandsTest : public WindowTest {
         QCOMPARE(saved.Output.ImageHeight, 90);
         QVERIFY(saved.Kind == MakeType::Html);
         QVERIFY(!saved.Output.Border);
-    }
-
-    // A registry file that is none is set aside, and the user hears where.
-    void foreignRegistryFileIsSetAsideWithANotice() {
-        QVERIFY(QDir().mkpath(QString::fromStdString(env_->ConfigFolder.Path() + "zarnet")));
-        const std::string foreign = "Windows Registry Editor Version 5.00\r\n";
-        env_->ConfigFolder.Write("zarnet/registry.reg", foreign);
-        Desktop().Answers.push_back(MessageAnswer::Ok);
-        env_->OpenWindow();
-        const std::string file = env_->ConfigFolder.File("zarnet/registry.reg");
-        QCOMPARE(Desktop().Messages.size(), size_t{1});
-        QCOMPARE(Desktop().Messages[0].Text,
-                 QString::fromStdString("ファイル " + file + " はレジストリファイルではないため、" +
-                                        file + ".bad に移しました。設定は初期状態から始まります"));
-        QCOMPARE(env_->ConfigFolder.Read("zarnet/registry.reg.bad"), foreign);
-        QCOMPARE(Edit("StCount")->text(), Q("001"));
     }
 
     void closingByTheTitleBarSavesLikeQuit_data() {

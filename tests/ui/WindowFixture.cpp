@@ -4,10 +4,14 @@
 #include <QTimer>
 
 #include "store/DefaultStore.h"
+#include "support/UserRegistry.h"
 
 namespace zarnet::testing {
 
-WindowFixture::WindowFixture() = default;
+WindowFixture::WindowFixture() {
+    ClearUserRegistry();
+    UserRegistry = OpenUserRegistry();
+}
 
 TRegData WindowFixture::NewRecord() const {
     return NewSettings(Paths);

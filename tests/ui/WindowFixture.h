@@ -44,7 +44,9 @@ class WindowFixture {
     TempDir ConfigFolder;
     ScopedConfigHome ConfigHome{ConfigFolder.Path()};
     AppPaths Paths = AppPaths::ForExecutable(ProgramFolder.File("zarnet"));
-    std::unique_ptr<Registry> UserRegistry = OpenUserRegistry();
+    // Opened on an empty store key: the registry file of the configuration
+    // folder above, or on Windows the system's registry, cleared first.
+    std::unique_ptr<Registry> UserRegistry;
     FakeDesktop Desktop;
     std::unique_ptr<TZarnetform> Window;
     // As the program entry makes it, right after the window.
