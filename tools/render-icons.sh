@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Renders the application icon's PNG sizes from its SVG.
+# Renders the application icon's PNG sizes from its SVG, and the Windows
+# icon (one .ico holding several of them) for the programs' resources.
 # Usage: tools/render-icons.sh   (from anywhere; paths follow the script)
 set -euo pipefail
 
@@ -8,7 +9,7 @@ svg="$root/data/icons/org.zarnet.Zarnet.svg"
 out="$root/data/icons/hicolor"
 sizes=(16 22 24 32 48 64 128 256)
 
-"$root/tools/install-deps.sh" librsvg2-bin
+"$root/tools/install-deps.sh" librsvg2-bin icoutils
 
 [ -f "$svg" ] || { echo "render-icons: $svg is missing" >&2; exit 1; }
 
@@ -19,3 +20,11 @@ for n in "${sizes[@]}"; do
         --output "$dir/org.zarnet.Zarnet.png" "$svg"
     echo "${n}x${n}/apps/org.zarnet.Zarnet.png"
 done
+
+ico=(16 24 32 48 64 256)
+icotool --create --output "$root/data/icons/$(basename "$svg" .svg).ico" \
+    $(for n in "${ico[@]}"; do
+        [ "$n" -eq 256 ] && printf -- '--raw='
+        printf '%s ' "$out/${n}x${n}/apps/org.zarnet.Zarnet.png"
+    done)
+echo "$(basename "$svg" .svg).ico"

@@ -1,19 +1,23 @@
 #!/usr/bin/env bash
-# Runs the Windows build's tests under Wine, in a fresh prefix that is removed
-# afterwards, so neither the user's Wine nor an earlier run has a say.
-# Then zarnet-cli.exe must answer the comparison cases as the Linux
-# zarnet-cli does.
+# Runs the Windows build under Wine, in a fresh Japanese prefix that is
+# removed afterwards, so neither the user's Wine nor an earlier run has a say:
+# every test program (the window tests on Qt's offscreen platform), the
+# desktop program through its real window, the installer's round trip, and
+# zarnet-cli.exe against the Linux zarnet-cli on the comparison cases.
 # Usage: tools/windows-test.sh WINDOWS_BUILD_DIR LINUX_CLI
 set -euo pipefail
-build=$1
+if [ -z "${ZARNET_UNDER_XVFB:-}" ]; then
+    ZARNET_UNDER_XVFB=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
+fi
+build=$(realpath "$1")
 linux_cli=$(realpath "$2")
 tools=$(cd "$(dirname "$0")" && pwd)
-prefix=$(mktemp -d)
-trap 'wineserver -k >/dev/null 2>&1 || true; rm -rf "$prefix"' EXIT
-export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-wineboot --init >/dev/null 2>&1
-windows_cli=$(realpath "$build/bin/zarnet-cli.exe")
-cd "$build"
+work=$(mktemp -d)
+trap 'wineserver -k >/dev/null 2>&1 || true; rm -rf "$work"' EXIT
+. "$tools/wine-prefix.sh" "$work"
+
 # One after the other: the tests share the prefix's one registry.
-ctest --output-on-failure
-"$tools/compare-cli.sh" "$linux_cli" "$windows_cli"
+(cd "$build" && ctest --output-on-failure)
+"$tools/windows-window-check.sh" "$build/bin"
+"$tools/windows-installer-check.sh" "$build"/zarnet-*-setup.exe
+"$tools/compare-cli.sh" "$linux_cli" "$build/bin/zarnet-cli.exe"

@@ -1,0 +1,88 @@
+#!/usr/bin/env bash
+# Builds the static Qt for the Windows desktop program from Debian's own
+# source of the Qt we build against on Linux, with MinGW-w64, into a cache
+# folder outside the tree. The host tools (moc, rcc, uic) are the system's.
+#
+# Usage: tools/build-qt-windows.sh            build it, unless it is there
+#        tools/build-qt-windows.sh --prefix   print where it is
+# The prefix is $ZARNET_QT_WINDOWS, else
+# ${XDG_CACHE_HOME:-~/.cache}/zarnet/qt-<version>-mingw-static. A prefix whose
+# stamp matches the version and the options is reused as it is.
+set -euo pipefail
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/tools/install-deps.sh" cmake ninja-build dpkg-dev xz-utils \
+    g++-mingw-w64-x86-64-posix qt6-base-dev-tools qt6-base-dev
+
+version=$(dpkg-query -W -f='${Version}' qt6-base-dev-tools)
+upstream=${version%%+*}
+prefix=${ZARNET_QT_WINDOWS:-${XDG_CACHE_HOME:-$HOME/.cache}/zarnet/qt-$upstream-mingw-static}
+if [ "${1:-}" = --prefix ]; then
+    echo "$prefix"
+    exit 0
+fi
+multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
+
+# Only what the program and its tests use: Core, Gui, Widgets and Test with
+# the windows, offscreen and Vista-style plugins. Debian's +dfsg source has
+# no src/3rdparty/wintab, hence no tablet events.
+options=(
+    -DCMAKE_BUILD_TYPE=Release
+    -DBUILD_SHARED_LIBS=OFF
+    -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF
+    -DFEATURE_network=OFF -DFEATURE_sql=OFF -DFEATURE_printsupport=OFF
+    -DFEATURE_opengl=OFF -DFEATURE_dbus=OFF -DFEATURE_concurrent=OFF
+    -DFEATURE_xml=OFF -DFEATURE_vulkan=OFF -DFEATURE_direct2d=OFF
+    -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF
+    -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_freetype=OFF
+    -DFEATURE_system_png=OFF -DFEATURE_system_jpeg=OFF
+    -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF
+    -DFEATURE_tabletevent=OFF
+)
+stamp="qt6-base $version
+${options[*]}"
+
+if [ -f "$prefix/zarnet-qt.stamp" ] && [ "$(cat "$prefix/zarnet-qt.stamp")" = "$stamp" ]; then
+    echo "Qt for Windows: $prefix (cached)"
+    exit 0
+fi
+
+echo "Building Qt $upstream for Windows into $prefix."
+echo "This takes about an hour on a 2-core machine; later builds reuse it."
+
+work=$(dirname "$prefix")/qt-$upstream-mingw-build
+rm -rf "$work" "$prefix"
+mkdir -p "$work/apt/lists/partial" "$work/apt/cache/archives/partial" "$work/apt/parts" "$work/src"
+
+# A deb-src entry for every deb entry of this machine's own apt sources, in a
+# private apt state, so the system's configuration stays as it is.
+{
+    for f in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
+        [ -f "$f" ] && sed -n 's/^[[:space:]]*deb[[:space:]]/deb-src /p' "$f"
+    done
+} >"$work/apt/sources.list"
+for f in /etc/apt/sources.list.d/*.sources; do
+    [ -f "$f" ] && sed 's/^Types:.*\bdeb\b.*$/Types: deb-src/' "$f" >"$work/apt/parts/$(basename "$f")"
+done
+apt_options=(
+    -o "Dir::Etc::SourceList=$work/apt/sources.list"
+    -o "Dir::Etc::SourceParts=$work/apt/parts"
+    -o "Dir::State::Lists=$work/apt/lists"
+    -o "Dir::Cache=$work/apt/cache"
+    -o "APT::Sandbox::User=root"
+)
+apt-get "${apt_options[@]}" -qq update
+(cd "$work/src" && apt-get "${apt_options[@]}" -qq source "qt6-base=$version")
+source_dir=$(find "$work/src" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*' | head -n1)
+
+cmake -G Ninja -S "$source_dir" -B "$work/build" \
+    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
+    -DCMAKE_INSTALL_PREFIX="$prefix" \
+    -DQT_HOST_PATH=/usr \
+    -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$multiarch/cmake" \
+    "${options[@]}"
+cmake --build "$work/build" -j "$(nproc)"
+cmake --install "$work/build"
+printf '%s\n' "$stamp" >"$prefix/zarnet-qt.stamp"
+rm -rf "$work"
+echo "Qt for Windows: $prefix ($(du -sh "$prefix" | cut -f1))"
