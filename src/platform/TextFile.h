@@ -1,8 +1,10 @@
 #pragma once
 
+#include <cstddef>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace zarnet {
@@ -19,9 +21,20 @@ std::vector<std::string> SplitLines(std::string_view text);
 // bytes stay in their line.
 std::vector<std::string> SplitLinesKeepingNul(std::string_view text);
 
-// The whole file as bytes. Raises "ファイル %s は開けません" when it cannot be
-// opened or read.
+// The most the program reads of any file (templates, INI and registry
+// files): many times what any of them holds, so a device or a pipe that never
+// ends is refused long before memory runs out.
+inline constexpr std::size_t kMaxReadBytes = 16 * 1024 * 1024;
+
+// The whole file as bytes. Raises "ファイル %s は開けません" with the
+// system's reason when it cannot be opened or read, and with "too large"
+// beyond kMaxReadBytes.
 std::string ReadFileBytes(const std::string& path);
+
+// Raises the "too large" error of ReadFileBytes for a file beyond
+// kMaxReadBytes, for readers that take a file they cannot read for an empty
+// one; anything else passes.
+void CheckReadSize(const std::string& path);
 
 // The file's lines, decoded from code page 932.
 std::vector<std::string> ReadTextLines(const std::string& path);

@@ -7,8 +7,10 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <cerrno>
 #include <filesystem>
 
+#include "platform/Cp932.h"
 #include "templates/HtmlTemplates.h"
 #include "ui/HeadEditUnit.h"
 #include "ui/WindowFixture.h"
@@ -159,8 +161,8 @@ class HeadEditTest : public WindowTest {
         QTest::newRow("existing file")
             << QByteArray("one\r\n\x83\x5c\r\n") << Q("one\nソ\n") << QString();
         QTest::newRow("missing file") << QByteArray("missing") << Q("default") << QString();
-        QTest::newRow("unreadable file")
-            << QByteArray("socket") << Q("<HTML>\n%%TITLE%%\n") << Q("ファイル %1 は開けません.");
+        QTest::newRow("unreadable file") << QByteArray("socket") << Q("<HTML>\n%%TITLE%%\n")
+                                         << Q("ファイル %1 は開けません") + Reason(ENXIO) + Q(".");
     }
 
     // Browsing fills the template at once; only "保存終了" writes the file.
@@ -263,7 +265,7 @@ class HeadEditTest : public WindowTest {
         QCOMPARE(Desktop().Errors.size(), size_t{1});
         QCOMPARE(Desktop().Errors[0].Text, Q("ファイル ") +
                                                QString::fromStdString(Folder().File("Header.txt")) +
-                                               Q(" を作成できません."));
+                                               Q(" を作成できません") + Reason(EISDIR) + Q("."));
         Desktop().Errors.clear();
         QVERIFY(!Written("Footer.txt"));
         QCOMPARE(Templates().HeaderLines, Lines{"new head"});

@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "platform/PrivateProfile.h"
+#include "platform/TextFile.h"
 #include "ui/WindowFixture.h"
 
 namespace zarnet::testing {
@@ -222,6 +223,23 @@ class StoreCommandsTest : public WindowTest {
         QCOMPARE(Child<QComboBox>(Window(), "UrlCombo")->count(), 0);
         QCOMPARE(Edit("StCount")->text(), QString());
         QVERIFY(Window().RegData().Output.ClickView);
+    }
+
+    // Read as empty, it would bring the defaults in and have them saved at
+    // the end over the user's settings.
+    void loadIniMenuRefusesAFileTooLargeToRead() {
+        const std::string picked = env_->ProgramFolder.File("huge.ini");
+        env_->ProgramFolder.Write("huge.ini", "[Last]\r\nDir=lost\r\n");
+        std::filesystem::resize_file(picked, kMaxReadBytes + 1);
+        env_->OpenWindow();
+        Child<QComboBox>(Window(), "UrlCombo")->setEditText(Q("http://kept/"));
+        Desktop().Files.push_back(QString::fromStdString(picked));
+        Action("LoadIniMenu")->trigger();
+        QCOMPARE(Desktop().Errors.size(), size_t{1});
+        QCOMPARE(Desktop().Errors[0].Text,
+                 Q("ファイル ") + QString::fromStdString(picked) + Q(" は開けません (too large)."));
+        Desktop().Errors.clear();
+        QCOMPARE(ComboText(), Q("http://kept/"));
     }
 
     void loadIniMenuCancelledAppliesTheSettingsAgain() {
