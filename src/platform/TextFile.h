@@ -41,10 +41,12 @@ std::vector<std::string> ReadTextLines(const std::string& path);
 
 // Replaces the file at `path` with `bytes` atomically: a temporary file in the
 // same folder, flushed to disk, then renamed over the target (a symbolic link
-// is followed, so its target is replaced). An existing file keeps its
-// permissions; one the user may not write is refused, as it would be if it
-// were opened for writing in place. On failure the old file stays whole and
-// the error is "ファイル %s を作成できません" or "ストリームへの書き込みエラー".
+// is followed, so its target is replaced). An existing file keeps its owner
+// where it may, and its permissions; one the user may not write is refused,
+// as it would be if it were opened for writing in place. Devices, pipes and
+// the program's open streams are written in place (see AtomicFile). On
+// failure the old file stays whole and the error is "ファイル %s を作成できません"
+// or "ストリームへの書き込みエラー".
 void ReplaceFile(const std::string& path, std::string_view bytes);
 
 // Test seam for crash tests: when set, called after each step of every
