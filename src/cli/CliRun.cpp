@@ -27,6 +27,15 @@ class EncodedStreamSink : public LineSink {
 
     void AddLine(std::string_view line) override {
         AppendEncodedLine(buffer_, line, encoding_);
+        FlushWhenFull();
+    }
+
+    void AddCodePageLine(std::string_view bytes, std::string_view line) override {
+        AppendCodePageLine(buffer_, bytes, line, encoding_);
+        FlushWhenFull();
+    }
+
+    void FlushWhenFull() {
         if (buffer_.size() >= kChunk) {
             Flush();
         }
@@ -48,6 +57,9 @@ class FileSink : public LineSink {
   public:
     explicit FileSink(TextFileWriter& writer) : writer_(writer) {}
     void AddLine(std::string_view line) override { writer_.WriteLine(line); }
+    void AddCodePageLine(std::string_view bytes, std::string_view line) override {
+        writer_.WriteCodePageLine(bytes, line);
+    }
 
   private:
     TextFileWriter& writer_;

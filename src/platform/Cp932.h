@@ -19,6 +19,10 @@ std::size_t CharSizeAt(std::string_view bytes, std::size_t pos);
 // Code page 932 bytes to UTF-8. Bytes that form no character decode as '?'.
 std::string Decode(std::string_view bytes);
 
+// True when every byte belongs to a character of the code page, so Decode()
+// loses nothing.
+bool DecodesWhole(std::string_view bytes);
+
 // UTF-8 to code page 932. A character the code page cannot hold becomes '?';
 // the input methods' look-alikes (U+301C, U+2016, U+2212, U+00A2, U+00A3,
 // U+00AC) become the code page's own characters.

@@ -60,9 +60,29 @@ void SetReplaceStepHookForTesting(ReplaceStepHook hook);
 // program writes has it.
 void AppendEncodedLine(std::string& out, std::string_view utf8, TextEncoding encoding);
 
-// Writes each line followed by CR LF, atomically as ReplaceFile does.
+// The same for a line read as code page 932 `bytes`, whose reading is `utf8`:
+// in code page 932 the bytes go as they are, so what is only passed on is
+// never re-encoded (bytes outside the code page, its duplicate codes).
+void AppendCodePageLine(std::string& out, std::string_view bytes, std::string_view utf8,
+                        TextEncoding encoding);
+
+// Lines read as code page 932 and shown as text, by their text: a line the
+// user left as it was is written back as the bytes it came from.
+class KnownLines {
+  public:
+    void Add(std::string_view bytes, std::string_view utf8);
+    // The bytes of the known line that reads `utf8`; nullptr for any other.
+    const std::string* Find(const std::string& utf8) const;
+    bool Empty() const { return bytes_.empty(); }
+
+  private:
+    std::unordered_map<std::string, std::string> bytes_;
+};
+
+// Writes each line followed by CR LF, atomically as ReplaceFile does; a
+// known line as its own bytes.
 void WriteTextLines(const std::string& path, const std::vector<std::string>& lines,
-                    TextEncoding encoding = TextEncoding::Cp932);
+                    TextEncoding encoding = TextEncoding::Cp932, const KnownLines& known = {});
 
 // A text file written line by line and put in place only by Commit(): until
 // then the old file, if any, is untouched, and a writer destroyed without
@@ -77,6 +97,8 @@ class TextFileWriter {
 
     // Appends the line and CR LF.
     void WriteLine(std::string_view utf8);
+    // Appends a line read as code page 932, as AppendCodePageLine does.
+    void WriteCodePageLine(std::string_view bytes, std::string_view utf8);
     // Flushes, syncs and renames over the target.
     void Commit();
 

@@ -56,14 +56,17 @@ TEST(CliTest, HtmlKindsAreFramedByTheTemplatesBesideTheProgramOrTheBuiltInOnes) 
                                "</BODY>\r\n</HTML>\r\n"),
               std::string::npos);
 
-    folder.Write("Header.txt", "H %%title%%\n");
+    // A duplicate code and a byte outside the code page go out as they are;
+    // UTF-8 output takes the templates' reading.
+    folder.Write("Header.txt", "H\xED\x40 %%title%%\x81\n");
     folder.Write("Footer.txt", "F\n");
     folder.Write("Other.txt", "O\n");
     // Without options the pattern texts are empty: one unnumbered address.
     Outcome beside = Invoke({"-b", "p", "--click-view", "--no-separator"}, folder);
     EXPECT_EQ(beside.out,
-              "H p/\r\n<A HREF=\"p/\" TARGET=\"ZarNET\"><IMG SRC=\"p/\"Border=\"1\" "
+              "H\xED\x40 p/\x81\r\n<A HREF=\"p/\" TARGET=\"ZarNET\"><IMG SRC=\"p/\"Border=\"1\" "
               "WIDTH=\"40\" HEIGHT=\"60\"ALT=\"\"></A>\r\nF\r\n");
+    EXPECT_TRUE(Invoke({"-b", "p", "--utf8"}, folder).out.starts_with("H纊 p/?\r\n"));
     Outcome chosen = Invoke({"-b", "p", "-k", "1", "--footer", folder.File("Other.txt")}, folder);
     EXPECT_NE(chosen.out.find("\r\nO\r\n"), std::string::npos);
 }

@@ -11,6 +11,7 @@
 #include <filesystem>
 
 #include "platform/Cp932.h"
+#include "platform/TextFile.h"
 #include "templates/HtmlTemplates.h"
 #include "ui/HeadEditUnit.h"
 #include "ui/WindowFixture.h"
@@ -151,7 +152,7 @@ class HeadEditTest : public WindowTest {
             HeaderBox()->setPlainText(line + Q("\nshort"));
             Click("Button3");
         });
-        QCOMPARE(Templates().HeaderLines, (Lines{kept.toStdString(), "short"}));
+        QCOMPARE(Templates().HeaderLines, (Lines{cp932::Encode(kept.toStdString()), "short"}));
     }
 
     void browsing_data() {
@@ -272,6 +273,92 @@ class HeadEditTest : public WindowTest {
         QCOMPARE(Templates().FooterLines, Lines{"new foot"});
     }
 
+    // Whatever "Header.txt" holds: "保存終了" on a text left as it was leaves
+    // the file byte for byte, and the output carries its lines' own bytes.
+    // An edit keeps the lines it did not touch; before the file goes with
+    // what the editor could not show, the user is asked, and "いいえ" keeps
+    // the file and the editor.
+    void oddHeaderFiles_data() {
+        QTest::addColumn<QByteArray>("file");   // "huge": too large to read
+        QTest::addColumn<QByteArray>("lines");  // the template as a save writes it
+        QTest::addColumn<QByteArray>("output");
+        QTest::addColumn<bool>("appendAsks");   // a line added at the end
+        QTest::addColumn<bool>("replaceAsks");  // the whole text replaced
+        const QByteArray nul("<H>\r\nab\0cd\r\nlost\r\n", 17);
+        QTest::newRow("NUL") << nul << QByteArray("<H>\r\nab\r\n") << QByteArray("<H>\r\nab\r\n")
+                             << true << true;
+        QTest::newRow("byte outside the code page")
+            << QByteArray("a\x81\r\n") << QByteArray("a\x81\r\n") << QByteArray("a\x81\r\n")
+            << false << true;
+        QTest::newRow("lone CR") << QByteArray("a\rb\r") << QByteArray("a\r\nb\r\n")
+                                 << QByteArray("a\r\nb\r\n") << false << false;
+        const QByteArray longLine = QByteArray(5000, 'x') + "\r\n";
+        QTest::newRow("long line") << longLine << longLine << longLine << false << true;
+        QTest::newRow("duplicate code") << QByteArray("\xED\x40") << QByteArray("\xED\x40\r\n")
+                                        << QByteArray("\xED\x40\r\n") << false << false;
+        QTest::newRow("title beside double-byte characters")
+            << QByteArray("\x83\x5c%%TITLE%%\xED\x40")
+            << QByteArray("\x83\x5c%%TITLE%%\xED\x40\r\n")
+            << QByteArray("\x83\x5chttp://e/\xED\x40\r\n") << false << false;
+        QTest::newRow("too large to read")
+            << QByteArray("huge") << QByteArray() << QByteArray() << true << true;
+    }
+
+    void oddHeaderFiles() {
+        QFETCH(QByteArray, file);
+        QFETCH(QByteArray, lines);
+        QFETCH(QByteArray, output);
+        QFETCH(bool, appendAsks);
+        QFETCH(bool, replaceAsks);
+        const std::string path = Folder().File("Header.txt");
+        env_->CloseWindow();
+        Folder().Write("Header.txt", file == "huge" ? "" : file.toStdString());
+        if (file == "huge") {
+            std::filesystem::resize_file(path, kMaxReadBytes + 1);
+        }
+        env_->OpenWindow();
+        Desktop().Errors.clear();  // the start's box for the file too large
+        const std::string before = Folder().Read("Header.txt");
+
+        EditWith([&] { Click("Button3"); });
+        QVERIFY(Desktop().Messages.empty());
+        QVERIFY(Folder().Read("Header.txt") == before);
+
+        Combo()->setEditText(Q("http://e/"));
+        Edit("SaveFileNameEdit")->setText(QString::fromStdString(Folder().File("out.html")));
+        Action("OverWriteMenu")->setChecked(true);
+        Action("HTML")->trigger();
+        Action("SaveToMenu")->trigger();
+        QVERIFY(Folder().Read("out.html").starts_with(output.toStdString() + "<HR>\r\n"));
+
+        // Answered: "いいえ" to the first question, "はい(&Y)" to the second.
+        const auto edit = [&](const QString& text, bool asks, MessageAnswer answer) {
+            const std::size_t asked = Desktop().Messages.size();
+            EditWith([&] {
+                HeaderBox()->setPlainText(text);
+                Desktop().Answers.push_back(answer);
+                Click("Button3");
+                if (Editor().isVisible()) {
+                    Click("Button4");
+                }
+            });
+            QCOMPARE(Desktop().Messages.size(), asked + (asks ? 1 : 0));
+            if (asks) {
+                const FakeDesktop::Message& question = Desktop().Messages.back();
+                QVERIFY(question.Kind == MessageKind::Confirmation);
+                QVERIFY(question.Buttons == MessageButtons::YesNoDefaultNo);
+                QVERIFY(question.Text.contains(QString::fromStdString(path)));
+            } else {
+                Desktop().Answers.clear();
+            }
+        };
+        edit(HeaderBox()->toPlainText() + Q("added\n"), appendAsks, MessageAnswer::No);
+        QVERIFY(Folder().Read("Header.txt") ==
+                (appendAsks ? before : lines.toStdString() + "added\r\n"));
+        edit(Q("new"), replaceAsks, MessageAnswer::Yes);
+        QCOMPARE(Folder().Read("Header.txt"), std::string("new\r\n"));
+    }
+
     void editedHeaderReachesTheNextHtmlOutput() {
         EditWith([&] {
             HeaderBox()->setPlainText(Q("<HTML><TITLE>%%TITLE%%</TITLE>"));
@@ -305,7 +392,7 @@ class HeadEditTest : public WindowTest {
     static QString ToQtLines(const Lines& lines) {
         QString text;
         for (const std::string& line : lines) {
-            text += QString::fromStdString(line) + QLatin1Char('\n');
+            text += QString::fromStdString(cp932::Decode(line)) + QLatin1Char('\n');
         }
         return text;
     }
