@@ -4,10 +4,13 @@
 
 #include "cli/CliMessages.h"
 #include "cli/CliOptions.h"
+#include "core/CodePageRefusal.h"
 #include "core/OutputDocument.h"
 #include "core/PatternExpansion.h"
+#include "platform/Cp932.h"
 #include "platform/FileErrors.h"
 #include "platform/TextFile.h"
+#include "platform/Utf8.h"
 #include "platform/ZarnetError.h"
 #include "store/DefaultStore.h"
 #include "templates/HtmlTemplates.h"
@@ -76,6 +79,22 @@ void LoadTemplate(HtmlTemplates& templates, const std::optional<std::string>& ch
     (templates.*load)(chosen.value_or(beside));
 }
 
+// A pattern text the output cannot hold is refused rather than written as
+// "?": a character code page 932 lacks, or, in UTF-8 output, bytes that are
+// no UTF-8. Raises the message with the option that gave the text.
+void CheckPatternTexts(const CliOptions& options) {
+    for (const auto& [option, text] : options.PatternTexts) {
+        if (!utf8::IsWellFormed(text)) {
+            throw ZarnetError(WithDetail("UTF-8 として読めない文字があります", option));
+        }
+        if (options.Encoding == TextEncoding::Cp932) {
+            if (const std::optional<char32_t> foreign = cp932::FirstForeignCharacter(text)) {
+                throw ZarnetError(WithDetail(NotInCodePageMessage(*foreign), option));
+            }
+        }
+    }
+}
+
 // The stored current pattern and the output settings that go with it.
 PatternRequest RequestFromSettings(const TRegData& settings) {
     PatternRequest request;
@@ -142,6 +161,12 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     }
 
     const bool english = WantsEnglish();
+    try {
+        CheckPatternTexts(options);
+    } catch (const ZarnetError& error) {
+        err << ErrorLine(error, english) << "\n";
+        return kCheckFailed;
+    }
     PatternRequest request;
     try {
         request = StartingRequest(options, paths);

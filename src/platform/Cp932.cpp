@@ -107,15 +107,8 @@ const Tables& GetTables() {
 void AppendUtf8(std::string& out, char16_t ch) {
     if (ch == kNoChar) {
         out.push_back('?');
-    } else if (ch < 0x80) {
-        out.push_back(static_cast<char>(ch));
-    } else if (ch < 0x800) {
-        out.push_back(static_cast<char>(0xC0 | ch >> 6));
-        out.push_back(static_cast<char>(0x80 | (ch & 0x3F)));
     } else {
-        out.push_back(static_cast<char>(0xE0 | ch >> 12));
-        out.push_back(static_cast<char>(0x80 | (ch >> 6 & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (ch & 0x3F)));
+        utf8::AppendCodePoint(out, ch);
     }
 }
 
@@ -209,6 +202,20 @@ bool DecodesWhole(std::string_view bytes) {
         bytes, [](std::size_t, std::size_t) { return true; },
         [&](char16_t ch) { return whole = ch != kNoChar; });
     return whole;
+}
+
+bool Holds(char32_t character) {
+    return character < 0x80 ||
+           (character < 0x10000 && GetTables().FromUnicode[character] != kNoCode);
+}
+
+std::optional<char32_t> FirstForeignCharacter(std::string_view utf8) {
+    for (std::size_t pos = AsciiRunEnd(utf8, 0); pos < utf8.size(); pos = AsciiRunEnd(utf8, pos)) {
+        if (const char32_t cp = utf8::NextCodePoint(utf8, pos); !Holds(cp)) {
+            return cp;
+        }
+    }
+    return std::nullopt;
 }
 
 void AppendEncoded(std::string& out, std::string_view utf8) {

@@ -9,6 +9,7 @@
 #include <initializer_list>
 
 #include "templates/HtmlTemplates.h"
+#include "ui/CodePageGuard.h"
 #include "ui/DesignFont.h"
 #include "ui/QtText.h"
 
@@ -98,6 +99,8 @@ THtmlEditForm::THtmlEditForm(Desktop& desktop, HtmlTemplates& templates, QWidget
     footerPanel_ = footer.Panel;
     headerEdit_ = header.Edit;
     footerEdit_ = footer.Edit;
+    KeepToCodePage(*headerEdit_);
+    KeepToCodePage(*footerEdit_);
     headerPanel_->setFixedHeight(kHeaderDesignHeight);
     layout->addWidget(headerPanel_);
     layout->addWidget(footerPanel_, 1);

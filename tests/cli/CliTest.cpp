@@ -36,6 +36,7 @@ TEST(CliTest, WritesTheDocumentAsTheSaveCommandDoes) {
          "photos/img01.jpg\r\nphotos/img02.jpg\r\n"},
         {{"-b", "写真/%%", "-l", "猫", "-k", "list"}, "\x8e\xca\x90\x5e/\x94\x4c/\r\n"},
         {{"-b", "写真", "-k", "list", "--utf8"}, "写真/\r\n"},
+        {{"-b", "café😀", "-k", "list", "--utf8"}, "café😀/\r\n"},
     };
     for (const Case& c : cases) {
         Outcome o = Invoke(c.args, folder);
@@ -87,6 +88,13 @@ TEST(CliTest, FailuresGiveTheirStatusAndWriteNothing) {
          kCheckFailed,
          "zarnet-cli: 連続生成モードです。連続生成文字を入力してください\n"},
         {{}, kCheckFailed, "zarnet-cli: アドレスを入力してください\n"},
+        // Not written as "?": refused, naming the character and the option.
+        {{"-b", "café", "-o", folder.File("out.txt")},
+         kCheckFailed,
+         "zarnet-cli: コードページ932にない文字「é」U+00E9 は使えません (-b)\n"},
+        {{"-b", "p", "--front=x\xff", "--utf8"},
+         kCheckFailed,
+         "zarnet-cli: UTF-8 として読めない文字があります (--front)\n"},
         {{"--bogus"}, kUsageOrFileError, "zarnet-cli: unknown option '--bogus'\n"},
         {{"-b"}, kUsageOrFileError, "zarnet-cli: -b needs a value\n"},
         {{"stray"}, kUsageOrFileError, "zarnet-cli: unexpected argument 'stray'\n"},
