@@ -24,10 +24,6 @@ std::vector<std::string> SplitLinesKeepingNul(std::string_view text) {
     return lines;
 }
 
-std::vector<std::string> ReadTextLines(const std::string& path) {
-    return SplitLines(cp932::Decode(ReadFileBytes(path)));
-}
-
 void AppendEncodedLine(std::string& out, std::string_view utf8, TextEncoding encoding) {
     if (encoding == TextEncoding::Cp932) {
         cp932::AppendEncoded(out, utf8);

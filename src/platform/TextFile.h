@@ -36,9 +36,6 @@ std::string ReadFileBytes(const std::string& path);
 // one; anything else passes.
 void CheckReadSize(const std::string& path);
 
-// The file's lines, decoded from code page 932.
-std::vector<std::string> ReadTextLines(const std::string& path);
-
 // Replaces the file at `path` with `bytes` atomically: a temporary file in the
 // same folder, flushed to disk, then renamed over the target (a symbolic link
 // is followed, so its target is replaced). An existing file keeps its owner
