@@ -4,6 +4,7 @@
 #include <QTranslator>
 #include <memory>
 
+#include "platform/AtomicFile.h"
 #include "platform/Paths.h"
 #include "platform/Registry.h"
 #include "ui/ErrorGuard.h"
@@ -12,6 +13,9 @@
 #include "ui/ZarnetMain.h"
 
 int main(int argc, char** argv) {
+    // Saving onto a pipe whose reader went is a failed command, not the end
+    // of the program and of the settings it saves when it closes.
+    zarnet::AtomicFile::FailWritesToClosedPipes();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(zarnet::kApplicationTitle));
     // The program speaks Japanese, so Qt's own texts (the edit boxes' menu,

@@ -13,7 +13,7 @@ namespace {
 
 // The program's messages that can reach the command line, "%s" standing for a
 // name, with their meaning.
-constexpr std::array<std::pair<std::string_view, std::string_view>, 16> kMeanings{{
+constexpr std::array<std::pair<std::string_view, std::string_view>, 18> kMeanings{{
     {"開始番号を数値に変換できません", "the start number is not a number"},
     {"終了番号を数値に変換できません", "the end number is not a number"},
     {"開始番号と終了番号が逆転しています", "the start number is greater than the end number"},
@@ -31,6 +31,8 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 16> kMeaning
     {"キー %s を開けません", "cannot open the registry key %s"},
     {"キー %s の作成に失敗しました", "cannot create the registry key %s"},
     {"'%s' の設定に失敗しました", "cannot store the value '%s'"},
+    {"コードページ932にない文字%s は使えません", "the character %s is not in code page 932"},
+    {"UTF-8 として読めない文字があります", "the text is not valid UTF-8"},
 }};
 
 bool IsJapanese(std::string_view locale) {

@@ -68,6 +68,7 @@ struct Option {
     char shortName;  // 0 when there is none
     bool takesValue;
     std::function<void(CliOptions&, const std::string&)> apply;
+    bool patternText = false;
 };
 
 std::vector<Option> Options() {
@@ -78,13 +79,13 @@ std::vector<Option> Options() {
         return [field, on](CliOptions& o, const std::string&) { o.Pattern.*field = on; };
     };
     return {
-        {"base", 'b', true, text(&PatternOverrides::Dir)},
-        {"values", 'l', true, text(&PatternOverrides::ContStr)},
-        {"front", 'f', true, text(&PatternOverrides::FrontStr)},
-        {"start", 's', true, text(&PatternOverrides::StCount)},
-        {"end", 'e', true, text(&PatternOverrides::EdCount)},
-        {"rear", 'r', true, text(&PatternOverrides::RearStr)},
-        {"ext", 'x', true, text(&PatternOverrides::ExtStr)},
+        {"base", 'b', true, text(&PatternOverrides::Dir), true},
+        {"values", 'l', true, text(&PatternOverrides::ContStr), true},
+        {"front", 'f', true, text(&PatternOverrides::FrontStr), true},
+        {"start", 's', true, text(&PatternOverrides::StCount), true},
+        {"end", 'e', true, text(&PatternOverrides::EdCount), true},
+        {"rear", 'r', true, text(&PatternOverrides::RearStr), true},
+        {"ext", 'x', true, text(&PatternOverrides::ExtStr), true},
         {"kind", 'k', true,
          [](CliOptions& o, const std::string& v) { o.Pattern.Kind = ParseKind(v); }},
         {"width", 0, true,
@@ -184,6 +185,9 @@ CliOptions ParseCommandLine(const std::vector<std::string>& args) {
             throw UsageError(shown + " takes no value");
         }
         option->apply(result, value);
+        if (option->patternText) {
+            result.PatternTexts.emplace_back(shown, value);
+        }
     }
     return result;
 }

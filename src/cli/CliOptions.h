@@ -3,6 +3,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/PatternExpansion.h"
@@ -29,6 +30,8 @@ struct PatternOverrides {
 
 struct CliOptions {
     PatternOverrides Pattern;
+    // The pattern texts as given, each with the option that gave it.
+    std::vector<std::pair<std::string, std::string>> PatternTexts;
     std::optional<std::string> HeaderFile;
     std::optional<std::string> FooterFile;
     std::optional<std::string> OutputFile;

@@ -1,14 +1,16 @@
 #include "cli/CliRun.h"
 
-#include <cerrno>
 #include <ostream>
 
 #include "cli/CliMessages.h"
 #include "cli/CliOptions.h"
+#include "core/CodePageRefusal.h"
 #include "core/OutputDocument.h"
 #include "core/PatternExpansion.h"
+#include "platform/Cp932.h"
 #include "platform/FileErrors.h"
 #include "platform/TextFile.h"
+#include "platform/Utf8.h"
 #include "platform/ZarnetError.h"
 #include "store/DefaultStore.h"
 #include "templates/HtmlTemplates.h"
@@ -28,6 +30,15 @@ class EncodedStreamSink : public LineSink {
 
     void AddLine(std::string_view line) override {
         AppendEncodedLine(buffer_, line, encoding_);
+        FlushWhenFull();
+    }
+
+    void AddCodePageLine(std::string_view bytes, std::string_view line) override {
+        AppendCodePageLine(buffer_, bytes, line, encoding_);
+        FlushWhenFull();
+    }
+
+    void FlushWhenFull() {
         if (buffer_.size() >= kChunk) {
             Flush();
         }
@@ -49,6 +60,9 @@ class FileSink : public LineSink {
   public:
     explicit FileSink(TextFileWriter& writer) : writer_(writer) {}
     void AddLine(std::string_view line) override { writer_.WriteLine(line); }
+    void AddCodePageLine(std::string_view bytes, std::string_view line) override {
+        writer_.WriteCodePageLine(bytes, line);
+    }
 
   private:
     TextFileWriter& writer_;
@@ -56,12 +70,29 @@ class FileSink : public LineSink {
 
 void LoadTemplate(HtmlTemplates& templates, const std::optional<std::string>& chosen,
                   const std::string& beside, void (HtmlTemplates::*load)(const std::string&)) {
-    // A file named on the command line must be there; the one beside the
-    // program is optional, as at the program's start.
+    // A file named on the command line must be there, and reading it says
+    // why it is not (missing, a folder, ...); the one beside the program is
+    // optional, as at the program's start.
     if (chosen && !FileExists(*chosen)) {
-        ThrowCannotOpen(*chosen, ENOENT);
+        ReadFileBytes(*chosen);
     }
     (templates.*load)(chosen.value_or(beside));
+}
+
+// A pattern text the output cannot hold is refused rather than written as
+// "?": a character code page 932 lacks, or, in UTF-8 output, bytes that are
+// no UTF-8. Raises the message with the option that gave the text.
+void CheckPatternTexts(const CliOptions& options) {
+    for (const auto& [option, text] : options.PatternTexts) {
+        if (!utf8::IsWellFormed(text)) {
+            throw ZarnetError(WithDetail("UTF-8 として読めない文字があります", option));
+        }
+        if (options.Encoding == TextEncoding::Cp932) {
+            if (const std::optional<char32_t> foreign = cp932::FirstForeignCharacter(text)) {
+                throw ZarnetError(WithDetail(NotInCodePageMessage(*foreign), option));
+            }
+        }
+    }
 }
 
 // The stored current pattern and the output settings that go with it.
@@ -130,6 +161,12 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     }
 
     const bool english = WantsEnglish();
+    try {
+        CheckPatternTexts(options);
+    } catch (const ZarnetError& error) {
+        err << ErrorLine(error, english) << "\n";
+        return kCheckFailed;
+    }
     PatternRequest request;
     try {
         request = StartingRequest(options, paths);

@@ -13,6 +13,11 @@ class LineSink {
   public:
     virtual ~LineSink() = default;
     virtual void AddLine(std::string_view line) = 0;
+    // A line read as code page 932 `bytes` (a template's), `line` being its
+    // reading. Sinks that write code page 932 write the bytes as they are.
+    virtual void AddCodePageLine([[maybe_unused]] std::string_view bytes, std::string_view line) {
+        AddLine(line);
+    }
 };
 
 class LineListSink : public LineSink {

@@ -11,8 +11,11 @@ namespace zarnet {
 // folder, and Commit() flushes it to disk and renames it over the target, so
 // a failure or a crash at any point leaves the old file or the new one,
 // never a mix. Where the system offers unnamed temporary files, the file
-// gets its name only at Commit(), so an interrupted write leaves nothing. A symbolic link is
-// followed; an existing file keeps its permissions; a device or a pipe is written in place.
+// gets its name only at Commit(), so an interrupted write leaves nothing. A
+// symbolic link is followed; an existing file keeps its owner where it may,
+// and its permissions; a device or a pipe is written in place, and so is an
+// open stream of the program's (/dev/stdout, /dev/fd/N, the file standard
+// output goes to), through its own descriptor, appending where it appends.
 // Destroyed without Commit(), it removes the temporary file.
 class AtomicFile {
   public:
@@ -37,6 +40,10 @@ class AtomicFile {
     // them unnamed. For programs that end on those signals; the desktop
     // program's windows close in order instead.
     static void RemoveTemporaryFilesOnTermination();
+    // From now on a write to a pipe whose reader has gone fails with the
+    // write error instead of ending the program: for programs that go on
+    // after a failed command.
+    static void FailWritesToClosedPipes();
     // Tests: write through named temporary files even where unnamed ones
     // exist, to try the fallback.
     static void UseNamedTemporaryFilesForTesting(bool named);

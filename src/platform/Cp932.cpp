@@ -107,15 +107,8 @@ const Tables& GetTables() {
 void AppendUtf8(std::string& out, char16_t ch) {
     if (ch == kNoChar) {
         out.push_back('?');
-    } else if (ch < 0x80) {
-        out.push_back(static_cast<char>(ch));
-    } else if (ch < 0x800) {
-        out.push_back(static_cast<char>(0xC0 | ch >> 6));
-        out.push_back(static_cast<char>(0x80 | (ch & 0x3F)));
     } else {
-        out.push_back(static_cast<char>(0xE0 | ch >> 12));
-        out.push_back(static_cast<char>(0x80 | (ch >> 6 & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (ch & 0x3F)));
+        utf8::AppendCodePoint(out, ch);
     }
 }
 
@@ -147,6 +140,33 @@ void Walk(std::string_view utf8, AsciiRun&& ascii, Character&& character) {
     }
 }
 
+// Walks code page 932 text: ascii(begin, end) for each run of ASCII,
+// character(ch) for every other character, kNoChar standing for bytes that
+// form none. Either returns false to stop the walk.
+template <class AsciiRun, class Character>
+void WalkBytes(std::string_view bytes, AsciiRun&& ascii, Character&& character) {
+    const Tables& tables = GetTables();
+    std::size_t pos = 0;
+    while (pos < bytes.size()) {
+        if (const std::size_t end = AsciiRunEnd(bytes, pos); end > pos) {
+            if (!ascii(pos, end)) {
+                return;
+            }
+            pos = end;
+            continue;
+        }
+        const std::size_t size = CharSizeAt(bytes, pos);
+        unsigned code = ByteAt(bytes, pos);
+        if (size == 2) {
+            code = code << 8 | ByteAt(bytes, pos + 1);
+        }
+        if (!character(tables.ToUnicode[code])) {
+            return;
+        }
+        pos += size;
+    }
+}
+
 }  // namespace
 
 std::size_t CharSizeAt(std::string_view bytes, std::size_t pos) {
@@ -161,25 +181,41 @@ bool IsLeadByte(unsigned char byte) {
 }
 
 std::string Decode(std::string_view bytes) {
-    const Tables& tables = GetTables();
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 2);
-    std::size_t pos = 0;
-    while (pos < bytes.size()) {
-        if (const std::size_t end = AsciiRunEnd(bytes, pos); end > pos) {
-            out.append(bytes, pos, end - pos);
-            pos = end;
-            continue;
-        }
-        const std::size_t size = CharSizeAt(bytes, pos);
-        unsigned code = ByteAt(bytes, pos);
-        if (size == 2) {
-            code = code << 8 | ByteAt(bytes, pos + 1);
-        }
-        AppendUtf8(out, tables.ToUnicode[code]);
-        pos += size;
-    }
+    WalkBytes(
+        bytes,
+        [&](std::size_t begin, std::size_t end) {
+            out.append(bytes, begin, end - begin);
+            return true;
+        },
+        [&](char16_t ch) {
+            AppendUtf8(out, ch);
+            return true;
+        });
     return out;
+}
+
+bool DecodesWhole(std::string_view bytes) {
+    bool whole = true;
+    WalkBytes(
+        bytes, [](std::size_t, std::size_t) { return true; },
+        [&](char16_t ch) { return whole = ch != kNoChar; });
+    return whole;
+}
+
+bool Holds(char32_t character) {
+    return character < 0x80 ||
+           (character < 0x10000 && GetTables().FromUnicode[character] != kNoCode);
+}
+
+std::optional<char32_t> FirstForeignCharacter(std::string_view utf8) {
+    for (std::size_t pos = AsciiRunEnd(utf8, 0); pos < utf8.size(); pos = AsciiRunEnd(utf8, pos)) {
+        if (const char32_t cp = utf8::NextCodePoint(utf8, pos); !Holds(cp)) {
+            return cp;
+        }
+    }
+    return std::nullopt;
 }
 
 void AppendEncoded(std::string& out, std::string_view utf8) {

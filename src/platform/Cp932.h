@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -18,6 +19,18 @@ std::size_t CharSizeAt(std::string_view bytes, std::size_t pos);
 
 // Code page 932 bytes to UTF-8. Bytes that form no character decode as '?'.
 std::string Decode(std::string_view bytes);
+
+// True when every byte belongs to a character of the code page, so Decode()
+// loses nothing.
+bool DecodesWhole(std::string_view bytes);
+
+// True for a character the code page holds, the input methods' look-alikes
+// included: Encode() writes it as itself, not as '?'.
+bool Holds(char32_t character);
+
+// The first character of the UTF-8 text that the code page does not hold
+// (utf8::kIllFormed for an ill-formed sequence); none when it holds them all.
+std::optional<char32_t> FirstForeignCharacter(std::string_view utf8);
 
 // UTF-8 to code page 932. A character the code page cannot hold becomes '?';
 // the input methods' look-alikes (U+301C, U+2016, U+2212, U+00A2, U+00A3,

@@ -67,4 +67,8 @@ void ThrowWriteError(const std::string& path, const std::string& reason) {
     throw FileError(kWriteError, path, reason);
 }
 
+void ThrowTooLarge(const std::string& path) {
+    ThrowCannotOpen(path, std::string("too large"));
+}
+
 }  // namespace zarnet

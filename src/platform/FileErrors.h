@@ -42,6 +42,9 @@ class FileError : public ZarnetError {
 [[noreturn]] void ThrowCannotOpen(const std::string& path, const std::string& reason);
 [[noreturn]] void ThrowCannotCreate(const std::string& path, const std::string& reason);
 [[noreturn]] void ThrowWriteError(const std::string& path, const std::string& reason);
+// A file larger than the program reads: "ファイル %s は開けません" with the
+// reason "too large".
+[[noreturn]] void ThrowTooLarge(const std::string& path);
 
 // "file: reason" for an errno value; the file alone for 0.
 std::string FileDetail(const std::string& path, int systemError);

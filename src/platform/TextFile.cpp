@@ -24,10 +24,6 @@ std::vector<std::string> SplitLinesKeepingNul(std::string_view text) {
     return lines;
 }
 
-std::vector<std::string> ReadTextLines(const std::string& path) {
-    return SplitLines(cp932::Decode(ReadFileBytes(path)));
-}
-
 void AppendEncodedLine(std::string& out, std::string_view utf8, TextEncoding encoding) {
     if (encoding == TextEncoding::Cp932) {
         cp932::AppendEncoded(out, utf8);
@@ -37,6 +33,21 @@ void AppendEncodedLine(std::string& out, std::string_view utf8, TextEncoding enc
     out.append("\r\n");
 }
 
+void AppendCodePageLine(std::string& out, std::string_view bytes, std::string_view utf8,
+                        TextEncoding encoding) {
+    out.append(encoding == TextEncoding::Cp932 ? bytes : utf8);
+    out.append("\r\n");
+}
+
+void KnownLines::Add(std::string_view bytes, std::string_view utf8) {
+    bytes_.try_emplace(std::string(utf8), bytes);
+}
+
+const std::string* KnownLines::Find(const std::string& utf8) const {
+    const auto found = bytes_.find(utf8);
+    return found == bytes_.end() ? nullptr : &found->second;
+}
+
 void ReplaceFile(const std::string& path, std::string_view bytes) {
     AtomicFile file(path);
     file.Write(bytes);
@@ -44,10 +55,14 @@ void ReplaceFile(const std::string& path, std::string_view bytes) {
 }
 
 void WriteTextLines(const std::string& path, const std::vector<std::string>& lines,
-                    TextEncoding encoding) {
+                    TextEncoding encoding, const KnownLines& known) {
     TextFileWriter writer(path, encoding);
     for (const std::string& line : lines) {
-        writer.WriteLine(line);
+        if (const std::string* bytes = known.Empty() ? nullptr : known.Find(line)) {
+            writer.WriteCodePageLine(*bytes, line);
+        } else {
+            writer.WriteLine(line);
+        }
     }
     writer.Commit();
 }
@@ -61,6 +76,12 @@ class TextFileWriter::Impl {
     void Flush() {
         file.Write(buffer);
         buffer.clear();
+    }
+
+    void FlushWhenFull() {
+        if (buffer.size() >= AtomicFile::kChunkSize) {
+            Flush();
+        }
     }
 
     // Room for a usual line past a full buffer, so appending rarely
@@ -79,9 +100,12 @@ TextFileWriter::~TextFileWriter() = default;
 
 void TextFileWriter::WriteLine(std::string_view utf8) {
     AppendEncodedLine(impl_->buffer, utf8, impl_->encoding);
-    if (impl_->buffer.size() >= AtomicFile::kChunkSize) {
-        impl_->Flush();
-    }
+    impl_->FlushWhenFull();
+}
+
+void TextFileWriter::WriteCodePageLine(std::string_view bytes, std::string_view utf8) {
+    AppendCodePageLine(impl_->buffer, bytes, utf8, impl_->encoding);
+    impl_->FlushWhenFull();
 }
 
 void TextFileWriter::Commit() {

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <cstddef>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace zarnet {
@@ -19,19 +21,29 @@ std::vector<std::string> SplitLines(std::string_view text);
 // bytes stay in their line.
 std::vector<std::string> SplitLinesKeepingNul(std::string_view text);
 
-// The whole file as bytes. Raises "ファイル %s は開けません" when it cannot be
-// opened or read.
+// The most the program reads of any file (templates, INI and registry
+// files): many times what any of them holds, so a device or a pipe that never
+// ends is refused long before memory runs out.
+inline constexpr std::size_t kMaxReadBytes = 16 * 1024 * 1024;
+
+// The whole file as bytes. Raises "ファイル %s は開けません" with the
+// system's reason when it cannot be opened or read, and with "too large"
+// beyond kMaxReadBytes.
 std::string ReadFileBytes(const std::string& path);
 
-// The file's lines, decoded from code page 932.
-std::vector<std::string> ReadTextLines(const std::string& path);
+// Raises the "too large" error of ReadFileBytes for a file beyond
+// kMaxReadBytes, for readers that take a file they cannot read for an empty
+// one; anything else passes.
+void CheckReadSize(const std::string& path);
 
 // Replaces the file at `path` with `bytes` atomically: a temporary file in the
 // same folder, flushed to disk, then renamed over the target (a symbolic link
-// is followed, so its target is replaced). An existing file keeps its
-// permissions; one the user may not write is refused, as it would be if it
-// were opened for writing in place. On failure the old file stays whole and
-// the error is "ファイル %s を作成できません" or "ストリームへの書き込みエラー".
+// is followed, so its target is replaced). An existing file keeps its owner
+// where it may, and its permissions; one the user may not write is refused,
+// as it would be if it were opened for writing in place. Devices, pipes and
+// the program's open streams are written in place (see AtomicFile). On
+// failure the old file stays whole and the error is "ファイル %s を作成できません"
+// or "ストリームへの書き込みエラー".
 void ReplaceFile(const std::string& path, std::string_view bytes);
 
 // Test seam for crash tests: when set, called after each step of every
@@ -45,9 +57,29 @@ void SetReplaceStepHookForTesting(ReplaceStepHook hook);
 // program writes has it.
 void AppendEncodedLine(std::string& out, std::string_view utf8, TextEncoding encoding);
 
-// Writes each line followed by CR LF, atomically as ReplaceFile does.
+// The same for a line read as code page 932 `bytes`, whose reading is `utf8`:
+// in code page 932 the bytes go as they are, so what is only passed on is
+// never re-encoded (bytes outside the code page, its duplicate codes).
+void AppendCodePageLine(std::string& out, std::string_view bytes, std::string_view utf8,
+                        TextEncoding encoding);
+
+// Lines read as code page 932 and shown as text, by their text: a line the
+// user left as it was is written back as the bytes it came from.
+class KnownLines {
+  public:
+    void Add(std::string_view bytes, std::string_view utf8);
+    // The bytes of the known line that reads `utf8`; nullptr for any other.
+    const std::string* Find(const std::string& utf8) const;
+    bool Empty() const { return bytes_.empty(); }
+
+  private:
+    std::unordered_map<std::string, std::string> bytes_;
+};
+
+// Writes each line followed by CR LF, atomically as ReplaceFile does; a
+// known line as its own bytes.
 void WriteTextLines(const std::string& path, const std::vector<std::string>& lines,
-                    TextEncoding encoding = TextEncoding::Cp932);
+                    TextEncoding encoding = TextEncoding::Cp932, const KnownLines& known = {});
 
 // A text file written line by line and put in place only by Commit(): until
 // then the old file, if any, is untouched, and a writer destroyed without
@@ -62,6 +94,8 @@ class TextFileWriter {
 
     // Appends the line and CR LF.
     void WriteLine(std::string_view utf8);
+    // Appends a line read as code page 932, as AppendCodePageLine does.
+    void WriteCodePageLine(std::string_view bytes, std::string_view utf8);
     // Flushes, syncs and renames over the target.
     void Commit();
 

@@ -39,4 +39,13 @@ char32_t NextCodePoint(std::string_view utf8, std::size_t& pos) {
     return cp;
 }
 
+bool IsWellFormed(std::string_view utf8) {
+    for (std::size_t pos = 0; pos < utf8.size();) {
+        if (NextCodePoint(utf8, pos) == kIllFormed) {
+            return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace zarnet::utf8

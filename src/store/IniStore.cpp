@@ -1,4 +1,5 @@
 #include "platform/PrivateProfile.h"
+#include "platform/TextFile.h"
 #include "store/SettingsReader.h"
 #include "store/SettingsWriter.h"
 #include "store/TRegData.h"
@@ -44,6 +45,9 @@ constexpr std::string_view kIniFileKey = "IniFile";
 }  // namespace
 
 void TRegData::LoadFromIni(const std::string& fileName) {
+    // The reader would take a file too large to read for an empty one; a
+    // load the user asked for says why it brings nothing.
+    CheckReadSize(fileName);
     PrivateProfile profile(fileName);
     IniReader in(profile);
 

@@ -81,7 +81,8 @@ class TRegData {
     // is a file.
     void SaveToRegistry(Registry& registry) const;
 
-    // As the registry store, plus Header and Footer. Reading never fails.
+    // As the registry store, plus Header and Footer. Reading fails only for a
+    // file too large to read ("ファイル %s は開けません", "too large").
     void LoadFromIni(const std::string& fileName);
     // One atomic replacement of the file: on failure the old file stays whole.
     void SaveToIni(const std::string& fileName) const;

@@ -1,9 +1,12 @@
 #include "templates/HtmlTemplates.h"
 
+#include <exception>
 #include <string_view>
+#include <unordered_set>
 #include <utility>
 
 #include "platform/AsciiText.h"
+#include "platform/Cp932.h"
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
 
@@ -14,6 +17,8 @@ namespace {
 constexpr std::string_view kTitleMarker = "%%TITLE%%";
 
 // Every marker of the line replaced; the title's own text is not searched.
+// The same for code page 932 bytes and for UTF-8: "%" is never the second
+// byte of a character, so a marker found always starts on a character's edge.
 std::string WithTitle(std::string_view line, std::string_view title) {
     std::string result;
     std::size_t copied = 0;
@@ -31,19 +36,11 @@ std::string WithTitle(std::string_view line, std::string_view title) {
     return result;
 }
 
-void LoadTemplate(std::vector<std::string>& lines, const std::string& path,
-                  const std::vector<std::string>& fallback) {
-    if (FileExists(path)) {
-        lines = ReadTextLines(path);  // on failure the template keeps its lines
-    } else {
-        lines = fallback;
-    }
-}
-
 }  // namespace
 
 HtmlTemplates::HtmlTemplates(std::string folder) : folder_(std::move(folder)) {}
 
+// ASCII only, so the same as bytes and as text.
 const std::vector<std::string>& HtmlTemplates::DefaultHeader() {
     static const std::vector<std::string> lines = {
         "<HTML>",
@@ -66,12 +63,40 @@ const std::vector<std::string>& HtmlTemplates::DefaultFooter() {
     return lines;
 }
 
+void HtmlTemplates::Load(std::vector<std::string>& lines, FileRecord& record,
+                         const std::string& path, const std::string& ownPath,
+                         const std::vector<std::string>& fallback) {
+    const bool own = path == ownPath;
+    if (!FileExists(path)) {
+        lines = fallback;
+        if (own) {
+            record = {};
+        }
+        return;
+    }
+    std::string bytes;
+    try {
+        bytes = ReadFileBytes(path);
+    } catch (const std::exception&) {
+        // The template keeps its lines; its file must not be written over
+        // unasked, for nobody knows what it holds.
+        if (own) {
+            record = {FileRecord::State::Unreadable, {}, lines};
+        }
+        throw;
+    }
+    lines = SplitLines(bytes);
+    if (own) {
+        record = {FileRecord::State::Read, std::move(bytes), lines};
+    }
+}
+
 void HtmlTemplates::LoadHeader(const std::string& path) {
-    LoadTemplate(HeaderLines, path, DefaultHeader());
+    Load(HeaderLines, header_, path, HeaderPath(), DefaultHeader());
 }
 
 void HtmlTemplates::LoadFooter(const std::string& path) {
-    LoadTemplate(FooterLines, path, DefaultFooter());
+    Load(FooterLines, footer_, path, FooterPath(), DefaultFooter());
 }
 
 std::string HtmlTemplates::HeaderPath() const {
@@ -82,14 +107,63 @@ std::string HtmlTemplates::FooterPath() const {
     return folder_ + "Footer.txt";
 }
 
-bool HtmlTemplates::SaveHeader() const {
-    WriteTextLines(HeaderPath(), HeaderLines);
+void HtmlTemplates::Save(const std::string& path, const std::vector<std::string>& lines,
+                         FileRecord& record) {
+    if (record.Known != FileRecord::State::Unknown && lines == record.Lines) {
+        return;
+    }
+    std::string bytes;
+    for (const std::string& line : lines) {
+        bytes += line;
+        bytes += "\r\n";
+    }
+    ReplaceFile(path, bytes);
+    record = {FileRecord::State::Read, std::move(bytes), lines};
+}
+
+bool HtmlTemplates::SaveHeader() {
+    Save(HeaderPath(), HeaderLines, header_);
     return true;
 }
 
-bool HtmlTemplates::SaveFooter() const {
-    WriteTextLines(FooterPath(), FooterLines);
+bool HtmlTemplates::SaveFooter() {
+    Save(FooterPath(), FooterLines, footer_);
     return true;
+}
+
+TemplateLoss HtmlTemplates::Loss(const FileRecord& record, const std::vector<std::string>& lines) {
+    TemplateLoss loss;
+    if (record.Known == FileRecord::State::Unknown || lines == record.Lines) {
+        return loss;
+    }
+    if (record.Known == FileRecord::State::Unreadable) {
+        loss.Unreadable = true;
+        return loss;
+    }
+    if (const std::size_t nul = record.Bytes.find('\0'); nul != std::string::npos) {
+        loss.BytesFromNul = record.Bytes.size() - nul;
+    }
+    const std::unordered_set<std::string> kept(lines.begin(), lines.end());
+    for (const std::string& line : record.Lines) {
+        if (kept.contains(line)) {
+            continue;
+        }
+        if (!cp932::DecodesWhole(line)) {
+            ++loss.ForeignLines;
+        }
+        if (line.size() > kMaxLineBytes) {
+            ++loss.CutLines;
+        }
+    }
+    return loss;
+}
+
+TemplateLoss HtmlTemplates::HeaderLoss(const std::vector<std::string>& lines) const {
+    return Loss(header_, lines);
+}
+
+TemplateLoss HtmlTemplates::FooterLoss(const std::vector<std::string>& lines) const {
+    return Loss(footer_, lines);
 }
 
 void HtmlTemplates::SetDefaultHeader() {
@@ -101,15 +175,40 @@ void HtmlTemplates::SetDefaultFooter() {
 }
 
 void HtmlTemplates::InsertHeader(LineSink& lines, const std::string& title) const {
+    const std::string encodedTitle = cp932::Encode(title);
     for (const std::string& line : HeaderLines) {
-        lines.AddLine(WithTitle(line, title));
+        lines.AddCodePageLine(WithTitle(line, encodedTitle), WithTitle(cp932::Decode(line), title));
     }
 }
 
 void HtmlTemplates::AppendFooter(LineSink& lines) const {
     for (const std::string& line : FooterLines) {
-        lines.AddLine(line);
+        lines.AddCodePageLine(line, cp932::Decode(line));
     }
+}
+
+std::string HtmlTemplates::EditorText(const std::vector<std::string>& lines) {
+    TextSink text;
+    for (const std::string& line : lines) {
+        text.AddLine(cp932::Decode(line));
+    }
+    return std::move(text.Text);
+}
+
+std::vector<std::string> HtmlTemplates::FromEditorText(std::string_view utf8,
+                                                       const std::vector<std::string>& before) {
+    KnownLines known;
+    for (const std::string& line : before) {
+        known.Add(line, cp932::Decode(line));
+    }
+    std::vector<std::string> lines;
+    for (const std::string& line : SplitLines(utf8)) {
+        const std::string* bytes = known.Find(line);
+        lines.push_back(bytes != nullptr
+                            ? *bytes
+                            : std::string(cp932::CutBytes(cp932::Encode(line), kMaxLineBytes)));
+    }
+    return lines;
 }
 
 }  // namespace zarnet

@@ -11,9 +11,10 @@ namespace zarnet {
 // Kinds of message box; each has its own caption and icon.
 enum class MessageKind { Information, Warning, Confirmation, Error };
 
-// The button sets the program uses. The first button is the default one and
-// Escape (or closing the box) answers the last.
-enum class MessageButtons { Ok, YesNo, YesCancel };
+// The button sets the program uses. The first button is the default one,
+// except in YesNoDefaultNo (a question whose "yes" loses data); Escape (or
+// closing the box) answers the last.
+enum class MessageButtons { Ok, YesNo, YesCancel, YesNoDefaultNo };
 
 enum class MessageAnswer { Ok, Yes, No, Cancel };
 

@@ -1,10 +1,24 @@
 #include "ui/ErrorGuard.h"
 
 #include <exception>
+#include <string>
 
+#include "platform/FileErrors.h"
 #include "ui/Desktop.h"
 
 namespace zarnet {
+
+namespace {
+
+// A file error brings the system's reason too, as the command line gives it.
+std::string MessageOf(const std::exception& error) {
+    if (const auto* fileError = dynamic_cast<const FileError*>(&error)) {
+        return fileError->Explained();
+    }
+    return error.what();
+}
+
+}  // namespace
 
 QString ErrorBoxText(std::string_view message) {
     QString text = QString::fromUtf8(message.data(), static_cast<qsizetype>(message.size()));
@@ -20,7 +34,7 @@ bool ErrorGuard::Run(const std::function<void()>& body) const {
         return true;
     } catch (const std::exception& error) {
         desktop_.ShowError(parent_, QString::fromUtf8(kApplicationTitle),
-                           ErrorBoxText(error.what()));
+                           ErrorBoxText(MessageOf(error)));
     }
     return false;
 }

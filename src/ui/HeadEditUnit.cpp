@@ -8,9 +8,8 @@
 #include <QVBoxLayout>
 #include <initializer_list>
 
-#include "platform/Cp932.h"
-#include "platform/TextFile.h"
 #include "templates/HtmlTemplates.h"
+#include "ui/CodePageGuard.h"
 #include "ui/DesignFont.h"
 #include "ui/QtText.h"
 
@@ -43,12 +42,39 @@ QWidget* AddRightPanel(QWidget* bar, const char* name, int width) {
     return panel;
 }
 
-std::vector<std::string> LinesOf(const QPlainTextEdit& edit) {
-    std::vector<std::string> lines = SplitLines(ToStd(edit.toPlainText()));
-    for (std::string& line : lines) {
-        line = cp932::CutToByteLimit(line, THtmlEditForm::kMaxLineBytes);
+std::vector<std::string> LinesOf(const QPlainTextEdit& edit,
+                                 const std::vector<std::string>& before) {
+    return HtmlTemplates::FromEditorText(ToStd(edit.toPlainText()), before);
+}
+
+// The question before a file goes that the editor could not show whole.
+QString LossQuestion(const std::string& path, const TemplateLoss& loss) {
+    const QString file = ToQt(path);
+    if (loss.Unreadable) {
+        return QStringLiteral(
+                   "ファイル %1 は読み込めなかったため、保存するとその内容はすべて"
+                   "失われます。\n保存しますか？")
+            .arg(file);
     }
-    return lines;
+    QString text = QStringLiteral(
+                       "ファイル %1 には、この画面に表示できない内容があります。"
+                       "保存すると次のものが失われます。\n")
+                       .arg(file);
+    if (loss.BytesFromNul > 0) {
+        text += QStringLiteral("・NUL 文字とそれより後の %1 バイト\n").arg(loss.BytesFromNul);
+    }
+    if (loss.ForeignLines > 0) {
+        text += QStringLiteral(
+                    "・コードページ932にないバイトを含む %1 行の、そのバイト（「?」に"
+                    "なります）\n")
+                    .arg(loss.ForeignLines);
+    }
+    if (loss.CutLines > 0) {
+        text += QStringLiteral("・%2 バイトを超える %1 行の、%2 バイトより後\n")
+                    .arg(loss.CutLines)
+                    .arg(HtmlTemplates::kMaxLineBytes);
+    }
+    return text + QStringLiteral("保存しますか？");
 }
 
 }  // namespace
@@ -73,6 +99,8 @@ THtmlEditForm::THtmlEditForm(Desktop& desktop, HtmlTemplates& templates, QWidget
     footerPanel_ = footer.Panel;
     headerEdit_ = header.Edit;
     footerEdit_ = footer.Edit;
+    KeepToCodePage(*headerEdit_);
+    KeepToCodePage(*footerEdit_);
     headerPanel_->setFixedHeight(kHeaderDesignHeight);
     layout->addWidget(headerPanel_);
     layout->addWidget(footerPanel_, 1);
@@ -102,6 +130,12 @@ THtmlEditForm::THtmlEditForm(Desktop& desktop, HtmlTemplates& templates, QWidget
     }
 
     guard_.Connect(save, &QPushButton::clicked, [this] {
+        if (!MayLose(templates_.HeaderPath(),
+                     templates_.HeaderLoss(LinesOf(*headerEdit_, templates_.HeaderLines))) ||
+            !MayLose(templates_.FooterPath(),
+                     templates_.FooterLoss(LinesOf(*footerEdit_, templates_.FooterLines)))) {
+            return;
+        }
         Button3Click();
         accept();
     });
@@ -156,16 +190,22 @@ void THtmlEditForm::HTMLEditButtonClick() {
 }
 
 void THtmlEditForm::FillHeaderEdit() {
-    headerEdit_->setPlainText(TextOfLines(templates_.HeaderLines));
+    headerEdit_->setPlainText(ToQt(HtmlTemplates::EditorText(templates_.HeaderLines)));
 }
 
 void THtmlEditForm::FillFooterEdit() {
-    footerEdit_->setPlainText(TextOfLines(templates_.FooterLines));
+    footerEdit_->setPlainText(ToQt(HtmlTemplates::EditorText(templates_.FooterLines)));
 }
 
 void THtmlEditForm::Button3Click() {
-    templates_.HeaderLines = LinesOf(*headerEdit_);
-    templates_.FooterLines = LinesOf(*footerEdit_);
+    templates_.HeaderLines = LinesOf(*headerEdit_, templates_.HeaderLines);
+    templates_.FooterLines = LinesOf(*footerEdit_, templates_.FooterLines);
+}
+
+bool THtmlEditForm::MayLose(const std::string& path, const TemplateLoss& loss) {
+    return !loss.Any() ||
+           desktop_.ShowMessage(this, MessageKind::Confirmation, LossQuestion(path, loss),
+                                MessageButtons::YesNoDefaultNo) == MessageAnswer::Yes;
 }
 
 void THtmlEditForm::Button5Click() {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstddef>
 #include <string>
 
 #include "ui/Desktop.h"
@@ -13,6 +12,7 @@ class QPushButton;
 namespace zarnet {
 
 class HtmlTemplates;
+struct TemplateLoss;
 
 // The header and footer editor: the two templates as plain text, each in a
 // text box that can also be filled from a file. The templates object it is
@@ -21,9 +21,6 @@ class THtmlEditForm : public KeylessDialog {
     Q_OBJECT
 
   public:
-    // The longest template line, in code page 932 bytes.
-    static constexpr std::size_t kMaxLineBytes = 4096;
-
     THtmlEditForm(Desktop& desktop, HtmlTemplates& templates, QWidget* parent = nullptr);
 
     QPlainTextEdit* HeaderEdit() const { return headerEdit_; }
@@ -32,12 +29,16 @@ class THtmlEditForm : public KeylessDialog {
     // The opener behind "HTML編集(&H)" and the settings dialog's button: the
     // text boxes start from the templates, and "保存終了" writes "Header.txt",
     // then "Footer.txt". A header that cannot be written leaves the footer
-    // file alone; the edited templates stay in memory either way.
+    // file alone; the edited templates stay in memory either way. A template
+    // left as its file gave it leaves the file as it is; before a file goes
+    // that the editor could not show whole ("保存終了" on an edited text), the
+    // user is asked, and "いいえ" keeps the file and the editor open.
     void HTMLEditButtonClick();
 
     void FillHeaderEdit();
     void FillFooterEdit();
-    // Both texts into the templates, each line cut to kMaxLineBytes.
+    // Both texts into the templates: a line left as it was keeps its bytes,
+    // any other is cut to HtmlTemplates::kMaxLineBytes.
     void Button3Click();
     // Fill the header or the footer from a file of the user's choice.
     void Button5Click();
@@ -63,6 +64,8 @@ class THtmlEditForm : public KeylessDialog {
                  const char* standard, const char* browse, const char* enter, int barHeight,
                  const char* edit);
     void Browse(void (HtmlTemplates::*load)(const std::string&), void (THtmlEditForm::*fill)());
+    // True when nothing would be lost, or the user agrees to the loss.
+    bool MayLose(const std::string& path, const TemplateLoss& loss);
     // The two panes share the height, the footer taking an odd pixel.
     void FormShow();
 

@@ -8,7 +8,6 @@
 #include "core/PatternExpansion.h"
 #include "core/RunLimit.h"
 #include "platform/Paths.h"
-#include "platform/TextFile.h"
 #include "store/TRegData.h"
 #include "templates/HtmlTemplates.h"
 #include "ui/Desktop.h"
@@ -121,7 +120,7 @@ void OutputCommands::SaveToCurrentFile() {
                              MessageButtons::YesCancel) != MessageAnswer::Yes) {
         return;
     }
-    WriteTextLines(fileName, preview_.Lines());
+    preview_.WriteTo(fileName);
 }
 
 void OutputCommands::SaveAsFile() {

@@ -84,11 +84,11 @@ MessageAnswer QtDesktop::ShowMessage(QWidget* parent, MessageKind kind, const QS
         return MessageAnswer::Ok;
     }
     QPushButton* yes = box.addButton(QStringLiteral("はい(&Y)"), QMessageBox::YesRole);
-    const bool yesNo = buttons == MessageButtons::YesNo;
+    const bool yesNo = buttons != MessageButtons::YesCancel;
     QPushButton* other = yesNo
                              ? box.addButton(QStringLiteral("いいえ(&N)"), QMessageBox::NoRole)
                              : box.addButton(QStringLiteral("キャンセル"), QMessageBox::RejectRole);
-    box.setDefaultButton(yes);
+    box.setDefaultButton(buttons == MessageButtons::YesNoDefaultNo ? other : yes);
     // Escape and the close box both answer the second button.
     box.setEscapeButton(other);
     box.exec();

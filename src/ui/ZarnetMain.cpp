@@ -17,6 +17,7 @@
 #include "core/RangeStepping.h"
 #include "core/SampleAddress.h"
 #include "store/DefaultStore.h"
+#include "ui/CodePageGuard.h"
 #include "ui/HeadEditUnit.h"
 #include "ui/PropertyDlgUnit.h"
 #include "ui/QtText.h"
@@ -53,6 +54,12 @@ void TZarnetform::On(Sender* sender, Signal signal, void (TZarnetform::*handler)
 }
 
 void TZarnetform::ConnectControls() {
+    // First, so the change handlers below see the text the box keeps.
+    KeepToCodePage(*ui_.UrlCombo);
+    for (QLineEdit* edit : {ui_.CSVListEdit, ui_.FileNameFront, ui_.StCount, ui_.EdCount,
+                            ui_.FileNameRear, ui_.FileNameExt, ui_.SaveFileNameEdit}) {
+        KeepToCodePage(*edit);
+    }
     for (QWidget* control : ui_.PopupOwners) {
         control->setContextMenuPolicy(Qt::CustomContextMenu);
         guard_.Connect(control, &QWidget::customContextMenuRequested,

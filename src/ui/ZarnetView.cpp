@@ -89,15 +89,30 @@ std::vector<std::string> TListView::Lines() const {
     return SplitLines(memo_->toPlainText().toStdString());
 }
 
+void TListView::WriteTo(const std::string& path) const {
+    WriteTextLines(path, Lines(), TextEncoding::Cp932, templateLines_);
+}
+
 void TListView::ShowDocument(MakeType kind, const QString& text) {
     outputKind_ = kind;
+    templateLines_ = {};
     memo_->setPlainText(text);
 }
 
 void TListView::ShowRun(const PreparedRun& run, const DocumentFrame& frame) {
-    TextSink document;
+    // The text, and the bytes of the lines that came as bytes.
+    class Document : public TextSink {
+      public:
+        void AddCodePageLine(std::string_view bytes, std::string_view line) override {
+            AddLine(line);
+            Known.Add(bytes, line);
+        }
+        KnownLines Known;
+    };
+    Document document;
     WriteDocument(run, frame, document);
     ShowDocument(run.Request.Kind, QString::fromStdString(document.Text));
+    templateLines_ = std::move(document.Known);
 }
 
 void TListView::SaveToFileButtonClick() {
@@ -109,7 +124,7 @@ void TListView::SaveToFileButtonClick() {
     if (!desktop_.Execute(owner, SaveDialog1)) {
         return;
     }
-    WriteTextLines(SaveDialog1.FileName.toStdString(), Lines());
+    WriteTo(SaveDialog1.FileName.toStdString());
 }
 
 void TListView::ClipBordButtonClick() {

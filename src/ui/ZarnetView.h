@@ -8,6 +8,7 @@
 
 #include "core/OutputDocument.h"
 #include "core/PatternExpansion.h"
+#include "platform/TextFile.h"
 #include "store/TViewFont.h"
 #include "ui/Desktop.h"
 #include "ui/ErrorGuard.h"
@@ -38,6 +39,9 @@ class TListView : public QDialog {
 
     // The text as lines, by the program's line rules.
     std::vector<std::string> Lines() const;
+    // The text to a file, in code page 932 with CR LF: the template lines a
+    // run brought in, where still as they were, as the templates' own bytes.
+    void WriteTo(const std::string& path) const;
 
     // Keeps its file name and options between uses; the main window sets both
     // before it saves through this window.
@@ -73,6 +77,7 @@ class TListView : public QDialog {
     ErrorGuard guard_;
     QPlainTextEdit* memo_ = nullptr;
     MakeType outputKind_ = MakeType::ListText;
+    KnownLines templateLines_;
     // Qt fonts have neither; they are kept for the settings.
     std::uint8_t charSet_ = TViewFont::kShiftJisCharSet;
     std::int32_t color_ = TViewFont::kWindowTextColor;

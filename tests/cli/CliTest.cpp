@@ -36,6 +36,7 @@ TEST(CliTest, WritesTheDocumentAsTheSaveCommandDoes) {
          "photos/img01.jpg\r\nphotos/img02.jpg\r\n"},
         {{"-b", "写真/%%", "-l", "猫", "-k", "list"}, "\x8e\xca\x90\x5e/\x94\x4c/\r\n"},
         {{"-b", "写真", "-k", "list", "--utf8"}, "写真/\r\n"},
+        {{"-b", "café😀", "-k", "list", "--utf8"}, "café😀/\r\n"},
     };
     for (const Case& c : cases) {
         Outcome o = Invoke(c.args, folder);
@@ -56,14 +57,17 @@ TEST(CliTest, HtmlKindsAreFramedByTheTemplatesBesideTheProgramOrTheBuiltInOnes) 
                                "</BODY>\r\n</HTML>\r\n"),
               std::string::npos);
 
-    folder.Write("Header.txt", "H %%title%%\n");
+    // A duplicate code and a byte outside the code page go out as they are;
+    // UTF-8 output takes the templates' reading.
+    folder.Write("Header.txt", "H\xED\x40 %%title%%\x81\n");
     folder.Write("Footer.txt", "F\n");
     folder.Write("Other.txt", "O\n");
     // Without options the pattern texts are empty: one unnumbered address.
     Outcome beside = Invoke({"-b", "p", "--click-view", "--no-separator"}, folder);
     EXPECT_EQ(beside.out,
-              "H p/\r\n<A HREF=\"p/\" TARGET=\"ZarNET\"><IMG SRC=\"p/\"Border=\"1\" "
+              "H\xED\x40 p/\x81\r\n<A HREF=\"p/\" TARGET=\"ZarNET\"><IMG SRC=\"p/\"Border=\"1\" "
               "WIDTH=\"40\" HEIGHT=\"60\"ALT=\"\"></A>\r\nF\r\n");
+    EXPECT_TRUE(Invoke({"-b", "p", "--utf8"}, folder).out.starts_with("H纊 p/?\r\n"));
     Outcome chosen = Invoke({"-b", "p", "-k", "1", "--footer", folder.File("Other.txt")}, folder);
     EXPECT_NE(chosen.out.find("\r\nO\r\n"), std::string::npos);
 }
@@ -84,6 +88,13 @@ TEST(CliTest, FailuresGiveTheirStatusAndWriteNothing) {
          kCheckFailed,
          "zarnet-cli: 連続生成モードです。連続生成文字を入力してください\n"},
         {{}, kCheckFailed, "zarnet-cli: アドレスを入力してください\n"},
+        // Not written as "?": refused, naming the character and the option.
+        {{"-b", "café", "-o", folder.File("out.txt")},
+         kCheckFailed,
+         "zarnet-cli: コードページ932にない文字「é」U+00E9 は使えません (-b)\n"},
+        {{"-b", "p", "--front=x\xff", "--utf8"},
+         kCheckFailed,
+         "zarnet-cli: UTF-8 として読めない文字があります (--front)\n"},
         {{"--bogus"}, kUsageOrFileError, "zarnet-cli: unknown option '--bogus'\n"},
         {{"-b"}, kUsageOrFileError, "zarnet-cli: -b needs a value\n"},
         {{"stray"}, kUsageOrFileError, "zarnet-cli: unexpected argument 'stray'\n"},

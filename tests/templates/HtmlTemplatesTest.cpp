@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/Cp932.h"
 #include "platform/ZarnetError.h"
 #include "support/TempDir.h"
 
@@ -64,7 +65,7 @@ TEST(HtmlTemplatesTest, TitleMarkerIsReplacedInHeaderLinesOnly) {
     };
     for (const Case& c : cases) {
         HtmlTemplates templates("/nowhere/");
-        templates.HeaderLines = {c.line};
+        templates.HeaderLines = {cp932::Encode(c.line)};
         templates.FooterLines = {"%%TITLE%%"};
         EXPECT_EQ(Framed(templates, c.title), (Strings{c.result, "%%TITLE%%"})) << c.line;
     }
@@ -84,7 +85,7 @@ TEST(HtmlTemplatesTest, FilesAreReadByTheLineRules) {
         {"a\rb\r\n\r\nc", 8, {"a", "b", "", "c"}},
         {"a\nb\0c\nd", 7, {"a", "b"}},
         {"", 0, {}},
-        {"\x83\x5c\x95\x5c", 4, {"ソ表"}},
+        {"\x83\x5c\x95\x5c", 4, {"\x83\x5c\x95\x5c"}},
     };
     for (const Case& c : cases) {
         TempDir dir;
@@ -100,7 +101,7 @@ TEST(HtmlTemplatesTest, SaveWritesCodePage932WithCrLfBesideTheProgram) {
     dir.Write("Header.txt", "one\ntwo");
     HtmlTemplates templates(dir.Path());
     templates.LoadHeader(dir.File("Header.txt"));
-    templates.HeaderLines.push_back("ソ");
+    templates.HeaderLines.push_back(cp932::Encode("ソ"));
     EXPECT_TRUE(templates.SaveHeader());
     EXPECT_EQ(dir.Read("Header.txt"), "one\r\ntwo\r\n\x83\x5c\r\n");
     templates.FooterLines.clear();

@@ -11,6 +11,7 @@ MessageAnswer FakeDesktop::ShowMessage(QWidget*, MessageKind kind, const QString
             case MessageButtons::Ok:
                 return MessageAnswer::Ok;
             case MessageButtons::YesNo:
+            case MessageButtons::YesNoDefaultNo:
                 return MessageAnswer::No;
             case MessageButtons::YesCancel:
                 break;

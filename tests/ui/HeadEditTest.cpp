@@ -7,8 +7,11 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <cerrno>
 #include <filesystem>
 
+#include "platform/Cp932.h"
+#include "platform/TextFile.h"
 #include "templates/HtmlTemplates.h"
 #include "ui/HeadEditUnit.h"
 #include "ui/WindowFixture.h"
@@ -149,7 +152,7 @@ class HeadEditTest : public WindowTest {
             HeaderBox()->setPlainText(line + Q("\nshort"));
             Click("Button3");
         });
-        QCOMPARE(Templates().HeaderLines, (Lines{kept.toStdString(), "short"}));
+        QCOMPARE(Templates().HeaderLines, (Lines{cp932::Encode(kept.toStdString()), "short"}));
     }
 
     void browsing_data() {
@@ -159,8 +162,8 @@ class HeadEditTest : public WindowTest {
         QTest::newRow("existing file")
             << QByteArray("one\r\n\x83\x5c\r\n") << Q("one\nソ\n") << QString();
         QTest::newRow("missing file") << QByteArray("missing") << Q("default") << QString();
-        QTest::newRow("unreadable file")
-            << QByteArray("socket") << Q("<HTML>\n%%TITLE%%\n") << Q("ファイル %1 は開けません.");
+        QTest::newRow("unreadable file") << QByteArray("socket") << Q("<HTML>\n%%TITLE%%\n")
+                                         << Q("ファイル %1 は開けません") + Reason(ENXIO) + Q(".");
     }
 
     // Browsing fills the template at once; only "保存終了" writes the file.
@@ -263,11 +266,84 @@ class HeadEditTest : public WindowTest {
         QCOMPARE(Desktop().Errors.size(), size_t{1});
         QCOMPARE(Desktop().Errors[0].Text, Q("ファイル ") +
                                                QString::fromStdString(Folder().File("Header.txt")) +
-                                               Q(" を作成できません."));
+                                               Q(" を作成できません") + Reason(EISDIR) + Q("."));
         Desktop().Errors.clear();
         QVERIFY(!Written("Footer.txt"));
         QCOMPARE(Templates().HeaderLines, Lines{"new head"});
         QCOMPARE(Templates().FooterLines, Lines{"new foot"});
+    }
+
+    // Whatever "Header.txt" holds: "保存終了" on a text left as it was leaves
+    // the file byte for byte, and the output carries its lines' own bytes.
+    // An edit keeps the lines it did not touch; before the file goes with
+    // what the editor could not show, the user is asked, and "いいえ" keeps
+    // the file and the editor.
+    void oddHeaderFiles_data() {
+        QTest::addColumn<QByteArray>("file");   // "huge": too large to read
+        QTest::addColumn<QByteArray>("lines");  // as a save writes them, and the output
+        QTest::addColumn<bool>("appendAsks");   // a line added at the end
+        QTest::addColumn<bool>("replaceAsks");  // the whole text replaced
+        const QByteArray longLine = QByteArray(5000, 'x') + "\r\n";
+        QTest::newRow("NUL") << QByteArray("<H>\r\nab\0cd\r\nlost\r\n", 17)
+                             << QByteArray("<H>\r\nab\r\n") << true << true;
+        QTest::newRow("not code page 932")
+            << QByteArray("a\x81") << QByteArray("a\x81\r\n") << false << true;
+        QTest::newRow("lone CR") << QByteArray("a\rb\r") << QByteArray("a\r\nb\r\n") << false
+                                 << false;
+        QTest::newRow("long line") << longLine << longLine << false << true;
+        QTest::newRow("duplicate code")
+            << QByteArray("\xED\x40") << QByteArray("\xED\x40\r\n") << false << false;
+        QTest::newRow("too large to read") << QByteArray("huge") << QByteArray() << true << true;
+    }
+
+    void oddHeaderFiles() {
+        QFETCH(QByteArray, file);
+        QFETCH(QByteArray, lines);
+        QFETCH(bool, appendAsks);
+        QFETCH(bool, replaceAsks);
+        const std::string path = Folder().File("Header.txt");
+        env_->CloseWindow();
+        Folder().Write("Header.txt", file == "huge" ? "" : file.toStdString());
+        if (file == "huge") {
+            std::filesystem::resize_file(path, kMaxReadBytes + 1);
+        }
+        env_->OpenWindow();
+        Desktop().Errors.clear();  // the start's box for the file too large
+        const std::string before = Folder().Read("Header.txt");
+        EditWith([&] { Click("Button3"); });
+        QVERIFY(Desktop().Messages.empty() && Folder().Read("Header.txt") == before);
+
+        Combo()->setEditText(Q("p"));
+        Edit("SaveFileNameEdit")->setText(QString::fromStdString(Folder().File("out.html")));
+        Action("OverWriteMenu")->setChecked(true);
+        Action("HTML")->trigger();
+        Action("SaveToMenu")->trigger();
+        QVERIFY(Folder().Read("out.html").starts_with(lines.toStdString() + "<HR>\r\n"));
+
+        const auto edit = [&](const QString& text, bool asks, MessageAnswer answer) {
+            const std::size_t asked = Desktop().Messages.size();
+            Desktop().Answers = {answer};
+            EditWith([&] {
+                HeaderBox()->setPlainText(text);
+                Click("Button3");
+                if (Editor().isVisible()) {
+                    Click("Button4");
+                }
+            });
+            QCOMPARE(Desktop().Messages.size(), asked + (asks ? 1 : 0));
+            if (asks) {
+                const FakeDesktop::Message& question = Desktop().Messages.back();
+                QVERIFY(question.Kind == MessageKind::Confirmation &&
+                        question.Buttons == MessageButtons::YesNoDefaultNo &&
+                        question.Text.contains(QString::fromStdString(path)));
+            }
+            Desktop().Answers.clear();
+        };
+        edit(HeaderBox()->toPlainText() + Q("added\n"), appendAsks, MessageAnswer::No);
+        QVERIFY(Folder().Read("Header.txt") ==
+                (appendAsks ? before : lines.toStdString() + "added\r\n"));
+        edit(Q("new"), replaceAsks, MessageAnswer::Yes);
+        QCOMPARE(Folder().Read("Header.txt"), std::string("new\r\n"));
     }
 
     void editedHeaderReachesTheNextHtmlOutput() {
@@ -303,7 +379,7 @@ class HeadEditTest : public WindowTest {
     static QString ToQtLines(const Lines& lines) {
         QString text;
         for (const std::string& line : lines) {
-            text += QString::fromStdString(line) + QLatin1Char('\n');
+            text += QString::fromStdString(cp932::Decode(line)) + QLatin1Char('\n');
         }
         return text;
     }

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
+#include <cerrno>
 #include <filesystem>
 #include <sstream>
 
@@ -389,7 +390,8 @@ class OutputCommandsTest : public WindowTest {
         Child<QLabel>(Window(), "EditingLavel")->setText(Q("before"));
         Trigger(trigger.toLatin1().constData());
         QCOMPARE(Desktop().Errors.size(), size_t{1});
-        QCOMPARE(Desktop().Errors[0].Text, Q("ファイル ") + target + Q(" を作成できません."));
+        QCOMPARE(Desktop().Errors[0].Text,
+                 Q("ファイル ") + target + Q(" を作成できません") + Reason(EISDIR) + Q("."));
         QCOMPARE(HistoryRows(), 0);
         QCOMPARE(Status(), Q("before"));
         QVERIFY(Desktop().OpenedFiles.empty());

@@ -88,6 +88,9 @@ class QtDesktopTest : public QObject {
                                       << int(MessageAnswer::Yes) << yesNo;
         QTest::newRow("escape is no")
             << int(MessageButtons::YesNo) << int(Qt::Key_Escape) << int(MessageAnswer::No) << yesNo;
+        QTest::newRow("enter is no where no is the default")
+            << int(MessageButtons::YesNoDefaultNo) << int(Qt::Key_Return) << int(MessageAnswer::No)
+            << yesNo;
         QTest::newRow("escape is cancel") << int(MessageButtons::YesCancel) << int(Qt::Key_Escape)
                                           << int(MessageAnswer::Cancel) << yesCancel;
         QTest::newRow("ok") << int(MessageButtons::Ok) << int(Qt::Key_Escape)

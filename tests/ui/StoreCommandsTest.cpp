@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "platform/PrivateProfile.h"
+#include "platform/TextFile.h"
 #include "support/UserRegistry.h"
 #include "ui/WindowFixture.h"
 
@@ -204,6 +205,21 @@ class StoreCommandsTest : public WindowTest {
         QCOMPARE(Child<QComboBox>(Window(), "UrlCombo")->count(), 0);
         QCOMPARE(Edit("StCount")->text(), QString());
         QVERIFY(Window().RegData().Output.ClickView);
+    }
+
+    // Read as empty, it would bring in the defaults, to be saved at the end.
+    void loadIniMenuRefusesAFileTooLargeToRead() {
+        const std::string picked = env_->ProgramFolder.File("huge.ini");
+        env_->ProgramFolder.Write("huge.ini", "");
+        std::filesystem::resize_file(picked, kMaxReadBytes + 1);
+        env_->OpenWindow();
+        Child<QComboBox>(Window(), "UrlCombo")->setEditText(Q("http://kept/"));
+        Desktop().Files.push_back(QString::fromStdString(picked));
+        Action("LoadIniMenu")->trigger();
+        QCOMPARE(Desktop().Errors.at(0).Text,
+                 Q("ファイル ") + QString::fromStdString(picked) + Q(" は開けません (too large)."));
+        Desktop().Errors.clear();
+        QCOMPARE(ComboText(), Q("http://kept/"));
     }
 
     void loadIniMenuCancelledAppliesTheSettingsAgain() {

@@ -2,6 +2,7 @@
 
 #include <QTest>
 #include <QTimer>
+#include <cstring>
 
 #include "store/DefaultStore.h"
 #include "support/UserRegistry.h"
@@ -104,6 +105,10 @@ void WindowTest::EndFixture(bool noErrors) {
         QVERIFY(env_->Desktop.Errors.empty());
     }
     env_.reset();
+}
+
+QString Reason(int systemError) {
+    return Q(" (") + QString::fromUtf8(std::strerror(systemError)) + Q(")");
 }
 
 QString Q(const char* utf8) {

@@ -66,6 +66,9 @@ T* Child(const QObject& root, const char* name) {
 
 QString Q(const char* utf8);
 
+// " (reason)" for an errno value, in the words the window's messages give it.
+QString Reason(int systemError);
+
 // Runs `act` as soon as the event loop of a modal window's exec() turns;
 // `act` must close the window.
 void WhenShown(QObject* context, const std::function<void()>& act);

@@ -4,6 +4,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <cerrno>
 
 #include "platform/Cp932.h"
 #include "support/TempDir.h"
@@ -83,7 +84,8 @@ class ZarnetViewTest : public QObject {
         Button("SaveToFileButton")->click();
         QCOMPARE(desktop_->Errors.size(), size_t{1});
         QCOMPARE(desktop_->Errors[0].Title, Q("Zarnet"));
-        QCOMPARE(desktop_->Errors[0].Text, Q("ファイル ") + target + Q(" を作成できません."));
+        QCOMPARE(desktop_->Errors[0].Text,
+                 Q("ファイル ") + target + Q(" を作成できません") + Reason(EISDIR) + Q("."));
         QCOMPARE(Memo()->toPlainText(), Q("text"));
         QCOMPARE(view_->SaveDialog1.FileName, target);
     }

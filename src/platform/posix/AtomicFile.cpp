@@ -9,6 +9,8 @@
 #include <array>
 #include <atomic>
 #include <cerrno>
+#include <cstdlib>
+#include <string_view>
 #include <utility>
 
 #include "platform/FileErrors.h"
@@ -22,14 +24,41 @@ namespace {
 constexpr int kMaxLinkHops = 40;
 constexpr int kMaxNameTries = 100;
 
-// The file `path` names once symbolic links are followed: the link's target
-// is what gets replaced, not the link.
-std::string FollowLinks(const std::string& path) {
+// The descriptor number when `path` names one of this process's open
+// descriptors through the system's folder of them (/dev/fd/N,
+// /proc/self/fd/N); -1 for any other path.
+int DescriptorNamed(const std::string& path) {
+    const std::string name = path.substr(FolderPart(path).size());
+    if (name.empty() || name.size() > 9 ||
+        name.find_first_not_of("0123456789") != std::string::npos) {
+        return -1;
+    }
+    char* own = realpath("/proc/self/fd", nullptr);
+    char* folder = realpath(FolderPart(path).c_str(), nullptr);
+    const bool ours = own != nullptr && folder != nullptr && std::string_view(own) == folder;
+    free(own);
+    free(folder);
+    return ours ? std::stoi(name) : -1;
+}
+
+struct LinkEnd {
+    std::string Path;
+    int Descriptor = -1;  // when the path names an open descriptor
+};
+
+// Where `path` leads once symbolic links are followed: the link's target is
+// what gets replaced, not the link. A link into the folder of open
+// descriptors (/dev/stdout) ends at that descriptor: its own link names a
+// file it may have opened for appending, or no file at all (a pipe).
+LinkEnd FollowLinks(const std::string& path) {
     std::string current = path;
     for (int hop = 0; hop < kMaxLinkHops; ++hop) {
+        if (const int fd = DescriptorNamed(current); fd >= 0) {
+            return {current, fd};
+        }
         struct stat status {};
         if (lstat(current.c_str(), &status) != 0 || !S_ISLNK(status.st_mode)) {
-            return current;
+            return {current};
         }
         std::string link(4096, '\0');
         const ssize_t length = readlink(current.c_str(), link.data(), link.size());
@@ -40,6 +69,16 @@ std::string FollowLinks(const std::string& path) {
         current = link.starts_with('/') ? link : FolderPart(current) + link;
     }
     ThrowCannotCreate(path, ELOOP);
+}
+
+// 1 when `path` is the very file standard output writes to, else -1.
+int StandardOutputAt(const std::string& path) {
+    struct stat file {};
+    struct stat output {};
+    return stat(path.c_str(), &file) == 0 && fstat(STDOUT_FILENO, &output) == 0 &&
+                   file.st_dev == output.st_dev && file.st_ino == output.st_ino
+               ? STDOUT_FILENO
+               : -1;
 }
 
 void SyncFolder(const std::string& folder) {
@@ -150,7 +189,7 @@ class AtomicFile::Impl {
     std::string folder;
     std::string temp;      // the temporary file's name while it has one
     bool unnamed = false;  // written to an unnamed file, named at Commit()
-    bool inPlace = false;  // a device or a pipe
+    bool inPlace = false;  // a device, a pipe or an open descriptor
     int fd = -1;
 };
 
@@ -167,6 +206,10 @@ void AtomicFile::RemoveTemporaryFilesOnTermination() {
         sigemptyset(&action.sa_mask);
         sigaction(signal, &action, nullptr);
     }
+}
+
+void AtomicFile::FailWritesToClosedPipes() {
+    signal(SIGPIPE, SIG_IGN);
 }
 
 void AtomicFile::UseNamedTemporaryFilesForTesting(bool named) {
@@ -187,7 +230,21 @@ bool IsDeviceOrPipe(const struct stat& status) {
 
 AtomicFile::AtomicFile(const std::string& path) : impl_(std::make_unique<Impl>()) {
     impl_->shownPath = path;
-    impl_->target = FollowLinks(path);
+    const LinkEnd end = FollowLinks(path);
+    // An open stream (/dev/stdout, /dev/fd/3, the file standard output goes
+    // to) is written through its own descriptor: it appends where it was
+    // opened for appending, and nothing is renamed over the file behind it.
+    if (const int stream = end.Descriptor >= 0 ? end.Descriptor : StandardOutputAt(end.Path);
+        stream >= 0) {
+        impl_->fd = fcntl(stream, F_DUPFD_CLOEXEC, 0);
+        if (impl_->fd < 0) {
+            ThrowCannotCreate(path);
+        }
+        impl_->inPlace = true;
+        ReportStep("created");
+        return;
+    }
+    impl_->target = end.Path;
     struct stat status {};
     const bool exists = stat(impl_->target.c_str(), &status) == 0;
     // A file the user may not write stays as it is, as it would if it were
@@ -218,8 +275,13 @@ AtomicFile::AtomicFile(const std::string& path) : impl_(std::make_unique<Impl>()
         ThrowCannotCreate(path);
     }
     if (exists) {
-        // Best effort: some file systems keep no permissions, and the content
-        // matters more than its mode there.
+        // Best effort: some file systems keep no owners or permissions, and
+        // the content matters more. The owner goes first, as a change of
+        // owner may clear the mode's set-id bits.
+        if (fchown(impl_->fd, status.st_uid, status.st_gid) != 0) {
+            // Only root may give a file away (root saving a user's file);
+            // anyone else's new file stays their own.
+        }
         fchmod(impl_->fd, status.st_mode & 07777);
     }
     ReportStep("created");

@@ -5,10 +5,30 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
 
 #include "platform/FileErrors.h"
 
 namespace zarnet {
+
+namespace {
+
+bool TooLarge(const struct stat& status) {
+    return S_ISREG(status.st_mode) && static_cast<std::uint64_t>(status.st_size) > kMaxReadBytes;
+}
+
+class ClosedAtEnd {
+  public:
+    explicit ClosedAtEnd(int fd) : fd_(fd) {}
+    ~ClosedAtEnd() { close(fd_); }
+    ClosedAtEnd(const ClosedAtEnd&) = delete;
+    ClosedAtEnd& operator=(const ClosedAtEnd&) = delete;
+
+  private:
+    int fd_;
+};
+
+}  // namespace
 
 std::string ReadFileBytes(const std::string& path) {
     constexpr std::size_t kReadSize = 64 * 1024;
@@ -16,11 +36,21 @@ std::string ReadFileBytes(const std::string& path) {
     if (fd < 0) {
         ThrowCannotOpen(path);
     }
+    const ClosedAtEnd closer(fd);
     std::string bytes;
-    if (struct stat status{}; fstat(fd, &status) == 0 && S_ISREG(status.st_mode)) {
-        bytes.reserve(static_cast<std::size_t>(status.st_size));
+    if (struct stat status{}; fstat(fd, &status) == 0) {
+        if (S_ISDIR(status.st_mode)) {
+            ThrowCannotOpen(path, EISDIR);
+        }
+        if (TooLarge(status)) {
+            ThrowTooLarge(path);
+        }
+        if (S_ISREG(status.st_mode)) {
+            bytes.reserve(static_cast<std::size_t>(status.st_size));
+        }
     }
-    for (;;) {
+    // Devices and pipes tell no size: they are cut off once past the limit.
+    while (bytes.size() <= kMaxReadBytes) {
         const std::size_t had = bytes.size();
         bytes.resize(had + kReadSize);
         const ssize_t got = read(fd, bytes.data() + had, kReadSize);
@@ -28,18 +58,21 @@ std::string ReadFileBytes(const std::string& path) {
             bytes.resize(had);
             continue;
         }
-        if (got < 0) {  // a folder fails here
-            const int error = errno;
-            close(fd);
-            ThrowCannotOpen(path, error);
+        if (got < 0) {
+            ThrowCannotOpen(path);
         }
         bytes.resize(had + static_cast<std::size_t>(got));
         if (got == 0) {
-            break;
+            return bytes;
         }
     }
-    close(fd);
-    return bytes;
+    ThrowTooLarge(path);
+}
+
+void CheckReadSize(const std::string& path) {
+    if (struct stat status{}; stat(path.c_str(), &status) == 0 && TooLarge(status)) {
+        ThrowTooLarge(path);
+    }
 }
 
 }  // namespace zarnet

@@ -8,6 +8,21 @@
 
 namespace zarnet {
 
+namespace {
+
+class ClosedAtEnd {
+  public:
+    explicit ClosedAtEnd(HANDLE file) : file_(file) {}
+    ~ClosedAtEnd() { CloseHandle(file_); }
+    ClosedAtEnd(const ClosedAtEnd&) = delete;
+    ClosedAtEnd& operator=(const ClosedAtEnd&) = delete;
+
+  private:
+    HANDLE file_;
+};
+
+}  // namespace
+
 std::string ReadFileBytes(const std::string& path) {
     constexpr DWORD kReadSize = 64 * 1024;
     const HANDLE file =
@@ -16,26 +31,38 @@ std::string ReadFileBytes(const std::string& path) {
     if (file == INVALID_HANDLE_VALUE) {  // a folder fails here
         ThrowCannotOpen(path, SystemReason(GetLastError()));
     }
+    const ClosedAtEnd closer(file);
     std::string bytes;
     if (LARGE_INTEGER size{}; GetFileSizeEx(file, &size) && size.QuadPart > 0) {
+        if (static_cast<unsigned long long>(size.QuadPart) > kMaxReadBytes) {
+            ThrowTooLarge(path);
+        }
         bytes.reserve(static_cast<std::size_t>(size.QuadPart));
     }
-    for (;;) {
+    // Devices and pipes tell no size: they are cut off once past the limit.
+    while (bytes.size() <= kMaxReadBytes) {
         const std::size_t had = bytes.size();
         bytes.resize(had + kReadSize);
         DWORD got = 0;
         if (!ReadFile(file, bytes.data() + had, kReadSize, &got, nullptr)) {
-            const DWORD error = GetLastError();
-            CloseHandle(file);
-            ThrowCannotOpen(path, SystemReason(error));
+            ThrowCannotOpen(path, SystemReason(GetLastError()));
         }
         bytes.resize(had + got);
         if (got == 0) {
-            break;
+            return bytes;
         }
     }
-    CloseHandle(file);
-    return bytes;
+    ThrowTooLarge(path);
+}
+
+void CheckReadSize(const std::string& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (GetFileAttributesExA(cp932::Encode(path).c_str(), GetFileExInfoStandard, &data) &&
+        (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0 &&
+        (static_cast<unsigned long long>(data.nFileSizeHigh) << 32 | data.nFileSizeLow) >
+            kMaxReadBytes) {
+        ThrowTooLarge(path);
+    }
 }
 
 }  // namespace zarnet

@@ -105,6 +105,21 @@ TEST(ReplaceFileTest, ReplacedFileKeepsItsPermissionsAndNewFileFollowsUmask) {
     }
 }
 
+// Root saving a user's file leaves it the user's, not root's.
+TEST(ReplaceFileTest, ReplacedFileKeepsItsOwnerAndGroup) {
+    if (geteuid() != 0) {
+        GTEST_SKIP() << "only root may give a file away";
+    }
+    const TempDir dir;
+    dir.Write("users.txt", "old");
+    const std::string path = dir.File("users.txt");
+    ASSERT_EQ(chown(path.c_str(), 4321, 8765), 0);
+    ReplaceFile(path, "new");
+    struct stat status {};
+    ASSERT_EQ(stat(path.c_str(), &status), 0);
+    EXPECT_TRUE(status.st_uid == 4321 && status.st_gid == 8765 && dir.Read("users.txt") == "new");
+}
+
 // The child process ends itself at the chosen step of a replacement, as a
 // crash or a power cut would.
 int crashAtStep = 0;

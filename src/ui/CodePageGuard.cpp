@@ -1,0 +1,113 @@
+#include "ui/CodePageGuard.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextCursor>
+#include <QToolTip>
+#include <algorithm>
+#include <optional>
+#include <vector>
+
+#include "core/CodePageRefusal.h"
+#include "platform/Cp932.h"
+
+namespace zarnet {
+
+namespace {
+
+struct Foreign {
+    qsizetype At;
+    qsizetype Size;  // 2 for a surrogate pair
+};
+
+// The characters of the text the code page lacks, and the first of them.
+// Line breaks a text box keeps in its own way pass.
+std::vector<Foreign> ForeignIn(QStringView text, std::optional<char32_t>& first) {
+    std::vector<Foreign> found;
+    for (qsizetype at = 0; at < text.size();) {
+        char32_t character = text[at].unicode();
+        qsizetype size = 1;
+        if (QChar::isHighSurrogate(character) && at + 1 < text.size() &&
+            text[at + 1].isLowSurrogate()) {
+            character = QChar::surrogateToUcs4(text[at], text[at + 1]);
+            size = 2;
+        }
+        const bool lineBreak =
+            character == QChar::ParagraphSeparator || character == QChar::LineSeparator;
+        if (!lineBreak && !cp932::Holds(character)) {
+            found.push_back({at, size});
+            if (!first) {
+                first = character;
+            }
+        }
+        at += size;
+    }
+    return found;
+}
+
+void ShowRefusal(QWidget& box, char32_t character) {
+    QToolTip::showText(box.mapToGlobal(QPoint(0, box.height())),
+                       QString::fromStdString(NotInCodePageMessage(character)), &box);
+}
+
+}  // namespace
+
+void KeepToCodePage(QLineEdit& edit) {
+    QObject::connect(&edit, &QLineEdit::textEdited, &edit, [&edit](const QString& text) {
+        std::optional<char32_t> first;
+        const std::vector<Foreign> found = ForeignIn(text, first);
+        if (found.empty()) {
+            return;
+        }
+        QString kept = text;
+        int cursor = edit.cursorPosition();
+        for (auto it = found.rbegin(); it != found.rend(); ++it) {
+            kept.remove(it->At, it->Size);
+            if (it->At < cursor) {
+                cursor -= static_cast<int>(it->Size);
+            }
+        }
+        edit.setText(kept);
+        edit.setCursorPosition(cursor);
+        ShowRefusal(edit, *first);
+    });
+}
+
+void KeepToCodePage(QComboBox& combo) {
+    KeepToCodePage(*combo.lineEdit());
+}
+
+void KeepToCodePage(QPlainTextEdit& edit) {
+    QObject::connect(edit.document(), &QTextDocument::contentsChange, &edit,
+                     [&edit](int position, int, int added) {
+                         if (added == 0) {
+                             return;
+                         }
+                         // A change at the start may count the document's
+                         // last paragraph end, which no cursor reaches.
+                         QTextCursor range(edit.document());
+                         range.setPosition(position);
+                         range.setPosition(
+                             std::min(position + added, edit.document()->characterCount() - 1),
+                             QTextCursor::KeepAnchor);
+                         std::optional<char32_t> first;
+                         const std::vector<Foreign> found = ForeignIn(range.selectedText(), first);
+                         if (found.empty()) {
+                             return;
+                         }
+                         // Part of the same step of the undo history as the insertion.
+                         QTextCursor cut(edit.document());
+                         cut.joinPreviousEditBlock();
+                         for (auto it = found.rbegin(); it != found.rend(); ++it) {
+                             cut.setPosition(position + static_cast<int>(it->At));
+                             cut.setPosition(position + static_cast<int>(it->At + it->Size),
+                                             QTextCursor::KeepAnchor);
+                             cut.removeSelectedText();
+                         }
+                         cut.endEditBlock();
+                         ShowRefusal(edit, *first);
+                     });
+}
+
+}  // namespace zarnet

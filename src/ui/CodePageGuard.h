@@ -1,0 +1,17 @@
+#pragma once
+
+class QComboBox;
+class QLineEdit;
+class QPlainTextEdit;
+
+namespace zarnet {
+
+// Boxes whose text is stored or written take only what code page 932 holds:
+// a character beyond it that the user types, pastes or drops is taken out at
+// once and a tooltip at the box names it, so the box shows what will be
+// stored and written. Text set from code passes as it is.
+void KeepToCodePage(QLineEdit& edit);
+void KeepToCodePage(QComboBox& combo);
+void KeepToCodePage(QPlainTextEdit& edit);
+
+}  // namespace zarnet
