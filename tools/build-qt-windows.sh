@@ -24,14 +24,17 @@ fi
 multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
 
 # Only what the program and its tests use: Core, Gui, Widgets and Test with
-# the windows, offscreen and Vista-style plugins. Debian's +dfsg source has
+# the windows, offscreen and Vista-style plugins. OpenGL goes with its
+# dynamic variant (FEATURE_opengl alone leaves the windows plugin's dynamic
+# OpenGL on, which then fails to build). Debian's +dfsg source has
 # no src/3rdparty/wintab, hence no tablet events.
 options=(
     -DCMAKE_BUILD_TYPE=Release
     -DBUILD_SHARED_LIBS=OFF
     -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF
     -DFEATURE_network=OFF -DFEATURE_sql=OFF -DFEATURE_printsupport=OFF
-    -DFEATURE_opengl=OFF -DFEATURE_dbus=OFF -DFEATURE_concurrent=OFF
+    -DINPUT_opengl=no -DFEATURE_opengl_dynamic=OFF -DFEATURE_dynamicgl=OFF
+    -DFEATURE_dbus=OFF -DFEATURE_concurrent=OFF
     -DFEATURE_xml=OFF -DFEATURE_vulkan=OFF -DFEATURE_direct2d=OFF
     -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF
     -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_freetype=OFF
