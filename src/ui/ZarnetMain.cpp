@@ -41,6 +41,7 @@ TZarnetform::TZarnetform(Desktop& desktop, const AppPaths& paths, Registry& regi
       paths_(paths),
       templates_(paths.SettingsFolder) {
     ui_.SetupUi(*this);
+    new WindowPlacement(*this, WindowPlacement::When::FirstShowing);
     ConnectControls();
     FormCreate();
 }
@@ -416,16 +417,6 @@ void TZarnetform::closeEvent(QCloseEvent* event) {
             iniFileName_, registry_);
     });
     event->accept();
-}
-
-void TZarnetform::showEvent(QShowEvent* event) {
-    QMainWindow::showEvent(event);
-    if (centred_) {
-        return;
-    }
-    centred_ = true;
-    CenterOnScreen(*this);
-    ui_.OverwriteButton->setFocus();
 }
 
 }  // namespace zarnet

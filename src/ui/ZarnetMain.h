@@ -85,7 +85,6 @@ class TZarnetform : public QMainWindow, private OutputCommands::Host {
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 
   private:
     void ConnectControls();
@@ -114,7 +113,6 @@ class TZarnetform : public QMainWindow, private OutputCommands::Host {
     TListView* listView_ = nullptr;
     TPropertyForm* propertyForm_ = nullptr;
     std::unique_ptr<OutputCommands> outputs_;
-    bool centred_ = false;
 };
 
 }  // namespace zarnet

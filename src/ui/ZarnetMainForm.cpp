@@ -344,6 +344,8 @@ void ZarnetMainForm::SetTabOrder(QMainWindow& window) {
         }
         previous = widget;
     }
+    // The first of the order has the focus when the window opens.
+    OverwriteButton->setFocus();
 }
 
 void ZarnetMainForm::FitStrips() {

@@ -23,8 +23,7 @@ constexpr int kToolButtonWidth = 23;
 constexpr int kToolButtonHeight = 22;
 constexpr int kToolButtonTop = 4;
 // The window opens at 501 x 470 pixels, frame included.
-constexpr int kWidth = 501;
-constexpr int kHeight = 470;
+constexpr QSize kOuterSize(501, 470);
 constexpr std::uint32_t kSystemColorBit = 0x80000000u;
 
 }  // namespace
@@ -37,7 +36,7 @@ TListView::TListView(Desktop& desktop, QWidget* parent)
     setWindowTitle(QStringLiteral("変換結果表示"));
     setWindowIcon(icons::PreviewWindow());
     setFont(DesignFont());
-    resize(kWidth, kHeight);
+    new WindowPlacement(*this, WindowPlacement::When::FirstShowing, kOuterSize);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -180,13 +179,6 @@ void TListView::ShowColor() {
 
 void TListView::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (!placed_) {
-        placed_ = true;
-        // The size is the outer one, frame included, which only a window that
-        // exists can tell.
-        resize(QSize(kWidth, kHeight) - (frameGeometry().size() - size()));
-        CenterOnScreen(*this);
-    }
     memo_->moveCursor(QTextCursor::Start);
     memo_->setFocus();
 }
