@@ -17,6 +17,7 @@
 #include "core/RangeStepping.h"
 #include "core/SampleAddress.h"
 #include "store/DefaultStore.h"
+#include "ui/ButtonKeys.h"
 #include "ui/HeadEditUnit.h"
 #include "ui/PropertyDlgUnit.h"
 #include "ui/QtText.h"
@@ -142,6 +143,12 @@ bool TZarnetform::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void TZarnetform::keyPressEvent(QKeyEvent* event) {
+    if (!PressFocusedButton(*this, *event)) {
+        QMainWindow::keyPressEvent(event);
+    }
 }
 
 void TZarnetform::FormCreate() {
@@ -417,6 +424,13 @@ void TZarnetform::closeEvent(QCloseEvent* event) {
             iniFileName_, registry_);
     });
     event->accept();
+}
+
+void TZarnetform::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // Enter presses the focused button, so the focus shows from the start,
+    // as after a Tab; showing a window clears that.
+    setAttribute(Qt::WA_KeyboardFocusChange);
 }
 
 }  // namespace zarnet

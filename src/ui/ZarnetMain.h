@@ -84,7 +84,9 @@ class TZarnetform : public QMainWindow, private OutputCommands::Host {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
     void ConnectControls();

@@ -10,6 +10,7 @@
 
 #include "core/SaveName.h"
 #include "platform/TextFile.h"
+#include "ui/ControlLook.h"
 #include "ui/DesignFont.h"
 #include "ui/Icons.h"
 #include "ui/WindowPlacement.h"
@@ -55,6 +56,10 @@ TListView::TListView(Desktop& desktop, QWidget* parent)
         AddToolButton(bar, "SpeedButton3", icons::Font(), 60, QStringLiteral("表示フォントの設定"));
     QToolButton* copyButton = AddToolButton(bar, "ClipBordButton", icons::Clipboard(), 90,
                                             QStringLiteral("クリップボードにコピーします"));
+    // Escape closes the window; the other buttons have keys of their own.
+    GiveKey(*saveButton, QKeySequence(Qt::CTRL | Qt::Key_S));
+    GiveKey(*fontButton, QKeySequence(Qt::CTRL | Qt::Key_F));
+    GiveKey(*copyButton, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
 
     memo_ = new QPlainTextEdit(this);
     memo_->setObjectName(QStringLiteral("ListVIewMemo"));
