@@ -9,6 +9,7 @@
 #include <initializer_list>
 
 #include "platform/Cp932.h"
+#include "platform/Paths.h"
 #include "platform/TextFile.h"
 #include "templates/HtmlTemplates.h"
 #include "ui/DesignFont.h"
@@ -62,6 +63,8 @@ THtmlEditForm::THtmlEditForm(Desktop& desktop, HtmlTemplates& templates, QWidget
     setWindowTitle(QStringLiteral("HtmlEditForm"));
     setFont(DesignFont());
     new WindowPlacement(*this, WindowPlacement::When::FirstShowing, kOuterSize, kPlace);
+    // Browsing starts where the templates are.
+    OpenDialog1.InitialDir = ToQt(FolderPart(templates.HeaderPath()));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

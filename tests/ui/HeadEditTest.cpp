@@ -185,6 +185,7 @@ class HeadEditTest : public WindowTest {
         QCOMPARE(Desktop().Dialogs.at(0).FileName, QString());
         QVERIFY(Desktop().Dialogs[0].DialogMode == FileDialog::Mode::Open);
         QCOMPARE(Desktop().Dialogs[0].Filter, QString());
+        QCOMPARE(Desktop().Dialogs[0].InitialDir, QString::fromStdString(Folder().Path()));
         const QString expected =
             shown == Q("default") ? ToQtLines(HtmlTemplates::DefaultHeader()) : shown;
         QCOMPARE(HeaderBox()->toPlainText(), expected);
