@@ -50,6 +50,12 @@ grep -q "<launchable type=\"desktop-id\">$app.desktop</launchable>" "$metainfo" 
     fail "$metainfo: launchable is not $app.desktop"
 [ -f "data/icons/$app.svg" ] || fail "data/icons/$app.svg is missing"
 
+# Docks match the window to its launcher by the class of its WM_CLASS, which
+# Qt takes from the application name the program sets.
+app_name=$(sed -nE 's/.*kApplicationTitle\[\] = "([^"]+)";.*/\1/p' src/ui/ErrorGuard.h)
+grep -qx "StartupWMClass=$app_name" "$desktop" ||
+    fail "$desktop: StartupWMClass is not '$app_name', the window's WM_CLASS"
+
 # --- Icons ------------------------------------------------------------------
 # Every PNG must exist and be as large as the folder it is in says.
 png_size() {

@@ -1,6 +1,8 @@
 #include "ui/ControlLook.h"
 
+#include <QAbstractButton>
 #include <QGroupBox>
+#include <QKeySequence>
 #include <algorithm>
 
 namespace zarnet {
@@ -25,6 +27,12 @@ void FitTextWidth(QWidget& control, int room) {
         narrow.setPixelSize(narrow.pixelSize() - 1);
         control.setFont(narrow);
     }
+}
+
+void GiveKey(QAbstractButton& button, const QKeySequence& key) {
+    button.setShortcut(key);
+    button.setToolTip(button.toolTip() + QStringLiteral(" (") +
+                      key.toString(QKeySequence::NativeText) + QLatin1Char(')'));
 }
 
 }  // namespace zarnet

@@ -1,6 +1,8 @@
 #pragma once
 
+class QAbstractButton;
 class QGroupBox;
+class QKeySequence;
 class QWidget;
 
 // Looks the windows share where Qt's style or the stand-in for the design
@@ -14,5 +16,9 @@ void TitleOnFrame(QGroupBox& box);
 // A stand-in face may run wider than the design font: a control whose text
 // would pass `room` pixels gets a narrower font.
 void FitTextWidth(QWidget& control, int room);
+
+// A button that takes no focus answers a key of its own, which its hint
+// names after its text.
+void GiveKey(QAbstractButton& button, const QKeySequence& key);
 
 }  // namespace zarnet

@@ -30,6 +30,9 @@ struct FileDialog {
     QString Filter;
     // Save dialogs: ask before an existing file is picked.
     bool ConfirmOverwrite = false;
+    // Where the dialog opens when FileName names no existing folder. Given an
+    // initialiser, so the dialogs that do not use it need not name it.
+    QString InitialDir{};
 };
 
 // Everything the windows need from the desktop beyond their own widgets:

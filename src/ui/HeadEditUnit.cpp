@@ -8,10 +8,13 @@
 #include <QVBoxLayout>
 #include <initializer_list>
 
+#include "platform/Paths.h"
 #include "templates/HtmlTemplates.h"
 #include "ui/CodePageGuard.h"
 #include "ui/DesignFont.h"
+#include "ui/EvenSplitLayout.h"
 #include "ui/QtText.h"
+#include "ui/WindowPlacement.h"
 
 namespace zarnet {
 
@@ -20,7 +23,6 @@ namespace {
 // The window opens at 502 x 412 pixels, frame included, at 295, 168.
 constexpr QSize kOuterSize(502, 412);
 constexpr QPoint kPlace(295, 168);
-constexpr int kHeaderDesignHeight = 161;
 constexpr int kButtonBarHeight = 35;
 
 QPushButton* AddButton(QWidget* parent, const char* name, const QString& text, int x, int y) {
@@ -86,6 +88,9 @@ THtmlEditForm::THtmlEditForm(Desktop& desktop, HtmlTemplates& templates, QWidget
                    Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
     setWindowTitle(QStringLiteral("HtmlEditForm"));
     setFont(DesignFont());
+    new WindowPlacement(*this, WindowPlacement::When::FirstShowing, kOuterSize, kPlace);
+    // Browsing starts where the templates are.
+    OpenDialog1.InitialDir = ToQt(FolderPart(templates.HeaderPath()));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -95,15 +100,16 @@ THtmlEditForm::THtmlEditForm(Desktop& desktop, HtmlTemplates& templates, QWidget
                                 "Button1", "Button5", "Button8", 33, "HeaderEdit");
     const Pane footer = AddPane("FooterPanel", "Panel2", QStringLiteral("フッタ部"), "Panel5",
                                 "Button2", "Button6", "Button7", 32, "FooterEdit");
-    headerPanel_ = header.Panel;
-    footerPanel_ = footer.Panel;
     headerEdit_ = header.Edit;
     footerEdit_ = footer.Edit;
     KeepToCodePage(*headerEdit_);
     KeepToCodePage(*footerEdit_);
-    headerPanel_->setFixedHeight(kHeaderDesignHeight);
-    layout->addWidget(headerPanel_);
-    layout->addWidget(footerPanel_, 1);
+    // What FormShow did on every showing and resize, the layout does at every
+    // size: the header half rounded down, the footer the odd pixel.
+    auto* panes = new EvenSplitLayout;
+    layout->addLayout(panes, 1);
+    panes->addWidget(header.Panel);
+    panes->addWidget(footer.Panel);
 
     auto* buttonBar = new QFrame(this);
     buttonBar->setObjectName(QStringLiteral("Panel3"));
@@ -230,25 +236,8 @@ void THtmlEditForm::Browse(void (HtmlTemplates::*load)(const std::string&),
 
 void THtmlEditForm::showEvent(QShowEvent* event) {
     KeylessDialog::showEvent(event);
-    if (!placed_) {
-        placed_ = true;
-        // The size is the outer one, frame included, which only a window that
-        // exists can tell.
-        resize(kOuterSize - (frameGeometry().size() - size()));
-        move(kPlace);
-    }
     // Every opening starts at the first control of the tab order.
     saveButton_->setFocus();
-    FormShow();
-}
-
-void THtmlEditForm::resizeEvent(QResizeEvent* event) {
-    KeylessDialog::resizeEvent(event);
-    FormShow();
-}
-
-void THtmlEditForm::FormShow() {
-    headerPanel_->setFixedHeight((headerPanel_->height() + footerPanel_->height()) / 2);
 }
 
 }  // namespace zarnet

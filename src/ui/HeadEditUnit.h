@@ -49,7 +49,6 @@ class THtmlEditForm : public KeylessDialog {
 
   protected:
     void showEvent(QShowEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
 
   private:
     // One half: its caption bar with the "標準", "参照" and hidden "登録"
@@ -66,18 +65,13 @@ class THtmlEditForm : public KeylessDialog {
     void Browse(void (HtmlTemplates::*load)(const std::string&), void (THtmlEditForm::*fill)());
     // True when nothing would be lost, or the user agrees to the loss.
     bool MayLose(const std::string& path, const TemplateLoss& loss);
-    // The two panes share the height, the footer taking an odd pixel.
-    void FormShow();
 
     Desktop& desktop_;
     HtmlTemplates& templates_;
     ErrorGuard guard_;
-    QWidget* headerPanel_ = nullptr;
-    QWidget* footerPanel_ = nullptr;
     QPlainTextEdit* headerEdit_ = nullptr;
     QPlainTextEdit* footerEdit_ = nullptr;
     QPushButton* saveButton_ = nullptr;
-    bool placed_ = false;
 };
 
 }  // namespace zarnet

@@ -3,13 +3,18 @@
 #include <QKeyEvent>
 #include <QPushButton>
 
+#include "ui/ButtonKeys.h"
+
 namespace zarnet {
 
 void KeylessDialog::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
-        case Qt::Key_Escape:
         case Qt::Key_Return:
         case Qt::Key_Enter:
+            PressFocusedButton(*this, *event);
+            event->accept();
+            return;
+        case Qt::Key_Escape:
             event->accept();
             return;
         default:
@@ -18,12 +23,16 @@ void KeylessDialog::keyPressEvent(QKeyEvent* event) {
 }
 
 void KeylessDialog::showEvent(QShowEvent* event) {
-    // A dialog's buttons answer Enter when focused unless told otherwise.
+    // Left to Qt, a dialog's buttons would take turns as the default one,
+    // which Enter presses from anywhere in the dialog.
     for (QPushButton* button : findChildren<QPushButton*>()) {
         button->setAutoDefault(false);
         button->setDefault(false);
     }
     QDialog::showEvent(event);
+    // Enter presses the focused button, so the focus shows from the start,
+    // as after a Tab; showing a window clears that.
+    setAttribute(Qt::WA_KeyboardFocusChange);
 }
 
 }  // namespace zarnet

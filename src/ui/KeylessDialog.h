@@ -6,6 +6,7 @@ namespace zarnet {
 
 // A dialog that only its buttons close: neither Enter nor Escape stands for
 // one of them, so a key pressed out of habit never confirms or drops an edit.
+// Enter presses the button that has the focus, as Space does.
 class KeylessDialog : public QDialog {
     Q_OBJECT
 

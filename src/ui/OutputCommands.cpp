@@ -81,6 +81,13 @@ void OutputCommands::SpeedButton1Click() {
 
 void OutputCommands::RunCommand(void (OutputCommands::*outputStep)(), const QString& label) {
     BuildOutput();
+    // The preview's save dialog, given a name without a folder, opens beside
+    // the output file, or where the default one goes when that folder is gone.
+    std::string folder = FolderPart(ui_.SaveFileNameEdit->text().toStdString());
+    if (!DirectoryExists(folder)) {
+        folder = FolderPart(record_.DefaultSaveFname);
+    }
+    preview_.SaveDialog1.InitialDir = ToQt(folder);
     (this->*outputStep)();
     host_.PushHistory();
     ui_.EditingLavel->setText(label);

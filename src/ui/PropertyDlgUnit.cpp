@@ -60,6 +60,7 @@ TPropertyForm::TPropertyForm(Desktop& desktop, THtmlEditForm& editor, QWidget* p
     setWindowTitle(QStringLiteral("設定"));
     setFont(DesignFont());
     setFixedSize(kClientWidth, kClientHeight);
+    new WindowPlacement(*this, WindowPlacement::When::EveryShowing);
 
     auto* sizes = Place(new QGroupBox(QStringLiteral("縮小イメージの大きさ"), this), "GroupBox4",
                         QRect(16, 9, 131, 68));
@@ -120,11 +121,6 @@ std::optional<PropertySettings> TPropertyForm::Edit(const PropertySettings& curr
         return std::nullopt;
     }
     return Edited();
-}
-
-void TPropertyForm::showEvent(QShowEvent* event) {
-    KeylessDialog::showEvent(event);
-    CenterOnScreen(*this);
 }
 
 void TPropertyForm::Fill(const PropertySettings& settings) {

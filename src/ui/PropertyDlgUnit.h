@@ -40,9 +40,6 @@ class TPropertyForm : public KeylessDialog {
     // names the first that is not, the height first.
     void Button1Click();
 
-  protected:
-    void showEvent(QShowEvent* event) override;
-
   private:
     void Fill(const PropertySettings& settings);
     PropertySettings Edited() const;

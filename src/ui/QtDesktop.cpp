@@ -11,10 +11,12 @@
 #include <QPushButton>
 #include <QStringList>
 #include <QUrl>
-
-#ifdef _WIN32
 #include <string>
 
+#include "platform/Paths.h"
+#include "ui/QtText.h"
+
+#ifdef _WIN32
 #include "platform/Cp932.h"
 #include "platform/win/WinApi.h"
 // Needs the declarations of windows.h before it.
@@ -71,6 +73,11 @@ QString QtFileFilter(const QString& filter) {
     return entries.join(QStringLiteral(";;"));
 }
 
+QString DialogStartFolder(const FileDialog& dialog) {
+    const std::string folder = FolderPart(ToStd(dialog.FileName));
+    return DirectoryExists(folder) ? ToQt(folder) : dialog.InitialDir;
+}
+
 MessageAnswer QtDesktop::ShowMessage(QWidget* parent, MessageKind kind, const QString& text,
                                      MessageButtons buttons) {
     QMessageBox box(IconFor(kind), CaptionFor(kind), text, QMessageBox::NoButton, parent);
@@ -116,12 +123,12 @@ bool QtDesktop::Execute(QWidget* parent, FileDialog& dialog) {
                                                                          : QFileDialog::AcceptOpen);
     fileDialog.setOption(QFileDialog::DontConfirmOverwrite, !dialog.ConfirmOverwrite);
     fileDialog.setNameFilter(QtFileFilter(dialog.Filter));
+    // A bare name would open in the working folder, where no user looks.
+    if (const QString folder = DialogStartFolder(dialog); !folder.isEmpty()) {
+        fileDialog.setDirectory(QDir::fromNativeSeparators(folder));
+    }
     if (!dialog.FileName.isEmpty()) {
-        const QFileInfo start(QDir::fromNativeSeparators(dialog.FileName));
-        if (start.dir().exists()) {
-            fileDialog.setDirectory(start.dir());
-        }
-        fileDialog.selectFile(start.fileName());
+        fileDialog.selectFile(QFileInfo(QDir::fromNativeSeparators(dialog.FileName)).fileName());
     }
     if (fileDialog.exec() != QDialog::Accepted || fileDialog.selectedFiles().isEmpty()) {
         return false;

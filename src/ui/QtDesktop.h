@@ -9,6 +9,10 @@ namespace zarnet {
 // without a dot.
 QString QtFileFilter(const QString& filter);
 
+// The folder a file dialog opens in: the file name's own when it names an
+// existing one, else the dialog's InitialDir (empty: Qt's choice).
+QString DialogStartFolder(const FileDialog& dialog);
+
 // The desktop through Qt's own dialogs and services.
 class QtDesktop : public Desktop {
   public:

@@ -17,6 +17,7 @@
 #include "core/RangeStepping.h"
 #include "core/SampleAddress.h"
 #include "store/DefaultStore.h"
+#include "ui/ButtonKeys.h"
 #include "ui/CodePageGuard.h"
 #include "ui/HeadEditUnit.h"
 #include "ui/PropertyDlgUnit.h"
@@ -42,6 +43,7 @@ TZarnetform::TZarnetform(Desktop& desktop, const AppPaths& paths, Registry& regi
       paths_(paths),
       templates_(paths.SettingsFolder) {
     ui_.SetupUi(*this);
+    new WindowPlacement(*this, WindowPlacement::When::FirstShowing);
     ConnectControls();
     FormCreate();
 }
@@ -148,6 +150,12 @@ bool TZarnetform::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void TZarnetform::keyPressEvent(QKeyEvent* event) {
+    if (!PressFocusedButton(*this, *event)) {
+        QMainWindow::keyPressEvent(event);
+    }
 }
 
 void TZarnetform::FormCreate() {
@@ -427,12 +435,9 @@ void TZarnetform::closeEvent(QCloseEvent* event) {
 
 void TZarnetform::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    if (centred_) {
-        return;
-    }
-    centred_ = true;
-    CenterOnScreen(*this);
-    ui_.OverwriteButton->setFocus();
+    // Enter presses the focused button, so the focus shows from the start,
+    // as after a Tab; showing a window clears that.
+    setAttribute(Qt::WA_KeyboardFocusChange);
 }
 
 }  // namespace zarnet

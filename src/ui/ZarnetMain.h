@@ -84,6 +84,7 @@ class TZarnetform : public QMainWindow, private OutputCommands::Host {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
@@ -114,7 +115,6 @@ class TZarnetform : public QMainWindow, private OutputCommands::Host {
     TListView* listView_ = nullptr;
     TPropertyForm* propertyForm_ = nullptr;
     std::unique_ptr<OutputCommands> outputs_;
-    bool centred_ = false;
 };
 
 }  // namespace zarnet

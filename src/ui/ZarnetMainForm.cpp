@@ -4,6 +4,7 @@
 #include <QActionGroup>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -204,6 +205,7 @@ void ZarnetMainForm::BuildClientArea(QMainWindow& window) {
     SpeedButton1->setAutoRaise(true);
     SpeedButton1->setFocusPolicy(Qt::NoFocus);
     SpeedButton1->setToolTip(QStringLiteral("ブラウザを起動"));
+    GiveKey(*SpeedButton1, QKeySequence(Qt::CTRL | Qt::Key_B));
     SpeedButton1->setGeometry(404, 4, 23, 22);
     rows->addWidget(FileSavePanel);
 
@@ -344,6 +346,8 @@ void ZarnetMainForm::SetTabOrder(QMainWindow& window) {
         }
         previous = widget;
     }
+    // The first of the order has the focus when the window opens.
+    OverwriteButton->setFocus();
 }
 
 void ZarnetMainForm::FitStrips() {

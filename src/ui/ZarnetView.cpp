@@ -10,6 +10,7 @@
 
 #include "core/SaveName.h"
 #include "platform/TextFile.h"
+#include "ui/ControlLook.h"
 #include "ui/DesignFont.h"
 #include "ui/Icons.h"
 #include "ui/WindowPlacement.h"
@@ -23,8 +24,7 @@ constexpr int kToolButtonWidth = 23;
 constexpr int kToolButtonHeight = 22;
 constexpr int kToolButtonTop = 4;
 // The window opens at 501 x 470 pixels, frame included.
-constexpr int kWidth = 501;
-constexpr int kHeight = 470;
+constexpr QSize kOuterSize(501, 470);
 constexpr std::uint32_t kSystemColorBit = 0x80000000u;
 
 }  // namespace
@@ -37,7 +37,7 @@ TListView::TListView(Desktop& desktop, QWidget* parent)
     setWindowTitle(QStringLiteral("変換結果表示"));
     setWindowIcon(icons::PreviewWindow());
     setFont(DesignFont());
-    resize(kWidth, kHeight);
+    new WindowPlacement(*this, WindowPlacement::When::FirstShowing, kOuterSize);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -56,6 +56,10 @@ TListView::TListView(Desktop& desktop, QWidget* parent)
         AddToolButton(bar, "SpeedButton3", icons::Font(), 60, QStringLiteral("表示フォントの設定"));
     QToolButton* copyButton = AddToolButton(bar, "ClipBordButton", icons::Clipboard(), 90,
                                             QStringLiteral("クリップボードにコピーします"));
+    // Escape closes the window; the other buttons have keys of their own.
+    GiveKey(*saveButton, QKeySequence(Qt::CTRL | Qt::Key_S));
+    GiveKey(*fontButton, QKeySequence(Qt::CTRL | Qt::Key_F));
+    GiveKey(*copyButton, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
 
     memo_ = new QPlainTextEdit(this);
     memo_->setObjectName(QStringLiteral("ListVIewMemo"));
@@ -195,13 +199,6 @@ void TListView::ShowColor() {
 
 void TListView::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (!placed_) {
-        placed_ = true;
-        // The size is the outer one, frame included, which only a window that
-        // exists can tell.
-        resize(QSize(kWidth, kHeight) - (frameGeometry().size() - size()));
-        CenterOnScreen(*this);
-    }
     memo_->moveCursor(QTextCursor::Start);
     memo_->setFocus();
 }

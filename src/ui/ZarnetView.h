@@ -81,7 +81,6 @@ class TListView : public QDialog {
     // Qt fonts have neither; they are kept for the settings.
     std::uint8_t charSet_ = TViewFont::kShiftJisCharSet;
     std::int32_t color_ = TViewFont::kWindowTextColor;
-    bool placed_ = false;
 };
 
 }  // namespace zarnet

@@ -244,6 +244,8 @@ class OutputCommandsTest : public WindowTest {
         Trigger("OverwriteButton");
         QCOMPARE(Desktop().Dialogs.size(), size_t{1});
         QCOMPARE(Desktop().Dialogs[0].FileName, proposed);
+        // Where the default output file goes.
+        QCOMPARE(Desktop().Dialogs[0].InitialDir, QString::fromStdString(Folder().Path()));
         QCOMPARE(OutputName(), chosen);
         QCOMPARE(Folder().Read("chosen.txt"), std::string(kListFile));
         QCOMPARE(Status(), Q("登録済"));
@@ -293,6 +295,22 @@ class OutputCommandsTest : public WindowTest {
         QCOMPARE(OutputName(), proposed);
         QCOMPARE(HistoryRows(), 1);
         QCOMPARE(Status(), Q("登録済"));
+    }
+
+    // Its first name is a bare one, which would open in the working folder.
+    void previewSavesBesideTheOutputFile() {
+        TypePattern();
+        std::filesystem::create_directory(Folder().File("sub"));
+        SetOutputName(Folder().File("sub/out.txt"));
+        Desktop().Files.push_back(std::nullopt);
+        WhenShown(this, [this] {
+            Child<QToolButton>(Window().ListView(), "SaveToFileButton")->click();
+            Child<QToolButton>(Window().ListView(), "SpeedButton2")->click();
+        });
+        Trigger("ViewBtn");
+        QCOMPARE(Desktop().Dialogs.size(), size_t{1});
+        QCOMPARE(Desktop().Dialogs[0].FileName, Q("Download.txt"));
+        QCOMPARE(Desktop().Dialogs[0].InitialDir, QString::fromStdString(Folder().File("sub/")));
     }
 
     void saveAsDialogConfirmsOverwritingUnlessTicked() {

@@ -60,6 +60,28 @@ class QtDesktopTest : public QObject {
         QCOMPARE(QtFileFilter(filter), qt);
     }
 
+    void dialogStartFolder_data() {
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("the file's folder") << "/x.html"
+                                           << "/";
+        QTest::newRow("bare name") << "Download.html"
+                                   << "/start/";
+        QTest::newRow("missing folder") << "/no/such/folder/x.txt"
+                                        << "/start/";
+        QTest::newRow("no name") << ""
+                                 << "/start/";
+    }
+
+    void dialogStartFolder() {
+        QFETCH(QString, fileName);
+        QFETCH(QString, folder);
+        FileDialog dialog;
+        dialog.FileName = fileName;
+        dialog.InitialDir = Q("/start/");
+        QCOMPARE(DialogStartFolder(dialog), folder);
+    }
+
     void errorTextEndsInADot_data() {
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("shown");

@@ -8,7 +8,9 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyleOption>
 #include <QTest>
+#include <filesystem>
 
 #include "ui/WindowFixture.h"
 #include "ui/ZarnetView.h"
@@ -117,7 +119,7 @@ const std::vector<Control>& Controls() {
         {"OverwriteButton", "FileSavePanel", 4, 2, 24, 25, "", "変換結果をファイルに出力します"},
         {"SaveFileNameEdit", "FileSavePanel", 32, 4, 325, -1, nullptr, ""},
         {"EditingLavel", "FileSavePanel", 364, 9, -1, -1, "編集中", ""},
-        {"SpeedButton1", "FileSavePanel", 404, 4, 23, 22, "", "ブラウザを起動"},
+        {"SpeedButton1", "FileSavePanel", 404, 4, 23, 22, "", "ブラウザを起動 (Ctrl+B)"},
         {"SaveBtn", "ButtonPanel", 12, 4, 110, 25, "ファイル出力",
          "変換結果をファイルに出力します"},
         {"ClipBord", "ButtonPanel", 128, 4, 110, 25, "ｸﾘｯﾌﾟﾎﾞｰﾄﾞ",
@@ -442,11 +444,55 @@ class ZarnetMainTest : public WindowTest {
         QCOMPARE(status->text(), Q("編集中"));
     }
 
+    void keysReachTheCommands_data() {
+        QTest::addColumn<QString>("focus");  // none: where the window puts it
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("effect");
+        QTest::newRow("Enter at start")
+            << QString() << int(Qt::Key_Return) << int(Qt::NoModifier) << "saved";
+        QTest::newRow("keypad Enter on a button")
+            << "ClipBord" << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << "copied";
+        QTest::newRow("Enter in a pattern box")
+            << "FileNameFront" << int(Qt::Key_Return) << int(Qt::NoModifier) << "nothing";
+        QTest::newRow("browser key in a box")
+            << "FileNameFront" << int(Qt::Key_B) << int(Qt::ControlModifier) << "opened";
+    }
+
+    void keysReachTheCommands() {
+        QFETCH(QString, focus);
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(QString, effect);
+        Combo()->setEditText(Q("http://e/"));
+        const std::string output = Folder().File("out.html");
+        Edit("SaveFileNameEdit")->setText(QString::fromStdString(output));
+        if (effect == Q("copied")) {
+            Desktop().Answers.push_back(MessageAnswer::Ok);
+        }
+        Window().show();
+        QVERIFY(QTest::qWaitForWindowActive(&Window()));
+        if (!focus.isEmpty()) {
+            Child<QWidget>(Window(), focus.toLatin1().constData())->setFocus();
+        }
+        QTRY_VERIFY(QApplication::focusWidget() != nullptr);
+        QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key),
+                        static_cast<Qt::KeyboardModifiers>(modifiers));
+        // The browser button clicks itself a moment after its key.
+        QTRY_COMPARE(Desktop().OpenedFiles.size(), size_t{effect == Q("opened") ? 1u : 0u});
+        QCOMPARE(std::filesystem::exists(output), effect == Q("saved") || effect == Q("opened"));
+        QCOMPARE(Desktop().Clipboard.isEmpty(), effect != Q("copied"));
+    }
+
     void focusStartsAtTheSaveButtonAndFollowsTheOrder() {
         Window().show();
         QVERIFY(QTest::qWaitForWindowActive(&Window()));
         QTRY_COMPARE(QApplication::focusWidget(),
                      static_cast<QWidget*>(Child<QPushButton>(Window(), "OverwriteButton")));
+        // Drawn with its focus, as after a Tab.
+        QStyleOption look;
+        look.initFrom(QApplication::focusWidget());
+        QVERIFY(look.state.testFlags(QStyle::State_HasFocus | QStyle::State_KeyboardFocusChange));
         const char* order[] = {"SaveFileNameEdit", "UrlCombo", "CSVListEdit",  "FileNameFront",
                                "StCount",          "EdCount",  "FileNameRear", "FileNameExt",
                                "PlusButton",       "PMEDit",   "MinusButton",  "SaveBtn",
