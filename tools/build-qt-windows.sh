@@ -26,8 +26,10 @@ multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
 # Only what the program and its tests use: Core, Gui, Widgets and Test with
 # the windows, offscreen and Vista-style plugins. OpenGL goes with its
 # dynamic variant (FEATURE_opengl alone leaves the windows plugin's dynamic
-# OpenGL on, which then fails to build). Debian's +dfsg source has
-# no src/3rdparty/wintab, hence no tablet events.
+# OpenGL on, which then fails to build). Direct2D stays: the windows plugin's
+# DirectWrite font database is built with it. Debian's +dfsg source has
+# no src/3rdparty/wintab, hence no tablet events. Optimised for size, and
+# without the text formats, widgets and dialogs the program never shows.
 options=(
     -DCMAKE_BUILD_TYPE=Release
     -DBUILD_SHARED_LIBS=OFF
@@ -35,12 +37,22 @@ options=(
     -DFEATURE_network=OFF -DFEATURE_sql=OFF -DFEATURE_printsupport=OFF
     -DINPUT_opengl=no -DFEATURE_opengl_dynamic=OFF -DFEATURE_dynamicgl=OFF
     -DFEATURE_dbus=OFF -DFEATURE_concurrent=OFF
-    -DFEATURE_xml=OFF -DFEATURE_vulkan=OFF -DFEATURE_direct2d=OFF
+    -DFEATURE_xml=OFF -DFEATURE_vulkan=OFF
     -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF
     -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_freetype=OFF
     -DFEATURE_system_png=OFF -DFEATURE_system_jpeg=OFF
-    -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF
+    -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF -DFEATURE_movie=OFF
     -DFEATURE_tabletevent=OFF
+    -DFEATURE_optimize_size=ON
+    -DFEATURE_textodfwriter=OFF -DFEATURE_textmarkdownreader=OFF
+    -DFEATURE_textmarkdownwriter=OFF -DFEATURE_undostack=OFF -DFEATURE_undogroup=OFF
+    -DFEATURE_undocommand=OFF -DFEATURE_undoview=OFF
+    -DFEATURE_graphicsview=OFF -DFEATURE_mdiarea=OFF -DFEATURE_calendarwidget=OFF
+    -DFEATURE_datetimeedit=OFF -DFEATURE_dial=OFF -DFEATURE_lcdnumber=OFF
+    -DFEATURE_splashscreen=OFF -DFEATURE_toolbox=OFF -DFEATURE_wizard=OFF
+    -DFEATURE_colordialog=OFF -DFEATURE_inputdialog=OFF -DFEATURE_progressdialog=OFF
+    -DFEATURE_errormessage=OFF -DFEATURE_keysequenceedit=OFF -DFEATURE_columnview=OFF
+    -DFEATURE_syntaxhighlighter=OFF
 )
 stamp="qt6-base $version
 ${options[*]}"

@@ -4,11 +4,11 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
-#include <cerrno>
 #include <filesystem>
 
 #include "platform/Cp932.h"
 #include "platform/TextFile.h"
+#include "support/SystemReasons.h"
 #include "templates/HtmlTemplates.h"
 #include "ui/HeadEditUnit.h"
 #include "ui/WindowFixture.h"
@@ -281,9 +281,9 @@ class HeadEditTest : public WindowTest {
             Click("Button3");
         });
         QCOMPARE(Desktop().Errors.size(), size_t{1});
-        QCOMPARE(Desktop().Errors[0].Text, Q("ファイル ") +
-                                               QString::fromStdString(Folder().File("Header.txt")) +
-                                               Q(" を作成できません") + Reason(EISDIR) + Q("."));
+        QCOMPARE(Desktop().Errors[0].Text,
+                 Q("ファイル ") + QString::fromStdString(Folder().File("Header.txt")) +
+                     Q(" を作成できません") + Reason(FolderInTheWayReason()) + Q("."));
         Desktop().Errors.clear();
         QVERIFY(!Written("Footer.txt"));
         QCOMPARE(Templates().HeaderLines, Lines{"new head"});

@@ -7,12 +7,12 @@
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
-#include <cerrno>
 #include <filesystem>
 #include <sstream>
 
 #include "cli/CliRun.h"
 #include "platform/Cp932.h"
+#include "support/SystemReasons.h"
 #include "ui/WindowFixture.h"
 #include "ui/ZarnetView.h"
 
@@ -408,8 +408,8 @@ class OutputCommandsTest : public WindowTest {
         Child<QLabel>(Window(), "EditingLavel")->setText(Q("before"));
         Trigger(trigger.toLatin1().constData());
         QCOMPARE(Desktop().Errors.size(), size_t{1});
-        QCOMPARE(Desktop().Errors[0].Text,
-                 Q("ファイル ") + target + Q(" を作成できません") + Reason(EISDIR) + Q("."));
+        QCOMPARE(Desktop().Errors[0].Text, Q("ファイル ") + target + Q(" を作成できません") +
+                                               Reason(FolderInTheWayReason()) + Q("."));
         QCOMPARE(HistoryRows(), 0);
         QCOMPARE(Status(), Q("before"));
         QVERIFY(Desktop().OpenedFiles.empty());

@@ -2,7 +2,6 @@
 
 #include <QTest>
 #include <QTimer>
-#include <cstring>
 
 #include "store/DefaultStore.h"
 #include "support/UserRegistry.h"
@@ -107,8 +106,8 @@ void WindowTest::EndFixture(bool noErrors) {
     env_.reset();
 }
 
-QString Reason(int systemError) {
-    return Q(" (") + QString::fromUtf8(std::strerror(systemError)) + Q(")");
+QString Reason(const std::string& reason) {
+    return Q(" (") + QString::fromStdString(reason) + Q(")");
 }
 
 QString Q(const char* utf8) {

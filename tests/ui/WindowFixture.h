@@ -66,8 +66,8 @@ T* Child(const QObject& root, const char* name) {
 
 QString Q(const char* utf8);
 
-// " (reason)" for an errno value, in the words the window's messages give it.
-QString Reason(int systemError);
+// " (reason)" as the window's messages give it.
+QString Reason(const std::string& reason);
 
 // Runs `act` as soon as the event loop of a modal window's exec() turns;
 // `act` must close the window.

@@ -4,9 +4,9 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
-#include <cerrno>
 
 #include "platform/Cp932.h"
+#include "support/SystemReasons.h"
 #include "support/TempDir.h"
 #include "ui/FakeDesktop.h"
 #include "ui/WindowFixture.h"
@@ -84,8 +84,8 @@ class ZarnetViewTest : public QObject {
         Button("SaveToFileButton")->click();
         QCOMPARE(desktop_->Errors.size(), size_t{1});
         QCOMPARE(desktop_->Errors[0].Title, Q("Zarnet"));
-        QCOMPARE(desktop_->Errors[0].Text,
-                 Q("ファイル ") + target + Q(" を作成できません") + Reason(EISDIR) + Q("."));
+        QCOMPARE(desktop_->Errors[0].Text, Q("ファイル ") + target + Q(" を作成できません") +
+                                               Reason(FolderInTheWayReason()) + Q("."));
         QCOMPARE(Memo()->toPlainText(), Q("text"));
         QCOMPARE(view_->SaveDialog1.FileName, target);
     }
