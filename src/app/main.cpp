@@ -8,7 +8,6 @@
 #include "platform/Paths.h"
 #include "platform/Registry.h"
 #include "ui/ErrorGuard.h"
-#include "ui/PropertyDlgUnit.h"
 #include "ui/QtDesktop.h"
 #include "ui/ZarnetMain.h"
 
@@ -33,9 +32,6 @@ int main(int argc, char** argv) {
     // exist yet; the INI store and the templates are saved there.
     zarnet::CreateFolders(paths.SettingsFolder);
     zarnet::TZarnetform form(desktop, paths, *registry);
-    // Created after the main window, hidden, and gone before it.
-    zarnet::TPropertyForm propertyForm(desktop, form.HtmlEditForm());
-    form.SetPropertyForm(propertyForm);
     form.show();
     return QApplication::exec();
 }

@@ -6,13 +6,13 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <initializer_list>
 
 #include "platform/Paths.h"
 #include "templates/HtmlTemplates.h"
 #include "ui/CodePageGuard.h"
 #include "ui/DesignFont.h"
 #include "ui/EvenSplitLayout.h"
+#include "ui/FormKit.h"
 #include "ui/QtText.h"
 #include "ui/WindowPlacement.h"
 
@@ -84,17 +84,14 @@ QString LossQuestion(const std::string& path, const TemplateLoss& loss) {
 THtmlEditForm::THtmlEditForm(Desktop& desktop, HtmlTemplates& templates, QWidget* parent)
     : KeylessDialog(parent), desktop_(desktop), templates_(templates), guard_(desktop, this) {
     setObjectName(QStringLiteral("HtmlEditForm"));
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
+    MakeTopLevel(*this);
     setWindowTitle(QStringLiteral("HtmlEditForm"));
     setFont(DesignFont());
     new WindowPlacement(*this, WindowPlacement::When::FirstShowing, kOuterSize, kPlace);
     // Browsing starts where the templates are.
     OpenDialog1.InitialDir = ToQt(FolderPart(templates.HeaderPath()));
 
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
+    QVBoxLayout* layout = StackLayout(this);
 
     const Pane header = AddPane("HeaderPanel", "Panel1", QStringLiteral("ヘッダ部"), "Panel4",
                                 "Button1", "Button5", "Button8", 33, "HeaderEdit");
@@ -125,15 +122,8 @@ THtmlEditForm::THtmlEditForm(Desktop& desktop, HtmlTemplates& templates, QWidget
     cancel->setGeometry(2, 6, 75, 25);
     layout->addWidget(buttonBar);
 
-    QWidget* previous = nullptr;
-    for (QWidget* next :
-         std::initializer_list<QWidget*>{save, cancel, headerEdit_, header.Standard, header.Browse,
-                                         footer.Standard, footer.Browse, footerEdit_}) {
-        if (previous != nullptr) {
-            setTabOrder(previous, next);
-        }
-        previous = next;
-    }
+    SetTabOrder({save, cancel, headerEdit_, header.Standard, header.Browse, footer.Standard,
+                 footer.Browse, footerEdit_});
 
     guard_.Connect(save, &QPushButton::clicked, [this] {
         if (!MayLose(templates_.HeaderPath(),
@@ -157,9 +147,7 @@ THtmlEditForm::Pane THtmlEditForm::AddPane(const char* panel, const char* bar,
     Pane pane{};
     pane.Panel = new QWidget(this);
     pane.Panel->setObjectName(QString::fromLatin1(panel));
-    auto* stack = new QVBoxLayout(pane.Panel);
-    stack->setContentsMargins(0, 0, 0, 0);
-    stack->setSpacing(0);
+    QVBoxLayout* stack = StackLayout(pane.Panel);
 
     // The caption stands in the middle of the whole bar, the buttons over its
     // right end.
@@ -176,9 +164,7 @@ THtmlEditForm::Pane THtmlEditForm::AddPane(const char* panel, const char* bar,
 
     pane.Edit = new QPlainTextEdit(pane.Panel);
     pane.Edit->setObjectName(QString::fromLatin1(edit));
-    pane.Edit->setLineWrapMode(QPlainTextEdit::NoWrap);
-    pane.Edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    pane.Edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    ShowWholeLines(*pane.Edit);
     // Tab leaves the box, as in every other box of the program.
     pane.Edit->setTabChangesFocus(true);
     stack->addWidget(pane.Edit);

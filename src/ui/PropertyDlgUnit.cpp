@@ -6,11 +6,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <initializer_list>
 
 #include "core/NumberText.h"
 #include "ui/ControlLook.h"
 #include "ui/DesignFont.h"
+#include "ui/FormKit.h"
 #include "ui/HeadEditUnit.h"
 #include "ui/QtText.h"
 #include "ui/WindowPlacement.h"
@@ -99,15 +99,8 @@ TPropertyForm::TPropertyForm(Desktop& desktop, THtmlEditForm& editor, QWidget* p
     auto* cancel = Place(new QPushButton(QStringLiteral("キャンセル"), buttons), "Button2",
                          QRect(268, 8, 75, 25));
 
-    QWidget* previous = nullptr;
-    for (QWidget* next : std::initializer_list<QWidget*>{imageWidth_, imageHeight_, editTemplates,
-                                                         border_, clickView_, separator_, confirm,
-                                                         cancel, autoSave_, hideMenu_}) {
-        if (previous != nullptr) {
-            setTabOrder(previous, next);
-        }
-        previous = next;
-    }
+    SetTabOrder({imageWidth_, imageHeight_, editTemplates, border_, clickView_, separator_, confirm,
+                 cancel, autoSave_, hideMenu_});
 
     guard_.Connect(confirm, &QPushButton::clicked, [this] { Button1Click(); });
     guard_.Connect(cancel, &QPushButton::clicked, [this] { reject(); });
@@ -115,34 +108,33 @@ TPropertyForm::TPropertyForm(Desktop& desktop, THtmlEditForm& editor, QWidget* p
                    [&editor] { editor.HTMLEditButtonClick(); });
 }
 
-std::optional<PropertySettings> TPropertyForm::Edit(const PropertySettings& current) {
-    Fill(current);
+bool TPropertyForm::Edit(TRegData& record) {
+    Fill(record);
     if (exec() != QDialog::Accepted) {
-        return std::nullopt;
+        return false;
     }
-    return Edited();
+    TakeInto(record);
+    return true;
 }
 
-void TPropertyForm::Fill(const PropertySettings& settings) {
-    imageWidth_->setText(QString::number(settings.Output.ImageWidth));
-    imageHeight_->setText(QString::number(settings.Output.ImageHeight));
-    border_->setChecked(settings.Output.Border);
-    clickView_->setChecked(settings.Output.ClickView);
-    separator_->setChecked(settings.Output.Separator);
-    autoSave_->setChecked(settings.AutoSave);
-    hideMenu_->setChecked(settings.HideMenu);
+void TPropertyForm::Fill(const TRegData& record) {
+    imageWidth_->setText(QString::number(record.Output.ImageWidth));
+    imageHeight_->setText(QString::number(record.Output.ImageHeight));
+    border_->setChecked(record.Output.Border);
+    clickView_->setChecked(record.Output.ClickView);
+    separator_->setChecked(record.Output.Separator);
+    autoSave_->setChecked(record.AutoSave);
+    hideMenu_->setChecked(record.HideMenu);
 }
 
-PropertySettings TPropertyForm::Edited() const {
-    PropertySettings edited;
-    edited.Output.ImageWidth = SizeOf(*imageWidth_);
-    edited.Output.ImageHeight = SizeOf(*imageHeight_);
-    edited.Output.Border = border_->isChecked();
-    edited.Output.ClickView = clickView_->isChecked();
-    edited.Output.Separator = separator_->isChecked();
-    edited.AutoSave = autoSave_->isChecked();
-    edited.HideMenu = hideMenu_->isChecked();
-    return edited;
+void TPropertyForm::TakeInto(TRegData& record) const {
+    record.Output.ImageWidth = SizeOf(*imageWidth_);
+    record.Output.ImageHeight = SizeOf(*imageHeight_);
+    record.Output.Border = border_->isChecked();
+    record.Output.ClickView = clickView_->isChecked();
+    record.Output.Separator = separator_->isChecked();
+    record.AutoSave = autoSave_->isChecked();
+    record.HideMenu = hideMenu_->isChecked();
 }
 
 void TPropertyForm::Button1Click() {

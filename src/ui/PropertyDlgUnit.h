@@ -1,8 +1,6 @@
 #pragma once
 
-#include <optional>
-
-#include "core/PatternRequest.h"
+#include "store/TRegData.h"
 #include "ui/Desktop.h"
 #include "ui/ErrorGuard.h"
 #include "ui/KeylessDialog.h"
@@ -14,18 +12,9 @@ namespace zarnet {
 
 class THtmlEditForm;
 
-// What the settings dialog edits: the output settings and two switches of
-// the settings record.
-struct PropertySettings {
-    OutputSettings Output;
-    bool AutoSave = false;  // a +/- step saves the list
-    bool HideMenu = false;  // the compact view hides the menu bar too
-
-    bool operator==(const PropertySettings&) const = default;
-};
-
-// The settings dialog. It works on a copy: Edit() fills it from the values
-// given and hands back the edited ones only when the user confirms two valid
+// The settings dialog: the record's output settings and its two switches
+// AutoSave and HideMenu. It works on a copy: Edit() fills it from the record
+// and writes the edited values back only when the user confirms two valid
 // sizes.
 class TPropertyForm : public KeylessDialog {
     Q_OBJECT
@@ -34,15 +23,16 @@ class TPropertyForm : public KeylessDialog {
     // "ヘッダ・フッタ編集" opens `editor` as the main window's command does.
     TPropertyForm(Desktop& desktop, THtmlEditForm& editor, QWidget* parent = nullptr);
 
-    std::optional<PropertySettings> Edit(const PropertySettings& current);
+    // True when the record took the edited values.
+    bool Edit(TRegData& record);
 
     // "設定保存": accepts when both sizes are numbers of at least 10, else
     // names the first that is not, the height first.
     void Button1Click();
 
   private:
-    void Fill(const PropertySettings& settings);
-    PropertySettings Edited() const;
+    void Fill(const TRegData& record);
+    void TakeInto(TRegData& record) const;
 
     Desktop& desktop_;
     ErrorGuard guard_;

@@ -93,9 +93,10 @@ void TZarnetform::ConnectControls() {
         On(edit, &QLineEdit::textChanged, &TZarnetform::UrlAdrsChange);
     }
     On(ui_.PMEDit, &QLineEdit::textChanged, &TZarnetform::PMEDitChange);
-    for (QPushButton* button : {ui_.PlusButton, ui_.MinusButton}) {
-        guard_.Connect(button, &QPushButton::clicked, [this, button] { PlusButtonClick(*button); });
-    }
+    guard_.Connect(ui_.PlusButton, &QPushButton::clicked,
+                   [this] { PlusButtonClick(StepDirection::Up); });
+    guard_.Connect(ui_.MinusButton, &QPushButton::clicked,
+                   [this] { PlusButtonClick(StepDirection::Down); });
 
     // The commands come to life with the preview window, in FormCreate.
     const auto output = [this](QObject* sender, void (OutputCommands::*command)()) {
@@ -129,11 +130,15 @@ void TZarnetform::ConnectControls() {
     On(ui_.LoadRegMenu, &QAction::triggered, &TZarnetform::LoadRegMenuClick);
     On(ui_.SaveRegMenu, &QAction::triggered, &TZarnetform::SaveRegMenuClick);
     On(ui_.RegDefaultMenu, &QAction::triggered, &TZarnetform::RegDefaultMenuClick);
-    for (QAction* view : {ui_.ViewDefaultMenu, ui_.ViewCompactMenu}) {
-        guard_.Connect(view, &QAction::triggered, [this, view] { ViewDefaultMenuClick(*view); });
+    for (const auto& [view, compact] :
+         {std::pair{ui_.ViewDefaultMenu, false}, std::pair{ui_.ViewCompactMenu, true}}) {
+        guard_.Connect(view, &QAction::triggered,
+                       [this, compact = compact] { ViewDefaultMenuClick(compact); });
     }
-    for (QAction* kind : {ui_.ListText, ui_.HTML, ui_.ImageSrc}) {
-        guard_.Connect(kind, &QAction::triggered, [this, kind] { ListTextClick(*kind); });
+    for (const auto& [item, kind] :
+         {std::pair{ui_.ListText, MakeType::ListText}, std::pair{ui_.HTML, MakeType::Html},
+          std::pair{ui_.ImageSrc, MakeType::ImageSrc}}) {
+        guard_.Connect(item, &QAction::triggered, [this, kind = kind] { ListTextClick(kind); });
     }
 }
 
@@ -162,6 +167,7 @@ void TZarnetform::FormCreate() {
     ui_.FitStrips();
     htmlEditForm_ = new THtmlEditForm(desktop_, templates_, this);
     listView_ = new TListView(desktop_, this);
+    propertyForm_ = new TPropertyForm(desktop_, *htmlEditForm_, this);
     outputs_ = std::make_unique<OutputCommands>(desktop_, *this, ui_, *listView_, templates_,
                                                 regData_, static_cast<Host&>(*this));
 
@@ -245,13 +251,7 @@ MakeType TZarnetform::GetMakeType() {
     if (ui_.ListText->isChecked()) {
         return MakeType::ListText;
     }
-    if (ui_.HTML->isChecked()) {
-        return MakeType::Html;
-    }
-    if (!ui_.ImageSrc->isChecked()) {
-        SetMakeType(MakeType::ImageSrc);
-    }
-    return MakeType::ImageSrc;
+    return ui_.HTML->isChecked() ? MakeType::Html : MakeType::ImageSrc;
 }
 
 void TZarnetform::SetMakeType(MakeType kind) {
@@ -261,8 +261,8 @@ void TZarnetform::SetMakeType(MakeType kind) {
     item->setChecked(true);
 }
 
-void TZarnetform::ListTextClick(const QAction& item) {
-    SetMakeType(MakeTypeOf(item.data().toInt()));
+void TZarnetform::ListTextClick(MakeType kind) {
+    SetMakeType(kind);
 }
 
 void TZarnetform::SetCompactView(bool compact) {
@@ -280,8 +280,8 @@ void TZarnetform::SetCompactView(bool compact) {
     (compact ? ui_.ViewCompactMenu : ui_.ViewDefaultMenu)->setChecked(true);
 }
 
-void TZarnetform::ViewDefaultMenuClick(const QAction& item) {
-    SetCompactView(item.data().toInt() == 1);
+void TZarnetform::ViewDefaultMenuClick(bool compact) {
+    SetCompactView(compact);
 }
 
 void TZarnetform::PushHistory() {
@@ -322,11 +322,8 @@ void TZarnetform::PMEDitChange() {
     ui_.EditingLavel->setText(kEditing);
 }
 
-void TZarnetform::PlusButtonClick(const QObject& sender) {
+void TZarnetform::PlusButtonClick(StepDirection direction) {
     ui_.EditingLavel->setText(kEditing);
-    const StepDirection direction = sender.objectName() == QLatin1String("MinusButton")
-                                        ? StepDirection::Down
-                                        : StepDirection::Up;
     const SteppedRange range = StepRange(ToStd(ui_.StCount->text()), ToStd(ui_.EdCount->text()),
                                          ToStd(ui_.PMEDit->text()), direction);
     ui_.StCount->setText(ToQt(range.StCount));
@@ -401,18 +398,9 @@ void TZarnetform::RegDefaultMenuClick() {
 }
 
 void TZarnetform::PropertyMenuClick() {
-    if (propertyForm_ == nullptr) {
-        return;
+    if (propertyForm_->Edit(regData_)) {
+        SetCompactView(ui_.ViewCompactMenu->isChecked());
     }
-    const std::optional<PropertySettings> edited =
-        propertyForm_->Edit({regData_.Output, regData_.AutoSave, regData_.HideMenu});
-    if (!edited) {
-        return;
-    }
-    regData_.Output = edited->Output;
-    regData_.AutoSave = edited->AutoSave;
-    regData_.HideMenu = edited->HideMenu;
-    SetCompactView(ui_.ViewCompactMenu->isChecked());
 }
 
 void TZarnetform::QuitBtnClick() {

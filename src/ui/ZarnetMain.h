@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/RangeStepping.h"
 #include "platform/Paths.h"
 #include "store/TRegData.h"
 #include "templates/HtmlTemplates.h"
@@ -38,12 +39,14 @@ class TZarnetform : public QMainWindow, private OutputCommands::Host {
     void ApplySettings();
     void CollectSettings();
 
+    // The ticked output kind; ImageSrc should none be ticked.
     MakeType GetMakeType() override;
     void SetMakeType(MakeType kind);
     void SetCompactView(bool compact);
-    // The output-kind and view items: their tags name the kind and the view.
-    void ListTextClick(const QAction& item);
-    void ViewDefaultMenuClick(const QAction& item);
+    // Every output-kind item: ticks `kind`.
+    void ListTextClick(MakeType kind);
+    // Both view items: the standard or the compact view.
+    void ViewDefaultMenuClick(bool compact);
     int ClientHeight() const;
 
     // Records the current pattern at the head of the history.
@@ -53,8 +56,8 @@ class TZarnetform : public QMainWindow, private OutputCommands::Host {
     // A pattern field changed: the sample follows.
     void UrlAdrsChange();
     void PMEDitChange();
-    // Both range buttons; the sender's name tells them apart.
-    void PlusButtonClick(const QObject& sender);
+    // Both range buttons: the next block up (＋) or down (－).
+    void PlusButtonClick(StepDirection direction);
 
     // The list menu's store commands.
     void LoadIniMenuClick();
@@ -66,8 +69,6 @@ class TZarnetform : public QMainWindow, private OutputCommands::Host {
 
     void QuitBtnClick();
 
-    // The settings dialog, which the program entry creates after the window.
-    void SetPropertyForm(TPropertyForm& form) { propertyForm_ = &form; }
     // Runs the settings dialog; confirmed values go into the record, and the
     // view is applied again so a changed HideMenu shows at once.
     void PropertyMenuClick();
@@ -75,6 +76,7 @@ class TZarnetform : public QMainWindow, private OutputCommands::Host {
     TRegData& RegData() { return regData_; }
     TListView& ListView() { return *listView_; }
     THtmlEditForm& HtmlEditForm() { return *htmlEditForm_; }
+    TPropertyForm& PropertyForm() { return *propertyForm_; }
     HtmlTemplates& Templates() { return templates_; }
     ZarnetMainForm& Form() { return ui_; }
     const std::string& IniFileName() const { return iniFileName_; }

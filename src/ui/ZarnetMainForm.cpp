@@ -20,6 +20,7 @@
 
 #include "ui/ControlLook.h"
 #include "ui/DesignFont.h"
+#include "ui/FormKit.h"
 #include "ui/Icons.h"
 #include "ui/QtText.h"
 
@@ -87,26 +88,22 @@ QWidget* AddPlainPanel(QWidget* parent, const char* name) {
     return panel;
 }
 
-QVBoxLayout* StackLayout(QWidget* parent) {
-    auto* layout = new QVBoxLayout(parent);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    return layout;
-}
-
 }  // namespace
 
 void ZarnetMainForm::SetupUi(QMainWindow& window) {
     window.setObjectName(QStringLiteral("Zarnetform"));
     // Fixed size, yet with the minimise and maximise buttons.
-    window.setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
+    MakeTopLevel(window);
     window.setWindowTitle(QStringLiteral("Vexilo(ZarNET) ver1.2.2"));
     window.setWindowIcon(icons::MainWindow());
     window.setFont(DesignFont());
     BuildClientArea(window);
     BuildMenus(window);
-    SetTabOrder(window);
+    SetTabOrder({OverwriteButton, SaveFileNameEdit, UrlCombo, CSVListEdit, FileNameFront, StCount,
+                 EdCount, FileNameRear, FileNameExt, PlusButton, PMEDit, MinusButton, SaveBtn,
+                 ClipBord, ViewBtn, QuitBtn});
+    // The first of the order has the focus when the window opens.
+    OverwriteButton->setFocus();
     window.layout()->setSizeConstraint(QLayout::SetFixedSize);
     PopupOwners = {SampleBox,       SampleUrl,   TitlePanel1, TitlePanel2, EditingLavel,
                    OverwriteButton, ButtonPanel, Label2,      Label3,      Label4,
@@ -231,7 +228,6 @@ void ZarnetMainForm::BuildMenus(QMainWindow& window) {
         const char* Twin;
         const char* Caption;  // none for a separator
         QAction* ZarnetMainForm::*Member;
-        int Tag;
         Mark Marked;
         const char* Hint = nullptr;
     };
@@ -245,48 +241,46 @@ void ZarnetMainForm::BuildMenus(QMainWindow& window) {
         {"File2",
          "File3",
          "ファイル(&F)",
-         {{"SaveToMenu", "Save1", "保存(&S)", &ZarnetMainForm::SaveToMenu, 0, Mark::None},
-          {"SaveAsMenu", "N7", "新規保存(&N)", &ZarnetMainForm::SaveAsMenu, 0, Mark::None},
-          {"ClipBordMenu", "C1", "ｸﾘｯﾌﾟﾎﾞｰﾄﾞ(&C)", &ZarnetMainForm::ClipBordMenu, 0, Mark::None},
-          {"V1", "V2", "変換確認(&V)", &ZarnetMainForm::V1, 0, Mark::None},
-          {"N5", "N6", nullptr, nullptr, 0, Mark::None},
-          {"Exit1", "Exit2", "終了(&X)", &ZarnetMainForm::Exit1, 0, Mark::None}}},
+         {{"SaveToMenu", "Save1", "保存(&S)", &ZarnetMainForm::SaveToMenu, Mark::None},
+          {"SaveAsMenu", "N7", "新規保存(&N)", &ZarnetMainForm::SaveAsMenu, Mark::None},
+          {"ClipBordMenu", "C1", "ｸﾘｯﾌﾟﾎﾞｰﾄﾞ(&C)", &ZarnetMainForm::ClipBordMenu, Mark::None},
+          {"V1", "V2", "変換確認(&V)", &ZarnetMainForm::V1, Mark::None},
+          {"N5", "N6", nullptr, nullptr, Mark::None},
+          {"Exit1", "Exit2", "終了(&X)", &ZarnetMainForm::Exit1, Mark::None}}},
         {"P2",
          "P3",
          "設定(&P)",
-         {{"PropertyMenu", "P4", "動作設定(&P)", &ZarnetMainForm::PropertyMenu, 0, Mark::None},
-          {"SetHTMLMenu", "HTMLH1", "HTML編集(&H)", &ZarnetMainForm::SetHTMLMenu, 0, Mark::None},
-          {"N1", "N8", nullptr, nullptr, 0, Mark::None},
+         {{"PropertyMenu", "P4", "動作設定(&P)", &ZarnetMainForm::PropertyMenu, Mark::None},
+          {"SetHTMLMenu", "HTMLH1", "HTML編集(&H)", &ZarnetMainForm::SetHTMLMenu, Mark::None},
+          {"N1", "N8", nullptr, nullptr, Mark::None},
           {"OverWriteMenu", "OverWriteSubMenu", "上書き確認なし(&O)",
-           &ZarnetMainForm::OverWriteMenu, 0, Mark::Toggle},
-          {"AutoSaveList", "AutosaveSubMenu", "自動登録禁止(&S)", &ZarnetMainForm::AutoSaveList, 0,
+           &ZarnetMainForm::OverWriteMenu, Mark::Toggle},
+          {"AutoSaveList", "AutosaveSubMenu", "自動登録禁止(&S)", &ZarnetMainForm::AutoSaveList,
            Mark::Toggle, "記録に残さない場合にチェックします"}}},
         {"Show1",
          "Show2",
          "表示(&V)",
-         {{"ViewDefaultMenu", "ViewDefaultSubMenu", "標準(&D)", &ZarnetMainForm::ViewDefaultMenu, 0,
+         {{"ViewDefaultMenu", "ViewDefaultSubMenu", "標準(&D)", &ZarnetMainForm::ViewDefaultMenu,
            Mark::Radio},
           {"ViewCompactMenu", "ViewCompactSubMenu", "ｺﾝﾊﾟｸﾄ(&C)", &ZarnetMainForm::ViewCompactMenu,
-           1, Mark::Radio}}},
+           Mark::Radio}}},
         {"N3",
          "M1",
          "作成種別(&M)",
-         {{"ListText", "ListTextSubMenu", "List(Text)", &ZarnetMainForm::ListText, 0, Mark::Radio},
-          {"HTML", "HTMLSubMenu", "HTML", &ZarnetMainForm::HTML, 1, Mark::Radio},
-          {"ImageSrc", "ImageSrcSubMenu", "ImageSrc", &ZarnetMainForm::ImageSrc, 2, Mark::Radio}}},
+         {{"ListText", "ListTextSubMenu", "List(Text)", &ZarnetMainForm::ListText, Mark::Radio},
+          {"HTML", "HTMLSubMenu", "HTML", &ZarnetMainForm::HTML, Mark::Radio},
+          {"ImageSrc", "ImageSrcSubMenu", "ImageSrc", &ZarnetMainForm::ImageSrc, Mark::Radio}}},
         {"File1",
          "L1",
          "リスト(&L)",
-         {{"LoadIniMenu", "L2", "ファイルから読込み(&L)", &ZarnetMainForm::LoadIniMenu, 0,
-           Mark::None},
-          {"SaveIniMenu", "S2", "ファイルに保存(&S)", &ZarnetMainForm::SaveIniMenu, 0, Mark::None},
-          {"N2", "N10", nullptr, nullptr, 0, Mark::None},
-          {"LoadRegMenu", "R1", "ﾚｼﾞｽﾄﾘから読込み(&R)", &ZarnetMainForm::LoadRegMenu, 0,
-           Mark::None},
-          {"SaveRegMenu", "W1", "ﾚｼﾞｽﾄﾘに保存(&W)", &ZarnetMainForm::SaveRegMenu, 0, Mark::None},
-          {"N4", "N9", nullptr, nullptr, 0, Mark::None},
+         {{"LoadIniMenu", "L2", "ファイルから読込み(&L)", &ZarnetMainForm::LoadIniMenu, Mark::None},
+          {"SaveIniMenu", "S2", "ファイルに保存(&S)", &ZarnetMainForm::SaveIniMenu, Mark::None},
+          {"N2", "N10", nullptr, nullptr, Mark::None},
+          {"LoadRegMenu", "R1", "ﾚｼﾞｽﾄﾘから読込み(&R)", &ZarnetMainForm::LoadRegMenu, Mark::None},
+          {"SaveRegMenu", "W1", "ﾚｼﾞｽﾄﾘに保存(&W)", &ZarnetMainForm::SaveRegMenu, Mark::None},
+          {"N4", "N9", nullptr, nullptr, Mark::None},
           {"RegDefaultMenu", "RegDefaultSubMenu", "ﾚｼﾞｽﾄﾘが標準(&D)",
-           &ZarnetMainForm::RegDefaultMenu, 0, Mark::Toggle}}},
+           &ZarnetMainForm::RegDefaultMenu, Mark::Toggle}}},
     };
 
     QMenuBar* mainMenu = window.menuBar();
@@ -313,7 +307,6 @@ void ZarnetMainForm::BuildMenus(QMainWindow& window) {
             const auto addItem = [&item](QMenu* to, const char* name, QActionGroup*& group) {
                 QAction* action = to->addAction(QString::fromUtf8(item.Caption));
                 Name(action, name);
-                action->setData(item.Tag);
                 action->setCheckable(item.Marked != Mark::None);
                 if (item.Marked == Mark::Radio) {
                     if (group == nullptr) {
@@ -332,22 +325,6 @@ void ZarnetMainForm::BuildMenus(QMainWindow& window) {
             this->*item.Member = master;
         }
     }
-}
-
-void ZarnetMainForm::SetTabOrder(QMainWindow& window) {
-    const std::initializer_list<QWidget*> order = {
-        OverwriteButton, SaveFileNameEdit, UrlCombo,    CSVListEdit, FileNameFront, StCount,
-        EdCount,         FileNameRear,     FileNameExt, PlusButton,  PMEDit,        MinusButton,
-        SaveBtn,         ClipBord,         ViewBtn,     QuitBtn};
-    QWidget* previous = nullptr;
-    for (QWidget* widget : order) {
-        if (previous != nullptr) {
-            window.setTabOrder(previous, widget);
-        }
-        previous = widget;
-    }
-    // The first of the order has the focus when the window opens.
-    OverwriteButton->setFocus();
 }
 
 void ZarnetMainForm::FitStrips() {

@@ -101,7 +101,6 @@ class ZarnetMainForm {
   private:
     void BuildClientArea(QMainWindow& window);
     void BuildMenus(QMainWindow& window);
-    void SetTabOrder(QMainWindow& window);
     // Each label's text on the line of its box's text.
     void AlignLabels();
 };

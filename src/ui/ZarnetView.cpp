@@ -12,6 +12,7 @@
 #include "platform/TextFile.h"
 #include "ui/ControlLook.h"
 #include "ui/DesignFont.h"
+#include "ui/FormKit.h"
 #include "ui/Icons.h"
 #include "ui/WindowPlacement.h"
 
@@ -32,16 +33,13 @@ constexpr std::uint32_t kSystemColorBit = 0x80000000u;
 TListView::TListView(Desktop& desktop, QWidget* parent)
     : QDialog(parent), desktop_(desktop), guard_(desktop, this) {
     setObjectName(QStringLiteral("ListView"));
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
+    MakeTopLevel(*this);
     setWindowTitle(QStringLiteral("変換結果表示"));
     setWindowIcon(icons::PreviewWindow());
     setFont(DesignFont());
     new WindowPlacement(*this, WindowPlacement::When::FirstShowing, kOuterSize);
 
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
+    QVBoxLayout* layout = StackLayout(this);
 
     auto* bar = new QWidget(this);
     bar->setObjectName(QStringLiteral("ToolBarPanel"));
@@ -63,9 +61,7 @@ TListView::TListView(Desktop& desktop, QWidget* parent)
 
     memo_ = new QPlainTextEdit(this);
     memo_->setObjectName(QStringLiteral("ListVIewMemo"));
-    memo_->setLineWrapMode(QPlainTextEdit::NoWrap);
-    memo_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    memo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    ShowWholeLines(*memo_);
     layout->addWidget(memo_);
 
     SaveDialog1.DialogMode = FileDialog::Mode::Save;

@@ -383,9 +383,9 @@ class HeadEditTest : public WindowTest {
                 HeaderBox()->setPlainText(Q("from the dialog"));
                 Click("Button3");
             });
-            Child<QPushButton>(*env_->PropertyForm, "HTMLEditButton")->click();
+            Child<QPushButton>(Window().PropertyForm(), "HTMLEditButton")->click();
             // Cancelling the dialog keeps the saved template.
-            Child<QPushButton>(*env_->PropertyForm, "Button2")->click();
+            Child<QPushButton>(Window().PropertyForm(), "Button2")->click();
         });
         Action("PropertyMenu")->trigger();
         QCOMPARE(Templates().HeaderLines, Lines{"from the dialog"});

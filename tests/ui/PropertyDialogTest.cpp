@@ -14,7 +14,7 @@ class PropertyDialogTest : public WindowTest {
     Q_OBJECT
 
   private:
-    TPropertyForm& Dialog() { return *env_->PropertyForm; }
+    TPropertyForm& Dialog() { return Window().PropertyForm(); }
     QLineEdit* Box(const char* name) { return Child<QLineEdit>(Dialog(), name); }
     QCheckBox* Check(const char* name) { return Child<QCheckBox>(Dialog(), name); }
     void Click(const char* button) { Child<QPushButton>(Dialog(), button)->click(); }
@@ -26,10 +26,7 @@ class PropertyDialogTest : public WindowTest {
         QVERIFY(!Dialog().isVisible());
     }
 
-    PropertySettings Current() {
-        const TRegData& record = Window().RegData();
-        return {record.Output, record.AutoSave, record.HideMenu};
-    }
+    TRegData Current() { return Window().RegData(); }
 
   private slots:
     void init() {
@@ -121,6 +118,7 @@ class PropertyDialogTest : public WindowTest {
     }
 
     void confirmCopiesEverySettingBack() {
+        TRegData expected = Current();
         RunDialog([&] {
             Box("ImageWidth")->setText(Q("120"));
             Box("ImageHeight")->setText(Q("90"));
@@ -130,18 +128,18 @@ class PropertyDialogTest : public WindowTest {
             }
             Click("Button1");
         });
-        const PropertySettings expected{{.ImageWidth = 120,
-                                         .ImageHeight = 90,
-                                         .Separator = false,
-                                         .Border = true,
-                                         .ClickView = false},
-                                        true,
-                                        false};
+        expected.Output = {.ImageWidth = 120,
+                           .ImageHeight = 90,
+                           .Separator = false,
+                           .Border = true,
+                           .ClickView = false};
+        expected.AutoSave = true;
+        expected.HideMenu = false;
         QVERIFY(Current() == expected);
     }
 
     void cancelAfterEditsChangesNothing() {
-        const PropertySettings before = Current();
+        const TRegData before = Current();
         RunDialog([&] {
             Box("ImageWidth")->setText(Q("500"));
             Box("ImageHeight")->setText(Q("x"));

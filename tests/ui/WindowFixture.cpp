@@ -73,15 +73,12 @@ TRegData WindowFixture::LoadIni(const std::string& fileName) {
 
 TZarnetform& WindowFixture::OpenWindow() {
     Window = std::make_unique<TZarnetform>(Desktop, Paths, *UserRegistry);
-    PropertyForm = std::make_unique<TPropertyForm>(Desktop, Window->HtmlEditForm());
-    Window->SetPropertyForm(*PropertyForm);
     return *Window;
 }
 
 void WindowFixture::CloseWindow() {
     if (Window) {
         Window->close();
-        PropertyForm.reset();
         Window.reset();
     }
 }

@@ -49,8 +49,6 @@ class WindowFixture {
     std::unique_ptr<Registry> UserRegistry;
     FakeDesktop Desktop;
     std::unique_ptr<TZarnetform> Window;
-    // As the program entry makes it, right after the window.
-    std::unique_ptr<TPropertyForm> PropertyForm;
 };
 
 // The child of that name; aborts the test program when there is none, since
