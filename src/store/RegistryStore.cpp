@@ -10,6 +10,7 @@
 #include "store/SettingsReader.h"
 #include "store/SettingsWriter.h"
 #include "store/StoreMessages.h"
+#include "store/StoredFields.h"
 #include "store/TRegData.h"
 
 namespace zarnet {
@@ -124,8 +125,6 @@ class RegistryWriter : public SettingsWriter {
     Registry::Key storeKey_;
 };
 
-constexpr URLItemDefaults kItemDefaults{"", "", "", "", "001", "010", ".jpg"};
-
 }  // namespace
 
 std::vector<std::string> TRegData::LoadFromRegistry(Registry& registry, KeyAccess access,
@@ -148,16 +147,7 @@ std::vector<std::string> TRegData::LoadFromRegistry(Registry& registry, KeyAcces
     const bool raise = onBadValue == BadValue::Raise;
     RegistryReader in(registry, readFrom, raise ? nullptr : &notices);
 
-    ReadPatterns(in, kItemDefaults);
-    ReadOutputSettings(in);
-    Output.Separator = in.ReadBool(kLastSection, "Separator", true);
-    Output.Border = in.ReadBool(kLastSection, "Border", true);
-    OWNoCheck = in.ReadBool(kLastSection, "OWNoCheck", false);
-    Output.ClickView = in.ReadBool(kLastSection, "ClickView", false);
-    Compact = in.ReadBool(kLastSection, "Compact", false);
-    AutoSave = in.ReadBool(kLastSection, "AutoSave", false);
-    HideMenu = in.ReadBool(kLastSection, "HideMenu", false);
-    ReadFont(in);
+    ReadFrom(in, StoreKind::Registry);
     if (opened == Registry::Status::Failed) {
         const ZarnetError error(messages::kCannotOpenKey, {kRegistryKey}, registry.FailureDetail());
         if (raise) {

@@ -15,6 +15,7 @@
 #include "platform/ZarnetError.h"
 #include "store/SampleSettings.h"
 #include "store/StoreTestHelpers.h"
+#include "store/StoredFields.h"
 #include "store/TRegData.h"
 #include "support/TempDir.h"
 #include "support/UserRegistry.h"
