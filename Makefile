@@ -1,16 +1,18 @@
-# Front door: make build | run | test | bench | format | sanitize | fuzz
-#             | install | package | check-package
+# Front door: make build | run | test | bench | format | sanitize | clang
+#             | fuzz | fuzz-replay | install | package | check-package
 #             | windows | windows-package | windows-test
+# Every build here treats warnings as errors; a plain cmake does not.
 BUILD      ?= build
 SAN_BUILD  ?= build-sanitize
 FUZZ_BUILD ?= build-fuzz
+CLANG_BUILD ?= build-clang
 WIN_BUILD  ?= build-windows
 JOBS       ?= $(shell nproc)
 PACKAGES   := cmake make g++ libgtest-dev libbenchmark-dev qt6-base-dev qt6-translations-l10n fonts-noto-cjk
 PREFIX     ?= /usr/local
 
-.PHONY: all deps build run test bench format sanitize fuzz install package check-package \
-        windows windows-package windows-test clean
+.PHONY: all deps build run test bench format sanitize clang fuzz fuzz-replay install package \
+        check-package windows windows-package windows-test clean
 
 all: build
 
@@ -18,7 +20,7 @@ deps:
 	@tools/install-deps.sh $(PACKAGES)
 
 $(BUILD)/CMakeCache.txt:
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZARNET_WERROR=ON
 
 build: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS)
@@ -35,15 +37,28 @@ bench: build
 	bench/cli-vs-seq.sh $(BUILD)/bin/zarnet-cli
 
 sanitize: deps
-	cmake -S . -B $(SAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DZARNET_SANITIZE=ON -DZARNET_BENCH=OFF
+	cmake -S . -B $(SAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DZARNET_SANITIZE=ON -DZARNET_BENCH=OFF \
+	    -DZARNET_WERROR=ON
 	cmake --build $(SAN_BUILD) -j $(JOBS)
 	cd $(SAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 	    ctest --output-on-failure -j $(JOBS)
 
+# The whole tree, the window code and the tests included, built with clang
+# too: what one compiler lets pass, the other may not.
+clang: deps
+	@tools/install-deps.sh clang
+	CXX=clang++ cmake -S . -B $(CLANG_BUILD) -DCMAKE_BUILD_TYPE=Debug -DZARNET_WERROR=ON
+	cmake --build $(CLANG_BUILD) -j $(JOBS)
+
 fuzz:
-	@tools/install-deps.sh $(PACKAGES) clang libclang-rt-14-dev
-	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=Debug -DZARNET_FUZZ=ON -DZARNET_BENCH=OFF
-	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	@tools/install-deps.sh cmake make libgtest-dev clang libclang-rt-14-dev
+	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=Debug -DZARNET_FUZZ=ON \
+	    -DZARNET_QT=OFF -DZARNET_BENCH=OFF -DZARNET_WERROR=ON
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target zarnet_fuzz
+
+# Each fuzz target once over its seed corpus: a few seconds, no fuzzing.
+fuzz-replay: fuzz
+	cd $(FUZZ_BUILD) && ctest -L fuzz-corpus --output-on-failure
 
 format:
 	@tools/install-deps.sh clang-format
@@ -70,7 +85,7 @@ check-package: package
 windows:
 	@tools/install-deps.sh cmake make g++-mingw-w64-x86-64-posix googletest
 	tools/build-qt-windows.sh
-	cmake -S . -B $(WIN_BUILD) -DCMAKE_BUILD_TYPE=Release -DZARNET_BENCH=OFF \
+	cmake -S . -B $(WIN_BUILD) -DCMAKE_BUILD_TYPE=Release -DZARNET_BENCH=OFF -DZARNET_WERROR=ON \
 	    -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
 	    -DZARNET_QT_WINDOWS="$$(tools/build-qt-windows.sh --prefix)"
 	cmake --build $(WIN_BUILD) -j $(JOBS)
@@ -86,4 +101,4 @@ windows-test: windows-package build
 	tools/windows-test.sh $(WIN_BUILD) $(BUILD)/bin/zarnet-cli
 
 clean:
-	rm -rf $(BUILD) $(SAN_BUILD) $(FUZZ_BUILD) $(WIN_BUILD)
+	rm -rf $(BUILD) $(SAN_BUILD) $(CLANG_BUILD) $(FUZZ_BUILD) $(WIN_BUILD)

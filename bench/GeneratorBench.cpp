@@ -35,8 +35,8 @@ PatternRequest ThousandByThousand(MakeType kind) {
 void BM_DocumentOfEachKind(benchmark::State& state) {
     const PreparedRun run = PrepareRun(ThousandByThousand(static_cast<MakeType>(state.range(0))));
     HtmlTemplates templates("/nowhere/");
-    templates.SetDefaultHeader();
-    templates.SetDefaultFooter();
+    templates.HeaderLines = HtmlTemplates::DefaultHeader();
+    templates.FooterLines = HtmlTemplates::DefaultFooter();
     for (auto _ : state) {
         CountingSink sink;
         WriteDocument(run, templates, sink);

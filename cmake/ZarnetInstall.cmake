@@ -1,30 +1,36 @@
-# Installing both programs with their desktop entry, icon, AppStream data, man
-# pages and bash completion, and a Debian package of the same.
+# Installing zarnet-cli with its man page and bash completion, and, in a build
+# with Qt, the desktop program with its desktop entry, icon, AppStream data
+# and man page; and a Debian package of the same.
 include(GNUInstallDirs)
 
 set(ZARNET_APP_ID org.zarnet.Zarnet)
 set(ZARNET_DATA ${PROJECT_SOURCE_DIR}/data)
 
-install(TARGETS zarnet zarnet-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-
-# The desktop entry beside bin/ is also what tells an installed program to
-# keep its files in the user's folders.
-install(FILES ${ZARNET_DATA}/${ZARNET_APP_ID}.desktop
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES ${ZARNET_DATA}/${ZARNET_APP_ID}.metainfo.xml
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-install(FILES ${ZARNET_DATA}/icons/${ZARNET_APP_ID}.svg
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
-foreach(size 16 22 24 32 48 64 128 256)
-  install(FILES ${ZARNET_DATA}/icons/hicolor/${size}x${size}/apps/${ZARNET_APP_ID}.png
-          DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
-endforeach()
+install(TARGETS zarnet-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${ZARNET_DATA}/bash-completion/zarnet-cli
         DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
+set(ZARNET_PAGES zarnet-cli.1)
+
+if(ZARNET_QT)
+  install(TARGETS zarnet RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  # The desktop entry beside bin/ is also what tells an installed program to
+  # keep its files in the user's folders.
+  install(FILES ${ZARNET_DATA}/${ZARNET_APP_ID}.desktop
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+  install(FILES ${ZARNET_DATA}/${ZARNET_APP_ID}.metainfo.xml
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+  install(FILES ${ZARNET_DATA}/icons/${ZARNET_APP_ID}.svg
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+  foreach(size 16 22 24 32 48 64 128 256)
+    install(FILES ${ZARNET_DATA}/icons/hicolor/${size}x${size}/apps/${ZARNET_APP_ID}.png
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
+  endforeach()
+  list(APPEND ZARNET_PAGES zarnet.1)
+endif()
 
 # Man pages go compressed, as Debian wants them.
 find_program(GZIP gzip REQUIRED)
-foreach(page zarnet.1 zarnet-cli.1)
+foreach(page ${ZARNET_PAGES})
   set(compressed ${CMAKE_BINARY_DIR}/man/${page}.gz)
   add_custom_command(OUTPUT ${compressed}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/man

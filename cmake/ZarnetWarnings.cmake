@@ -1,11 +1,11 @@
-# Warnings are errors in our own targets only; third-party headers come in as
-# system includes and stay out of it.
+# Warnings in our own targets only, errors with ZARNET_WERROR; third-party
+# headers come in as system includes and stay out of it.
 function(zarnet_warnings target)
   if(MSVC)
-    target_compile_options(${target} PRIVATE /W4 /WX /utf-8)
+    target_compile_options(${target} PRIVATE /W4 /utf-8 $<$<BOOL:${ZARNET_WERROR}>:/WX>)
   else()
     target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow
-      -Wconversion -Wsign-conversion -Wnon-virtual-dtor -Werror)
+      -Wconversion -Wsign-conversion -Wnon-virtual-dtor $<$<BOOL:${ZARNET_WERROR}>:-Werror>)
     if(CMAKE_CROSSCOMPILING AND WIN32)
       # MinGW's GCC 12 reports these inside libstdc++'s std::string at -O2
       # where nothing is wrong.

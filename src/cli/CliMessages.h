@@ -2,7 +2,15 @@
 
 #include <exception>
 #include <string>
-#include <string_view>
+
+#include "platform/ZarnetError.h"
+
+namespace zarnet::messages {
+
+inline constexpr Message kNotUtf8{"UTF-8 として読めない文字があります",
+                                  "the text is not valid UTF-8"};
+
+}  // namespace zarnet::messages
 
 namespace zarnet::cli {
 
@@ -12,13 +20,10 @@ namespace zarnet::cli {
 bool WantsEnglish(const char* lcAll, const char* lcMessages, const char* lang);
 bool WantsEnglish();  // from the environment
 
-// The English meaning of one of the program's own messages; empty for a text
-// it does not know.
-std::string EnglishMeaning(std::string_view message);
-
 // The error line zarnet-cli prints: "zarnet-cli: ", the program's message as
 // the program writes it, and in parentheses what it leaves out (a file
-// error's reason) with, where wanted, the English meaning first.
+// error's reason) with, where wanted, the English meaning first. Any other
+// exception gives its own text.
 std::string ErrorLine(const std::exception& error, bool english);
 
 }  // namespace zarnet::cli

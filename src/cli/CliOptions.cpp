@@ -72,36 +72,42 @@ struct Option {
 };
 
 std::vector<Option> Options() {
-    auto text = [](std::optional<std::string> PatternOverrides::*field) {
-        return [field](CliOptions& o, const std::string& v) { o.Pattern.*field = v; };
+    auto text = [](std::string PatternTexts::*field) {
+        return [field](CliOptions& o, const std::string& v) {
+            o.Pattern.Add([field, v](PatternRequest& r) { r.Texts.*field = v; });
+        };
     };
-    auto flag = [](std::optional<bool> PatternOverrides::*field, bool on) {
-        return [field, on](CliOptions& o, const std::string&) { o.Pattern.*field = on; };
+    auto size = [](std::int32_t OutputSettings::*field, std::string option) {
+        return [field, option](CliOptions& o, const std::string& v) {
+            o.Pattern.Add(
+                [field, n = ParseSize(option, v)](PatternRequest& r) { r.Output.*field = n; });
+        };
+    };
+    auto flag = [](bool OutputSettings::*field, bool on) {
+        return [field, on](CliOptions& o, const std::string&) {
+            o.Pattern.Add([field, on](PatternRequest& r) { r.Output.*field = on; });
+        };
     };
     return {
-        {"base", 'b', true, text(&PatternOverrides::Dir), true},
-        {"values", 'l', true, text(&PatternOverrides::ContStr), true},
-        {"front", 'f', true, text(&PatternOverrides::FrontStr), true},
-        {"start", 's', true, text(&PatternOverrides::StCount), true},
-        {"end", 'e', true, text(&PatternOverrides::EdCount), true},
-        {"rear", 'r', true, text(&PatternOverrides::RearStr), true},
-        {"ext", 'x', true, text(&PatternOverrides::ExtStr), true},
+        {"base", 'b', true, text(&PatternTexts::Dir), true},
+        {"values", 'l', true, text(&PatternTexts::ContStr), true},
+        {"front", 'f', true, text(&PatternTexts::FrontStr), true},
+        {"start", 's', true, text(&PatternTexts::StCount), true},
+        {"end", 'e', true, text(&PatternTexts::EdCount), true},
+        {"rear", 'r', true, text(&PatternTexts::RearStr), true},
+        {"ext", 'x', true, text(&PatternTexts::ExtStr), true},
         {"kind", 'k', true,
-         [](CliOptions& o, const std::string& v) { o.Pattern.Kind = ParseKind(v); }},
-        {"width", 0, true,
          [](CliOptions& o, const std::string& v) {
-             o.Pattern.ImageWidth = ParseSize("--width", v);
+             o.Pattern.Add([kind = ParseKind(v)](PatternRequest& r) { r.Kind = kind; });
          }},
-        {"height", 0, true,
-         [](CliOptions& o, const std::string& v) {
-             o.Pattern.ImageHeight = ParseSize("--height", v);
-         }},
-        {"separator", 0, false, flag(&PatternOverrides::Separator, true)},
-        {"no-separator", 0, false, flag(&PatternOverrides::Separator, false)},
-        {"border", 0, false, flag(&PatternOverrides::Border, true)},
-        {"no-border", 0, false, flag(&PatternOverrides::Border, false)},
-        {"click-view", 0, false, flag(&PatternOverrides::ClickView, true)},
-        {"no-click-view", 0, false, flag(&PatternOverrides::ClickView, false)},
+        {"width", 0, true, size(&OutputSettings::ImageWidth, "--width")},
+        {"height", 0, true, size(&OutputSettings::ImageHeight, "--height")},
+        {"separator", 0, false, flag(&OutputSettings::Separator, true)},
+        {"no-separator", 0, false, flag(&OutputSettings::Separator, false)},
+        {"border", 0, false, flag(&OutputSettings::Border, true)},
+        {"no-border", 0, false, flag(&OutputSettings::Border, false)},
+        {"click-view", 0, false, flag(&OutputSettings::ClickView, true)},
+        {"no-click-view", 0, false, flag(&OutputSettings::ClickView, false)},
         {"header", 0, true, [](CliOptions& o, const std::string& v) { o.HeaderFile = v; }},
         {"footer", 0, true, [](CliOptions& o, const std::string& v) { o.FooterFile = v; }},
         {"settings", 0, true, [](CliOptions& o, const std::string& v) { o.Settings = v; }},
@@ -116,24 +122,9 @@ std::vector<Option> Options() {
 }  // namespace
 
 void PatternOverrides::ApplyTo(PatternRequest& request) const {
-    auto set = [](auto& target, const auto& value) {
-        if (value) {
-            target = *value;
-        }
-    };
-    set(request.Texts.Dir, Dir);
-    set(request.Texts.ContStr, ContStr);
-    set(request.Texts.FrontStr, FrontStr);
-    set(request.Texts.StCount, StCount);
-    set(request.Texts.EdCount, EdCount);
-    set(request.Texts.RearStr, RearStr);
-    set(request.Texts.ExtStr, ExtStr);
-    set(request.Kind, Kind);
-    set(request.Output.ImageWidth, ImageWidth);
-    set(request.Output.ImageHeight, ImageHeight);
-    set(request.Output.Separator, Separator);
-    set(request.Output.Border, Border);
-    set(request.Output.ClickView, ClickView);
+    for (const auto& change : changes_) {
+        change(request);
+    }
 }
 
 CliOptions ParseCommandLine(const std::vector<std::string>& args) {

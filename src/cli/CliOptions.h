@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -17,15 +18,15 @@ class UsageError : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-// What a pattern text given on the command line replaces in the starting
-// settings; unset fields keep what the settings hold.
-struct PatternOverrides {
-    std::optional<std::string> Dir, ContStr, FrontStr, StCount, EdCount, RearStr, ExtStr;
-    std::optional<MakeType> Kind;
-    std::optional<std::int32_t> ImageWidth, ImageHeight;
-    std::optional<bool> Separator, Border, ClickView;
-
+// What the command line changes in the starting settings, in the order
+// given; what it does not name keeps what the settings hold.
+class PatternOverrides {
+  public:
+    void Add(std::function<void(PatternRequest&)> change) { changes_.push_back(std::move(change)); }
     void ApplyTo(PatternRequest& request) const;
+
+  private:
+    std::vector<std::function<void(PatternRequest&)>> changes_;
 };
 
 struct CliOptions {

@@ -5,10 +5,12 @@
 #include "cli/CliMessages.h"
 #include "cli/CliOptions.h"
 #include "core/CodePageRefusal.h"
+#include "core/Messages.h"
 #include "core/OutputDocument.h"
 #include "core/PatternExpansion.h"
 #include "platform/Cp932.h"
 #include "platform/FileErrors.h"
+#include "platform/ProgramArguments.h"
 #include "platform/TextFile.h"
 #include "platform/Utf8.h"
 #include "platform/ZarnetError.h"
@@ -85,11 +87,12 @@ void LoadTemplate(HtmlTemplates& templates, const std::optional<std::string>& ch
 void CheckPatternTexts(const CliOptions& options) {
     for (const auto& [option, text] : options.PatternTexts) {
         if (!utf8::IsWellFormed(text)) {
-            throw ZarnetError(WithDetail("UTF-8 として読めない文字があります", option));
+            throw ZarnetError(messages::kNotUtf8, {}, option);
         }
         if (options.Encoding == TextEncoding::Cp932) {
             if (const std::optional<char32_t> foreign = cp932::FirstForeignCharacter(text)) {
-                throw ZarnetError(WithDetail(NotInCodePageMessage(*foreign), option));
+                throw ZarnetError(messages::kNotInCodePage, {RefusedCharacterName(*foreign)},
+                                  option);
             }
         }
     }
@@ -140,10 +143,10 @@ void Write(const PreparedRun& run, const CliOptions& options, const HtmlTemplate
     }
 }
 
-}  // namespace
-
-int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-           const AppPaths& paths) {
+// The whole run. A pattern that fails a check gives its status here; every
+// other failure is left to Guarded.
+int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+        const AppPaths& paths) {
     CliOptions options;
     try {
         options = ParseCommandLine(args);
@@ -160,43 +163,61 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         return kWritten;
     }
 
-    const bool english = WantsEnglish();
-    try {
-        CheckPatternTexts(options);
-    } catch (const ZarnetError& error) {
-        err << ErrorLine(error, english) << "\n";
-        return kCheckFailed;
-    }
-    PatternRequest request;
-    try {
-        request = StartingRequest(options, paths);
-    } catch (const ZarnetError& error) {
-        err << ErrorLine(error, english) << "\n";
-        return kUsageOrFileError;
-    }
-
-    PreparedRun run;
-    try {
-        run = PrepareRun(request);
-    } catch (const ZarnetError& error) {
-        err << ErrorLine(error, english) << "\n";
-        return kCheckFailed;
-    }
-
-    try {
-        HtmlTemplates templates(paths.SettingsFolder);
-        if (IsHtmlKind(run.Request.Kind)) {
-            LoadTemplate(templates, options.HeaderFile, templates.HeaderPath(),
-                         &HtmlTemplates::LoadHeader);
-            LoadTemplate(templates, options.FooterFile, templates.FooterPath(),
-                         &HtmlTemplates::LoadFooter);
+    const auto failsCheck = [&err](const auto& check) {
+        try {
+            check();
+            return false;
+        } catch (const ZarnetError& error) {
+            err << ErrorLine(error, WantsEnglish()) << "\n";
+            return true;
         }
-        Write(run, options, templates, out);
-    } catch (const ZarnetError& error) {
-        err << ErrorLine(error, english) << "\n";
-        return kUsageOrFileError;
+    };
+    if (failsCheck([&] { CheckPatternTexts(options); })) {
+        return kCheckFailed;
     }
+    const PatternRequest request = StartingRequest(options, paths);
+    PreparedRun run;
+    if (failsCheck([&] { run = PrepareRun(request); })) {
+        return kCheckFailed;
+    }
+
+    HtmlTemplates templates(paths.SettingsFolder);
+    if (IsHtmlKind(run.Request.Kind)) {
+        LoadTemplate(templates, options.HeaderFile, templates.HeaderPath(),
+                     &HtmlTemplates::LoadHeader);
+        LoadTemplate(templates, options.FooterFile, templates.FooterPath(),
+                     &HtmlTemplates::LoadFooter);
+    }
+    Write(run, options, templates, out);
     return kWritten;
+}
+
+// Whatever escapes `body` (a file error, no memory, a converter the system
+// lacks) ends in one error line and the status of file errors, never in
+// std::terminate.
+template <typename Body>
+int Guarded(std::ostream& err, Body body) {
+    try {
+        return body();
+    } catch (const std::exception& error) {
+        err << ErrorLine(error, WantsEnglish()) << "\n";
+    } catch (...) {
+        err << "zarnet-cli: unexpected error\n";
+    }
+    return kUsageOrFileError;
+}
+
+}  // namespace
+
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+           const AppPaths& paths) {
+    return Guarded(err, [&] { return Run(args, out, err, paths); });
+}
+
+int RunProgram(int argc, char** argv, std::ostream& out, std::ostream& err) {
+    return Guarded(err, [&] {
+        return Run(ProgramArguments(argc, argv), out, err, AppPaths::OfRunningProgram());
+    });
 }
 
 }  // namespace zarnet::cli

@@ -3,8 +3,6 @@
 
 #include "cli/CliRun.h"
 #include "platform/AtomicFile.h"
-#include "platform/Paths.h"
-#include "platform/ProgramArguments.h"
 #include "platform/StandardOutput.h"
 
 int main(int argc, char** argv) {
@@ -13,8 +11,7 @@ int main(int argc, char** argv) {
     // Ctrl+C or kill during -o leaves no temporary file behind.
     zarnet::AtomicFile::RemoveTemporaryFilesOnTermination();
     std::ostringstream messages;
-    const int status = zarnet::cli::RunCli(zarnet::ProgramArguments(argc, argv), std::cout,
-                                           messages, zarnet::AppPaths::OfRunningProgram());
+    const int status = zarnet::cli::RunProgram(argc, argv, std::cout, messages);
     std::cout.flush();
     zarnet::WriteMessages(messages.str());
     return status;

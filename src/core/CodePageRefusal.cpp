@@ -2,17 +2,21 @@
 
 #include <cstdio>
 
+#include "core/Messages.h"
 #include "platform/Utf8.h"
-#include "platform/ZarnetError.h"
 
 namespace zarnet {
 
-std::string NotInCodePageMessage(char32_t character) {
+std::string RefusedCharacterName(char32_t character) {
     std::string name = "「";
     utf8::AppendCodePoint(name, character);
     char code[16];
     std::snprintf(code, sizeof code, "」U+%04X", static_cast<unsigned>(character));
-    return FormatMessage("コードページ932にない文字%s は使えません", name + code);
+    return name + code;
+}
+
+std::string NotInCodePageMessage(char32_t character) {
+    return FormatMessage(messages::kNotInCodePage.Text, {RefusedCharacterName(character)});
 }
 
 }  // namespace zarnet

@@ -1,15 +1,28 @@
 #pragma once
 
+#include "platform/ZarnetError.h"
+
 // The generator's own messages, shown to the user as they stand.
 namespace zarnet::messages {
 
-inline constexpr const char* kStartNotNumber = "開始番号を数値に変換できません";
-inline constexpr const char* kEndNotNumber = "終了番号を数値に変換できません";
-inline constexpr const char* kRangeReversed = "開始番号と終了番号が逆転しています";
-inline constexpr const char* kRangeTooLarge = "終了－開始番号が大きすぎます";
-inline constexpr const char* kAddressEmpty = "アドレスを入力してください";
-inline constexpr const char* kValuesEmpty = "連続生成モードです。連続生成文字を入力してください";
-inline constexpr const char* kStepNotNumber = "増分数値を確認してください";
-inline constexpr const char* kCheckEnd = "終了番号を確認してください";
+inline constexpr Message kStartNotNumber{"開始番号を数値に変換できません",
+                                         "the start number is not a number"};
+inline constexpr Message kEndNotNumber{"終了番号を数値に変換できません",
+                                       "the end number is not a number"};
+inline constexpr Message kRangeReversed{"開始番号と終了番号が逆転しています",
+                                        "the start number is greater than the end number"};
+inline constexpr Message kRangeTooLarge{"終了－開始番号が大きすぎます",
+                                        "a number range holds at most 1,000 numbers"};
+inline constexpr Message kAddressEmpty{"アドレスを入力してください", "enter a base address"};
+inline constexpr Message kValuesEmpty{"連続生成モードです。連続生成文字を入力してください",
+                                      "the base address holds %%: give the values that replace it"};
+inline constexpr Message kStepNotNumber{"増分数値を確認してください", "check the step"};
+inline constexpr Message kCheckEnd{"終了番号を確認してください", "check the end number"};
+// "%s" is the character and its code: 「é」U+00E9.
+inline constexpr Message kNotInCodePage{"コードページ932にない文字%s は使えません",
+                                        "the character %s is not in code page 932"};
+// The window's limit on one run: the count, then the limit.
+inline constexpr Message kTooManyAddresses{"作成するアドレスが多すぎます（%s件、上限は%s件です）",
+                                           "too many addresses (%s; at most %s)"};
 
 }  // namespace zarnet::messages

@@ -15,7 +15,9 @@ void AppendQuoted(std::string& out, std::string_view text) {
     out += '"';
 }
 
-void ComposeLineInto(std::string& line, const AddressEntry& entry, const PatternRequest& request) {
+}  // namespace
+
+void ComposeLine(std::string& line, const AddressEntry& entry, const PatternRequest& request) {
     line.clear();
     switch (request.Kind) {
         case MakeType::ListText:
@@ -53,6 +55,8 @@ void ComposeLineInto(std::string& line, const AddressEntry& entry, const Pattern
     }
 }
 
+namespace {
+
 // Turns the entries of a run into lines as they come.
 class DocumentBody : public ExpansionSink {
   public:
@@ -65,7 +69,7 @@ class DocumentBody : public ExpansionSink {
     }
 
     void Entry(const AddressEntry& entry) override {
-        ComposeLineInto(line_, entry, request_);
+        ComposeLine(line_, entry, request_);
         out_.AddLine(line_);
         if (request_.Kind == MakeType::Html && entry.Number % 10 == 0) {
             out_.AddLine("<BR>");
@@ -79,19 +83,6 @@ class DocumentBody : public ExpansionSink {
 };
 
 }  // namespace
-
-std::string QuoteAttr(std::string_view text) {
-    std::string quoted;
-    quoted.reserve(text.size() + 2);
-    AppendQuoted(quoted, text);
-    return quoted;
-}
-
-std::string ComposeLine(const AddressEntry& entry, const PatternRequest& request) {
-    std::string line;
-    ComposeLineInto(line, entry, request);
-    return line;
-}
 
 void WriteDocument(const PreparedRun& run, const DocumentFrame& frame, LineSink& out) {
     const bool framed = IsHtmlKind(run.Request.Kind);

@@ -45,11 +45,10 @@ class DocumentFrame {
     virtual void AppendFooter(LineSink& lines) const = 0;
 };
 
-// The text in double quotes, each double quote inside doubled.
-std::string QuoteAttr(std::string_view text);
-
-// The entry's line in the request's kind and switches.
-std::string ComposeLine(const AddressEntry& entry, const PatternRequest& request);
+// The entry's line in the request's kind and switches, into `line`, whose
+// buffer a long run reuses. Attribute values are in double quotes, each
+// double quote inside doubled.
+void ComposeLine(std::string& line, const AddressEntry& entry, const PatternRequest& request);
 
 // The whole document of a prepared run: header, a "<HR>" before each group
 // when asked for, the lines with "<BR>" after multiples of 10 in the HTML

@@ -8,6 +8,9 @@ namespace zarnet {
 // Output kinds.
 enum class MakeType : std::int32_t { ListText = 0, Html = 1, ImageSrc = 2 };
 
+// A fresh installation's kind.
+inline constexpr MakeType kFreshKind = MakeType::ImageSrc;
+
 // The kind a stored number stands for: any number but 0 and 1 is ImageSrc.
 MakeType MakeTypeOf(std::int32_t stored);
 
@@ -42,10 +45,12 @@ struct OutputSettings {
     bool operator==(const OutputSettings&) const = default;
 };
 
+inline constexpr OutputSettings kFreshOutput{};
+
 // The values of one generation run.
 struct PatternRequest {
     PatternTexts Texts;
-    MakeType Kind = MakeType::ImageSrc;
+    MakeType Kind = kFreshKind;
     OutputSettings Output;
 };
 

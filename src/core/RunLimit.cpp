@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "platform/ZarnetError.h"
+#include "core/Messages.h"
 
 namespace zarnet {
 
@@ -22,8 +22,7 @@ std::string Grouped(std::uint64_t n) {
 void CheckRunSize(const PreparedRun& run, std::uint64_t limit) {
     const std::uint64_t count = run.EntryCount();
     if (count > limit) {
-        throw ZarnetError("作成するアドレスが多すぎます（" + Grouped(count) + "件、上限は" +
-                          Grouped(limit) + "件です）");
+        throw ZarnetError(messages::kTooManyAddresses, {Grouped(count), Grouped(limit)});
     }
 }
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <random>
 
-#include "platform/TextFile.h"
+#include "platform/AtomicFileTesting.h"
 
 namespace zarnet {
 
@@ -17,7 +17,7 @@ void SetReplaceStepHookForTesting(ReplaceStepHook hook) {
     stepHook.store(hook);
 }
 
-void AtomicFile::ReportStep(const char* step) {
+void ReportReplaceStep(const char* step) {
     if (const ReplaceStepHook hook = stepHook.load()) {
         hook(step);
     }

@@ -44,12 +44,8 @@ class AtomicFile {
     // write error instead of ending the program: for programs that go on
     // after a failed command.
     static void FailWritesToClosedPipes();
-    // Tests: write through named temporary files even where unnamed ones
-    // exist, to try the fallback.
-    static void UseNamedTemporaryFilesForTesting(bool named);
 
     // Shared by the platform implementations.
-    static void ReportStep(const char* step);
     static std::string TemporaryPathIn(const std::string& folder);
 
   private:

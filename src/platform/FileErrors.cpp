@@ -1,70 +1,67 @@
 #include "platform/FileErrors.h"
 
 #include <cstring>
-#include <string_view>
+#include <utility>
 
 namespace zarnet {
 
 namespace {
 
-constexpr const char* kWriteError = "ストリームへの書き込みエラー";
+// The reason, and the file too where the message does not name it.
+std::string DetailOf(const Message& message, std::string_view named, const std::string& path,
+                     const std::string& reason) {
+    const bool namesFile = named == path && message.Text.find("%s") != std::string_view::npos;
+    if (namesFile) {
+        return reason;
+    }
+    return reason.empty() ? path : path + ": " + reason;
+}
 
 }  // namespace
 
-FileError::FileError(const std::string& message, const std::string& path, int systemError)
-    : ZarnetError(message),
+FileError::FileError(const Message& message, const std::string& path, std::string reason)
+    : FileError(message, path, path, std::move(reason)) {}
+
+FileError::FileError(const Message& message, std::string_view named, const std::string& path,
+                     std::string reason)
+    : ZarnetError(message, {named}, DetailOf(message, named, path, reason)),
       path_(path),
-      reason_(systemError == 0 ? std::string() : std::strerror(systemError)) {}
+      reason_(std::move(reason)) {}
 
-FileError::FileError(const std::string& message, const std::string& path, const std::string& reason)
-    : ZarnetError(message), path_(path), reason_(reason) {}
-
-std::string FileError::Detail() const {
-    return reason_.empty() ? path_ : path_ + ": " + reason_;
-}
-
-std::string FileError::Context() const {
-    return std::string_view(what()).find(path_) == std::string_view::npos ? Detail() : reason_;
-}
-
-std::string FileError::Explained() const {
-    return WithDetail(what(), Context());
+std::string ErrnoReason(int systemError) {
+    return systemError == 0 ? std::string() : std::strerror(systemError);
 }
 
 std::string FileDetail(const std::string& path, int systemError) {
-    return systemError == 0 ? path : path + ": " + std::strerror(systemError);
-}
-
-std::string WithDetail(const std::string& message, const std::string& detail) {
-    return detail.empty() ? message : message + " (" + detail + ")";
+    return systemError == 0 ? path : path + ": " + ErrnoReason(systemError);
 }
 
 void ThrowCannotOpen(const std::string& path, int systemError) {
-    throw FileError(FormatMessage("ファイル %s は開けません", path), path, systemError);
+    ThrowCannotOpen(path, ErrnoReason(systemError));
 }
 
 void ThrowCannotCreate(const std::string& path, int systemError) {
-    throw FileError(FormatMessage("ファイル %s を作成できません", path), path, systemError);
+    ThrowCannotCreate(path, ErrnoReason(systemError));
 }
 
 void ThrowWriteError() {
-    throw ZarnetError(kWriteError);
+    throw ZarnetError(messages::kWriteError);
 }
 
 void ThrowWriteError(const std::string& path, int systemError) {
-    throw FileError(kWriteError, path, systemError);
+    ThrowWriteError(path, ErrnoReason(systemError));
 }
 
 void ThrowCannotOpen(const std::string& path, const std::string& reason) {
-    throw FileError(FormatMessage("ファイル %s は開けません", path), path, reason);
+    throw FileError(messages::kCannotOpenFile, path, reason);
 }
 
 void ThrowCannotCreate(const std::string& path, const std::string& reason) {
-    throw FileError(FormatMessage("ファイル %s を作成できません", path), path, reason);
+    throw FileError(messages::kCannotCreateFile, path, reason);
 }
 
 void ThrowWriteError(const std::string& path, const std::string& reason) {
-    throw FileError(kWriteError, path, reason);
+    throw FileError(messages::kWriteError, path, reason);
 }
 
 void ThrowTooLarge(const std::string& path) {

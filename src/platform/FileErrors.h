@@ -2,28 +2,28 @@
 
 #include <cerrno>
 #include <string>
+#include <string_view>
 
+#include "platform/PlatformMessages.h"
 #include "platform/ZarnetError.h"
 
 namespace zarnet {
 
 // A file that could not be read or written. The message is the platform's
-// own text; the file and the system's reason come along for the callers that
-// say more than the platform would.
+// own text; the detail is the system's reason, and the file too where the
+// message does not name it.
 class FileError : public ZarnetError {
   public:
-    // `systemError` is the errno value of the call that failed, 0 for none.
-    FileError(const std::string& message, const std::string& path, int systemError);
-    // A reason in words, where no errno value says it.
-    FileError(const std::string& message, const std::string& path, const std::string& reason);
+    // The message names the file at `path` where it has a "%s"; `reason` is
+    // empty where the system gave none.
+    FileError(const Message& message, const std::string& path, std::string reason);
+    // The message names `named`, and the file at fault is another (the lock
+    // file of a registry file that cannot be saved).
+    FileError(const Message& message, std::string_view named, const std::string& path,
+              std::string reason);
 
-    // "file: reason", or the file alone without a reason.
-    std::string Detail() const;
-    // What the message leaves out: the reason, and the file too where the
-    // message does not name it.
-    std::string Context() const;
-    // The message with its context after it in parentheses.
-    std::string Explained() const;
+    const std::string& Path() const { return path_; }
+    const std::string& Reason() const { return reason_; }
 
   private:
     std::string path_;
@@ -31,7 +31,7 @@ class FileError : public ZarnetError {
 };
 
 // The platform's file errors, with their own texts; `path` is the full path
-// and `systemError` the errno value of the call that failed.
+// and `systemError` the errno value of the call that failed, 0 for none.
 [[noreturn]] void ThrowCannotOpen(const std::string& path, int systemError = errno);    // reading
 [[noreturn]] void ThrowCannotCreate(const std::string& path, int systemError = errno);  // writing
 // A write that failed part-way: to standard output, or to the file at `path`.
@@ -46,11 +46,9 @@ class FileError : public ZarnetError {
 // reason "too large".
 [[noreturn]] void ThrowTooLarge(const std::string& path);
 
+// The system's words for an errno value; empty for 0.
+std::string ErrnoReason(int systemError);
 // "file: reason" for an errno value; the file alone for 0.
 std::string FileDetail(const std::string& path, int systemError);
-
-// The message followed by " (detail)", or the message alone when there is no
-// detail.
-std::string WithDetail(const std::string& message, const std::string& detail);
 
 }  // namespace zarnet

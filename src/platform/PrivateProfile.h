@@ -34,8 +34,8 @@ class PrivateProfile {
     std::string ReadString(std::string_view section, std::string_view key,
                            std::string_view fallback);
 
-    // Raises "%s に書き込めません" (the file name) when the file cannot be
-    // written.
+    // Raises "%s に書き込めません" (the file name), with the system's reason,
+    // when the file cannot be written.
     void WriteString(std::string_view section, std::string_view key, std::string_view value);
 
     void BeginBatch();

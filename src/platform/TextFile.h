@@ -46,13 +46,6 @@ void CheckReadSize(const std::string& path);
 // or "ストリームへの書き込みエラー".
 void ReplaceFile(const std::string& path, std::string_view bytes);
 
-// Test seam for crash tests: when set, called after each step of every
-// replacement above and below, with "created" (temporary file made),
-// "written" (after each chunk of at most 64 KiB), "synced" and "renamed", so
-// a test can end the process there. nullptr turns it off.
-using ReplaceStepHook = void (*)(const char* step);
-void SetReplaceStepHookForTesting(ReplaceStepHook hook);
-
 // Appends the line in the encoding, followed by CR LF, as every text file the
 // program writes has it.
 void AppendEncodedLine(std::string& out, std::string_view utf8, TextEncoding encoding);

@@ -2,6 +2,7 @@
 #include "platform/TextFile.h"
 #include "store/SettingsReader.h"
 #include "store/SettingsWriter.h"
+#include "store/StoredFields.h"
 #include "store/TRegData.h"
 
 namespace zarnet {
@@ -34,10 +35,6 @@ class IniWriter : public SettingsWriter {
     PrivateProfile& profile_;
 };
 
-// Unlike the registry's, an INI file without the pattern keys gives empty
-// start and end numbers and extension.
-constexpr URLItemDefaults kItemDefaults{};
-
 constexpr std::string_view kUserSection = "User";
 constexpr std::string_view kDefaultSection = "Default";
 constexpr std::string_view kIniFileKey = "IniFile";
@@ -51,16 +48,7 @@ void TRegData::LoadFromIni(const std::string& fileName) {
     PrivateProfile profile(fileName);
     IniReader in(profile);
 
-    ReadPatterns(in, kItemDefaults);
-    ReadOutputSettings(in);
-    Output.Separator = in.ReadBool(kLastSection, "Separator", true);
-    Compact = in.ReadBool(kLastSection, "Compact", false);
-    AutoSave = in.ReadBool(kLastSection, "AutoSave", false);
-    HideMenu = in.ReadBool(kLastSection, "HideMenu", false);
-    Output.Border = in.ReadBool(kLastSection, "Border", true);
-    OWNoCheck = in.ReadBool(kLastSection, "OWNoCheck", false);
-    Output.ClickView = in.ReadBool(kLastSection, "ClickView", true);
-    ReadFont(in);
+    ReadFrom(in, StoreKind::Ini);
     Header = in.ReadString(kUserSection, "Header", "");
     Footer = in.ReadString(kUserSection, "Footer", "");
 }

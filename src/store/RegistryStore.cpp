@@ -10,6 +10,7 @@
 #include "store/SettingsReader.h"
 #include "store/SettingsWriter.h"
 #include "store/StoreMessages.h"
+#include "store/StoredFields.h"
 #include "store/TRegData.h"
 
 namespace zarnet {
@@ -64,7 +65,7 @@ class RegistryReader : public SettingsReader {
         try {
             return Read(section, name, fallback);
         } catch (const ZarnetError& error) {
-            skipped_->emplace_back(error.what());
+            skipped_->push_back(error.Explained());
             return std::string(fallback);
         }
     }
@@ -81,7 +82,7 @@ class RegistryReader : public SettingsReader {
             case Registry::Status::NotFound:
                 return std::string(fallback);
             case Registry::Status::Failed:
-                throw ZarnetError(FormatMessage(messages::kCannotGetData, name));
+                throw ZarnetError(messages::kCannotGetData, {name});
             case Registry::Status::Ok:
                 break;
         }
@@ -90,7 +91,7 @@ class RegistryReader : public SettingsReader {
         }
         // Expandable text is taken as it stands: nothing is expanded.
         if (value.Type != Registry::kSz && value.Type != Registry::kExpandSz) {
-            throw ZarnetError(FormatMessage(messages::kInvalidDataType, name));
+            throw ZarnetError(messages::kInvalidDataType, {name});
         }
         const std::string_view data = value.Data;
         return cp932::Decode(data.substr(0, data.find('\0')));
@@ -110,12 +111,12 @@ class RegistryWriter : public SettingsWriter {
                      std::string_view value) override {
         Registry::Key key{};
         if (registry_.CreateKey(storeKey_, section, key) != Registry::Status::Ok) {
-            throw ZarnetError(FormatMessage(messages::kCannotCreateKey, section));
+            throw ZarnetError(messages::kCannotCreateKey, {section});
         }
         OpenedKey subkey(registry_, key);
         if (registry_.SetStringValue(subkey.Get(), name, cp932::Encode(value)) !=
             Registry::Status::Ok) {
-            throw ZarnetError(FormatMessage(messages::kCannotSetData, name));
+            throw ZarnetError(messages::kCannotSetData, {name});
         }
     }
 
@@ -123,8 +124,6 @@ class RegistryWriter : public SettingsWriter {
     Registry& registry_;
     Registry::Key storeKey_;
 };
-
-constexpr URLItemDefaults kItemDefaults{"", "", "", "", "001", "010", ".jpg"};
 
 }  // namespace
 
@@ -148,23 +147,13 @@ std::vector<std::string> TRegData::LoadFromRegistry(Registry& registry, KeyAcces
     const bool raise = onBadValue == BadValue::Raise;
     RegistryReader in(registry, readFrom, raise ? nullptr : &notices);
 
-    ReadPatterns(in, kItemDefaults);
-    ReadOutputSettings(in);
-    Output.Separator = in.ReadBool(kLastSection, "Separator", true);
-    Output.Border = in.ReadBool(kLastSection, "Border", true);
-    OWNoCheck = in.ReadBool(kLastSection, "OWNoCheck", false);
-    Output.ClickView = in.ReadBool(kLastSection, "ClickView", false);
-    Compact = in.ReadBool(kLastSection, "Compact", false);
-    AutoSave = in.ReadBool(kLastSection, "AutoSave", false);
-    HideMenu = in.ReadBool(kLastSection, "HideMenu", false);
-    ReadFont(in);
+    ReadFrom(in, StoreKind::Registry);
     if (opened == Registry::Status::Failed) {
-        std::string message = WithDetail(FormatMessage(messages::kCannotOpenKey, kRegistryKey),
-                                         registry.FailureDetail());
+        const ZarnetError error(messages::kCannotOpenKey, {kRegistryKey}, registry.FailureDetail());
         if (raise) {
-            throw ZarnetError(message);
+            throw error;
         }
-        notices.push_back(std::move(message));
+        notices.push_back(error.Explained());
     }
     return notices;
 }
@@ -172,14 +161,14 @@ std::vector<std::string> TRegData::LoadFromRegistry(Registry& registry, KeyAcces
 void TRegData::SaveToRegistry(Registry& registry) const {
     // Where a registry file is behind the failure, the message names it and
     // the system's reason, and says that nothing was saved.
-    const auto notSaved = [](const std::string& explained) {
-        return explained + "\n" + messages::kNotSaved;
-    };
     Registry::Key key{};
     if (registry.CreateKey(Registry::kCurrentUser, kRegistryKey, key) != Registry::Status::Ok) {
-        const std::string detail = registry.FailureDetail();
-        const std::string message = FormatMessage(messages::kCannotCreateKey, kRegistryKey);
-        throw ZarnetError(detail.empty() ? message : notSaved(WithDetail(message, detail)));
+        const ZarnetError error(messages::kCannotCreateKey, {kRegistryKey},
+                                registry.FailureDetail());
+        if (error.Detail().empty()) {
+            throw error;
+        }
+        throw error.FollowedBy(messages::kNotSaved);
     }
     try {
         OpenedKey storeKey(registry, key);
@@ -188,7 +177,7 @@ void TRegData::SaveToRegistry(Registry& registry) const {
         // A save that did not reach the disk must not pass for done.
         storeKey.Close();
     } catch (const FileError& error) {
-        throw ZarnetError(notSaved(error.Explained()));
+        throw error.FollowedBy(messages::kNotSaved);
     }
 }
 

@@ -8,6 +8,7 @@
 #include "platform/Utf8.h"
 #include "store/SettingsReader.h"
 #include "store/SettingsWriter.h"
+#include "store/StoredFields.h"
 
 namespace zarnet {
 
@@ -100,26 +101,27 @@ std::string TRegData::HistorySection(std::size_t slot) {
 }
 
 void TRegData::ReadItem(SettingsReader& in, std::string_view section, TURLItem& item,
-                        const URLItemDefaults& defaults) {
-    for (std::size_t i = 0; i < kURLItemFields.size(); ++i) {
-        item.*kURLItemFields[i].Member =
-            in.ReadString(section, kURLItemFields[i].Name, defaults[i]);
+                        StoreKind store) {
+    for (const URLItemField& field : kURLItemFields) {
+        item.*field.Member = in.ReadString(section, field.Name, field.Default(store));
     }
 }
 
-void TRegData::ReadPatterns(SettingsReader& in, const URLItemDefaults& defaults) {
+void TRegData::ReadFrom(SettingsReader& in, StoreKind store) {
     ClearHistory();
     for (std::size_t slot = 0; slot < kHistorySize; ++slot) {
-        ReadItem(in, HistorySection(slot), Items[slot], defaults);
+        ReadItem(in, HistorySection(slot), Items[slot], store);
     }
-    ReadItem(in, kLastSection, LastItem, defaults);
-}
-
-void TRegData::ReadOutputSettings(SettingsReader& in) {
-    Output.ImageWidth = in.ReadInteger(kLastSection, "ImageWidth", 40);
-    Output.ImageHeight = in.ReadInteger(kLastSection, "ImageHeight", 60);
-    Kind = MakeTypeOf(in.ReadInteger(kLastSection, "MakeType", 2));
+    ReadItem(in, kLastSection, LastItem, store);
+    Output.ImageWidth = in.ReadInteger(kLastSection, "ImageWidth", kFreshOutput.ImageWidth);
+    Output.ImageHeight = in.ReadInteger(kLastSection, "ImageHeight", kFreshOutput.ImageHeight);
+    Kind =
+        MakeTypeOf(in.ReadInteger(kLastSection, "MakeType", static_cast<std::int32_t>(kFreshKind)));
     LastSaveFname = in.ReadString(kLastSection, "LastSaveFname", DefaultSaveFname);
+    for (const SwitchField& field : kSwitchFields) {
+        field.Member.Of(*this) = in.ReadBool(kLastSection, field.Key, field.Default(store));
+    }
+    ReadFont(in);
 }
 
 // Each value takes effect as soon as it is read, so Size, applied last,
@@ -149,13 +151,9 @@ void TRegData::WriteTo(SettingsWriter& out) const {
     out.WriteInteger(kLastSection, "ImageHeight", Output.ImageHeight);
     out.WriteInteger(kLastSection, "MakeType", static_cast<std::int32_t>(Kind));
     out.WriteString(kLastSection, "LastSaveFname", LastSaveFname);
-    out.WriteBool(kLastSection, "Separator", Output.Separator);
-    out.WriteBool(kLastSection, "Border", Output.Border);
-    out.WriteBool(kLastSection, "OWNoCheck", OWNoCheck);
-    out.WriteBool(kLastSection, "ClickView", Output.ClickView);
-    out.WriteBool(kLastSection, "Compact", Compact);
-    out.WriteBool(kLastSection, "AutoSave", AutoSave);
-    out.WriteBool(kLastSection, "HideMenu", HideMenu);
+    for (const SwitchField& field : kSwitchFields) {
+        out.WriteBool(kLastSection, field.Key, field.Member.Of(*this));
+    }
     out.WriteInteger(kFontSection, "CharSet", ViewFont.CharSet);
     out.WriteInteger(kFontSection, "Color", ViewFont.Color);
     out.WriteInteger(kFontSection, "Height", ViewFont.Height);

@@ -16,6 +16,7 @@ namespace zarnet {
 class Registry;
 class SettingsReader;
 class SettingsWriter;
+enum class StoreKind;
 
 // Everything the program remembers between runs: the pattern history, the
 // current pattern, the preview font and the output settings. Kept in the
@@ -30,7 +31,7 @@ class TRegData {
     std::array<TURLItem, kHistorySize> Items;
     TURLItem LastItem;
     TViewFont ViewFont;
-    MakeType Kind = MakeType::ImageSrc;
+    MakeType Kind = kFreshKind;
     OutputSettings Output;
     std::string LastSaveFname;
     // Carried through the INI store unchanged; nothing else uses them.
@@ -99,13 +100,11 @@ class TRegData {
 
     static std::string HistorySection(std::size_t slot);
     static void ReadItem(SettingsReader& in, std::string_view section, TURLItem& item,
-                         const URLItemDefaults& defaults);
-    // Empties the history, then reads every entry and LastItem.
-    void ReadPatterns(SettingsReader& in, const URLItemDefaults& defaults);
-    // The thumbnail size, the kind and LastSaveFname, alike in both stores.
-    void ReadOutputSettings(SettingsReader& in);
+                         StoreKind store);
     void ReadFont(SettingsReader& in);
-    // Everything both stores hold, in the order they write it.
+    // Everything both stores hold, in the order they write it, the history
+    // emptied first; a missing value takes the store's default.
+    void ReadFrom(SettingsReader& in, StoreKind store);
     void WriteTo(SettingsWriter& out) const;
 };
 

@@ -121,14 +121,12 @@ void HtmlTemplates::Save(const std::string& path, const std::vector<std::string>
     record = {FileRecord::State::Read, std::move(bytes), lines};
 }
 
-bool HtmlTemplates::SaveHeader() {
+void HtmlTemplates::SaveHeader() {
     Save(HeaderPath(), HeaderLines, header_);
-    return true;
 }
 
-bool HtmlTemplates::SaveFooter() {
+void HtmlTemplates::SaveFooter() {
     Save(FooterPath(), FooterLines, footer_);
-    return true;
 }
 
 TemplateLoss HtmlTemplates::Loss(const FileRecord& record, const std::vector<std::string>& lines) {
@@ -164,14 +162,6 @@ TemplateLoss HtmlTemplates::HeaderLoss(const std::vector<std::string>& lines) co
 
 TemplateLoss HtmlTemplates::FooterLoss(const std::vector<std::string>& lines) const {
     return Loss(footer_, lines);
-}
-
-void HtmlTemplates::SetDefaultHeader() {
-    HeaderLines = DefaultHeader();
-}
-
-void HtmlTemplates::SetDefaultFooter() {
-    FooterLines = DefaultFooter();
 }
 
 void HtmlTemplates::InsertHeader(LineSink& lines, const std::string& title) const {

@@ -40,19 +40,17 @@ class HtmlTemplates : public DocumentFrame {
     void LoadHeader(const std::string& path);
     void LoadFooter(const std::string& path);
 
-    // Write the templates beside the program; always true. A template still
-    // as its own file gave it is not written, so the file keeps every byte it
-    // holds, even those the template could not take.
-    bool SaveHeader();
-    bool SaveFooter();
+    // Write the header to HeaderPath() (the footer to FooterPath()), in the
+    // templates' folder. A template still as its own file gave it is not
+    // written, so the file keeps every byte it holds, even those the template
+    // could not take.
+    void SaveHeader();
+    void SaveFooter();
 
     // What saving `lines` as the header (the footer) would lose of what its
     // file held when it was last read or written.
     TemplateLoss HeaderLoss(const std::vector<std::string>& lines) const;
     TemplateLoss FooterLoss(const std::vector<std::string>& lines) const;
-
-    void SetDefaultHeader();
-    void SetDefaultFooter();
 
     std::string HeaderPath() const;
     std::string FooterPath() const;

@@ -3,7 +3,7 @@
 #include <exception>
 #include <string>
 
-#include "platform/FileErrors.h"
+#include "platform/ZarnetError.h"
 #include "ui/Desktop.h"
 
 namespace zarnet {
@@ -12,8 +12,8 @@ namespace {
 
 // A file error brings the system's reason too, as the command line gives it.
 std::string MessageOf(const std::exception& error) {
-    if (const auto* fileError = dynamic_cast<const FileError*>(&error)) {
-        return fileError->Explained();
+    if (const auto* own = dynamic_cast<const ZarnetError*>(&error)) {
+        return own->Explained();
     }
     return error.what();
 }

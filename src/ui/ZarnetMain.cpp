@@ -72,7 +72,10 @@ void TZarnetform::ConnectControls() {
     // The menu bar item is the master; its pop-up twin runs the master's
     // command and shows the master's mark, whichever of the two was clicked
     // or set.
-    for (const auto& [master, twin] : ui_.Twins) {
+    for (const auto& pair : ui_.Twins) {
+        // Plain variables: clang before 16 cannot capture structured bindings.
+        QAction* master = pair.first;
+        QAction* twin = pair.second;
         guard_.Connect(master, &QAction::toggled, [twin](bool on) { twin->setChecked(on); });
         guard_.Connect(twin, &QAction::triggered, [master, twin] {
             master->trigger();

@@ -28,7 +28,6 @@ namespace zarnet {
 
 namespace {
 
-constexpr int kClientWidth = ZarnetMainForm::kClientWidth;
 constexpr int kSampleBoxHeight = 38;
 constexpr int kTitlePanelHeight = 24;
 constexpr int kFileSavePanelHeight = 30;

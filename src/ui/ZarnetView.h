@@ -62,8 +62,6 @@ class TListView : public QDialog {
     void ApplyViewFont(const TViewFont& font);
     // The text box's font back into the record's.
     void CollectViewFont(TViewFont& font) const;
-    std::uint8_t ViewCharSet() const { return charSet_; }
-    std::int32_t ViewColor() const { return color_; }
 
   protected:
     void showEvent(QShowEvent* event) override;

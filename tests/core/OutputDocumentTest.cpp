@@ -37,6 +37,12 @@ Strings Document(const PatternRequest& request) {
     return out.Lines;
 }
 
+std::string LineOf(const AddressEntry& entry, const PatternRequest& request) {
+    std::string line;
+    ComposeLine(line, entry, request);
+    return line;
+}
+
 std::size_t Count(const Strings& lines, const std::string& line) {
     return static_cast<std::size_t>(std::count(lines.begin(), lines.end(), line));
 }
@@ -69,25 +75,21 @@ TEST(OutputDocumentTest, LineFormsOfTheThreeKinds) {
         request.Output.Border = c.border;
         request.Output.ImageWidth = 60;
         request.Output.ImageHeight = 80;
-        EXPECT_EQ(ComposeLine(entry, request), c.line);
+        EXPECT_EQ(LineOf(entry, request), c.line);
     }
 }
 
 TEST(OutputDocumentTest, QuotesAreDoubledInAttributesOnly) {
-    EXPECT_EQ(QuoteAttr("abc"), "\"abc\"");
-    EXPECT_EQ(QuoteAttr("a\"b"), "\"a\"\"b\"");
-    EXPECT_EQ(QuoteAttr(""), "\"\"");
-
     AddressEntry entry{"--", 0, "a\"b", "d/a\"b"};
     PatternRequest request;
     request.Kind = MakeType::Html;
     request.Output.ClickView = false;
-    EXPECT_EQ(ComposeLine(entry, request), "<A HREF=\"d/a\"\"b\">a\"b</A>");
+    EXPECT_EQ(LineOf(entry, request), "<A HREF=\"d/a\"\"b\">a\"b</A>");
     request.Kind = MakeType::ImageSrc;
     request.Output.Border = false;
     request.Output.ImageWidth = 0;
     request.Output.ImageHeight = -3;
-    EXPECT_EQ(ComposeLine(entry, request),
+    EXPECT_EQ(LineOf(entry, request),
               "<IMG SRC=\"d/a\"\"b\" WIDTH=\"0\" HEIGHT=\"-3\"ALT=\"a\"\"b\">");
 }
 

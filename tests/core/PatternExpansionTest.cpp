@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/Messages.h"
@@ -73,22 +74,22 @@ TEST(PatternExpansionTest, ChecksRaiseTheirMessagesInOrder) {
         const char* values;
         const char* start;
         const char* end;
-        const char* message;
+        std::string_view message;
     };
     const Case cases[] = {
-        {"p", "", "", "5", messages::kStartNotNumber},
-        {"p", "", "5", "", messages::kEndNotNumber},
-        {"p", "", "-9999", "5", messages::kStartNotNumber},
-        {"p", "", "1", "-9999", messages::kEndNotNumber},
-        {"p", "", "abc", "x", messages::kStartNotNumber},
-        {"p", "", "10", "9", messages::kRangeReversed},
-        {"p", "", "8", "1008", messages::kRangeTooLarge},
-        {"p", "", "-2147483648", "2147483647", messages::kRangeTooLarge},
-        {"   ", "", "1", "2", messages::kAddressEmpty},
-        {"", "", "", "", messages::kAddressEmpty},
-        {"p/%%", "", "1", "2", messages::kValuesEmpty},
-        {"p/%%", " \t ", "1", "2", messages::kValuesEmpty},
-        {"", "", "x", "2", messages::kStartNotNumber},
+        {"p", "", "", "5", messages::kStartNotNumber.Text},
+        {"p", "", "5", "", messages::kEndNotNumber.Text},
+        {"p", "", "-9999", "5", messages::kStartNotNumber.Text},
+        {"p", "", "1", "-9999", messages::kEndNotNumber.Text},
+        {"p", "", "abc", "x", messages::kStartNotNumber.Text},
+        {"p", "", "10", "9", messages::kRangeReversed.Text},
+        {"p", "", "8", "1008", messages::kRangeTooLarge.Text},
+        {"p", "", "-2147483648", "2147483647", messages::kRangeTooLarge.Text},
+        {"   ", "", "1", "2", messages::kAddressEmpty.Text},
+        {"", "", "", "", messages::kAddressEmpty.Text},
+        {"p/%%", "", "1", "2", messages::kValuesEmpty.Text},
+        {"p/%%", " \t ", "1", "2", messages::kValuesEmpty.Text},
+        {"", "", "x", "2", messages::kStartNotNumber.Text},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(RunPattern(Pattern(c.dir, c.values, "", c.start, c.end, "", "")).Error, c.message)
@@ -98,12 +99,12 @@ TEST(PatternExpansionTest, ChecksRaiseTheirMessagesInOrder) {
 
 TEST(PatternExpansionTest, WriteBacksHappenOnlyAfterTheRangeChecksPass) {
     RunResult blankDir = RunPattern(Pattern("  ", "", "", "001", "010", "", "jpg"));
-    EXPECT_EQ(blankDir.Error, messages::kAddressEmpty);
+    EXPECT_EQ(blankDir.Error, messages::kAddressEmpty.Text);
     EXPECT_EQ(blankDir.WriteBacks.Extension, ".jpg");
     EXPECT_EQ(blankDir.WriteBacks.Step, "10");
 
     RunResult badRange = RunPattern(Pattern("p", "", "", "10", "9", "", "jpg"));
-    EXPECT_EQ(badRange.Error, messages::kRangeReversed);
+    EXPECT_EQ(badRange.Error, messages::kRangeReversed.Text);
     EXPECT_EQ(badRange.WriteBacks.Extension, "(unchanged)");
     EXPECT_EQ(badRange.WriteBacks.Step, "(unchanged)");
 

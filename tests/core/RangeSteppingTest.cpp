@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string_view>
+
 #include "core/Messages.h"
 #include "platform/ZarnetError.h"
 
@@ -44,25 +46,25 @@ TEST(RangeSteppingTest, StepsRefuseTextsThatAreNoNumbersAndResultsBeyond32Bits) 
         const char* end;
         const char* step;
         StepDirection direction;
-        const char* message;
+        std::string_view message;
     };
     const Case cases[] = {
-        {"1", "9", "5 ", StepDirection::Up, messages::kStepNotNumber},
-        {"1", "9", "", StepDirection::Up, messages::kStepNotNumber},
-        {"1", "9", "-9999", StepDirection::Down, messages::kStepNotNumber},
-        {"1", "x", "5", StepDirection::Up, messages::kCheckEnd},
-        {"1", "9 ", "5", StepDirection::Up, messages::kCheckEnd},
-        {"1", "2147483646", "5", StepDirection::Up, messages::kCheckEnd},
-        {"1", "2147483647", "0", StepDirection::Up, messages::kCheckEnd},
-        {"x", "9", "5", StepDirection::Down, messages::kStartNotNumber},
-        {"-2147483647", "0", "5", StepDirection::Down, messages::kCheckEnd},
+        {"1", "9", "5 ", StepDirection::Up, messages::kStepNotNumber.Text},
+        {"1", "9", "", StepDirection::Up, messages::kStepNotNumber.Text},
+        {"1", "9", "-9999", StepDirection::Down, messages::kStepNotNumber.Text},
+        {"1", "x", "5", StepDirection::Up, messages::kCheckEnd.Text},
+        {"1", "9 ", "5", StepDirection::Up, messages::kCheckEnd.Text},
+        {"1", "2147483646", "5", StepDirection::Up, messages::kCheckEnd.Text},
+        {"1", "2147483647", "0", StepDirection::Up, messages::kCheckEnd.Text},
+        {"x", "9", "5", StepDirection::Down, messages::kStartNotNumber.Text},
+        {"-2147483647", "0", "5", StepDirection::Down, messages::kCheckEnd.Text},
     };
     for (const Case& c : cases) {
         try {
             StepRange(c.start, c.end, c.step, c.direction);
             ADD_FAILURE() << "no error for " << c.start << ".." << c.end << " by " << c.step;
         } catch (const ZarnetError& error) {
-            EXPECT_STREQ(error.what(), c.message);
+            EXPECT_EQ(error.what(), c.message);
         }
     }
 }

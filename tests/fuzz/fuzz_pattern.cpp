@@ -47,10 +47,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (sink.Entries != run.EntryCount()) {
             std::abort();
         }
+        std::string line;
         for (zarnet::MakeType kind : {zarnet::MakeType::Html, zarnet::MakeType::ImageSrc}) {
             zarnet::AddressEntry entry{fields[1], 10, fields[2], fields[0]};
             request.Kind = kind;
-            (void)zarnet::ComposeLine(entry, request);
+            zarnet::ComposeLine(line, entry, request);
         }
     } catch (const zarnet::ZarnetError&) {
     }

@@ -147,6 +147,7 @@ TEST_F(PrivateProfileTest, FailedWriteRaisesAndChangesNothing) {
                 ADD_FAILURE() << path << " was written";
             } catch (const ZarnetError& error) {
                 EXPECT_EQ(error.what(), path + " に書き込めません");
+                EXPECT_NE(error.Detail(), "") << path;  // the system's reason
             }
             // The failed edit is not served from memory afterwards.
             EXPECT_EQ(ini.ReadString("s", "k", "none"), "none") << path;

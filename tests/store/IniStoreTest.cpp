@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <string>
 
+#include "platform/AtomicFileTesting.h"
 #include "platform/TextFile.h"
 #include "platform/ZarnetError.h"
 #include "store/SampleSettings.h"

@@ -10,10 +10,12 @@
 #include <vector>
 
 #include "platform/Cp932.h"
+#include "platform/PlatformMessages.h"
 #include "platform/Registry.h"
 #include "platform/ZarnetError.h"
 #include "store/SampleSettings.h"
 #include "store/StoreTestHelpers.h"
+#include "store/StoredFields.h"
 #include "store/TRegData.h"
 #include "support/TempDir.h"
 #include "support/UserRegistry.h"
@@ -334,7 +336,7 @@ class FakeRegistry : public Registry {
         const std::string path = open_.at(key);
         open_.erase(key);
         if (path == FailClose) {  // as a registry file that cannot be written back
-            throw ZarnetError("ファイル registry.reg を作成できません");
+            throw ZarnetError(messages::kCannotCreateFile, {"registry.reg"});
         }
     }
     std::size_t OpenKeys() const { return open_.size(); }

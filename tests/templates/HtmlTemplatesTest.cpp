@@ -102,10 +102,10 @@ TEST(HtmlTemplatesTest, SaveWritesCodePage932WithCrLfBesideTheProgram) {
     HtmlTemplates templates(dir.Path());
     templates.LoadHeader(dir.File("Header.txt"));
     templates.HeaderLines.push_back(cp932::Encode("ソ"));
-    EXPECT_TRUE(templates.SaveHeader());
+    templates.SaveHeader();
     EXPECT_EQ(dir.Read("Header.txt"), "one\r\ntwo\r\n\x83\x5c\r\n");
     templates.FooterLines.clear();
-    EXPECT_TRUE(templates.SaveFooter());
+    templates.SaveFooter();
     EXPECT_EQ(dir.Read("Footer.txt"), "");
 }
 

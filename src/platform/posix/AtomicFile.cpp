@@ -13,6 +13,7 @@
 #include <string_view>
 #include <utility>
 
+#include "platform/AtomicFileTesting.h"
 #include "platform/FileErrors.h"
 #include "platform/Paths.h"
 
@@ -212,7 +213,7 @@ void AtomicFile::FailWritesToClosedPipes() {
     signal(SIGPIPE, SIG_IGN);
 }
 
-void AtomicFile::UseNamedTemporaryFilesForTesting(bool named) {
+void UseNamedTemporaryFilesForTesting(bool named) {
     namedOnly.store(named);
 }
 
@@ -241,7 +242,7 @@ AtomicFile::AtomicFile(const std::string& path) : impl_(std::make_unique<Impl>()
             ThrowCannotCreate(path);
         }
         impl_->inPlace = true;
-        ReportStep("created");
+        ReportReplaceStep("created");
         return;
     }
     impl_->target = end.Path;
@@ -261,7 +262,7 @@ AtomicFile::AtomicFile(const std::string& path) : impl_(std::make_unique<Impl>()
             ThrowCannotCreate(path);
         }
         impl_->inPlace = true;
-        ReportStep("created");
+        ReportReplaceStep("created");
         return;
     }
     impl_->folder = FolderPart(impl_->target);
@@ -284,7 +285,7 @@ AtomicFile::AtomicFile(const std::string& path) : impl_(std::make_unique<Impl>()
         }
         fchmod(impl_->fd, status.st_mode & 07777);
     }
-    ReportStep("created");
+    ReportReplaceStep("created");
 }
 
 AtomicFile::~AtomicFile() = default;
@@ -309,7 +310,7 @@ void AtomicFile::Write(std::string_view bytes) {
             done += static_cast<std::size_t>(written);
         }
         bytes.remove_prefix(chunk.size());
-        ReportStep("written");
+        ReportReplaceStep("written");
     }
 }
 
@@ -336,7 +337,7 @@ void AtomicFile::Commit() {
     if (fsync(impl_->fd) != 0) {
         fail(false);
     }
-    ReportStep("synced");
+    ReportReplaceStep("synced");
     if (impl_->unnamed) {
         // A name of its own first: a link cannot replace the target. The
         // termination handler knows the name before it exists.
@@ -355,7 +356,7 @@ void AtomicFile::Commit() {
     }
     Untrack(impl_->temp);
     impl_->temp.clear();
-    ReportStep("renamed");
+    ReportReplaceStep("renamed");
     SyncFolder(impl_->folder);
 }
 

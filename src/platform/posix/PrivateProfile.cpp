@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "platform/Cp932.h"
+#include "platform/FileErrors.h"
 #include "platform/IniText.h"
 #include "platform/TextFile.h"
 #include "platform/ZarnetError.h"
@@ -77,57 +78,60 @@ class PrivateProfile::Impl {
 
   private:
     // Nothing for a path that exists but is no regular file, or that cannot
-    // be looked at; an empty stamp for a missing file.
-    std::optional<FileStamp> Stat() const {
+    // be looked at, and `whyNot` says why; an empty stamp for a missing file.
+    std::optional<FileStamp> Stat(std::optional<std::string>& whyNot) const {
         struct stat info {};
         if (stat(fileName_.c_str(), &info) != 0) {
             if (errno == ENOENT || errno == ENOTDIR) {
                 return FileStamp{};
             }
+            whyNot = ErrnoReason(errno);
             return std::nullopt;
         }
         if (!S_ISREG(info.st_mode)) {
+            whyNot = ErrnoReason(S_ISDIR(info.st_mode) ? EISDIR : EINVAL);
             return std::nullopt;
         }
         return FileStamp{true, info.st_dev, info.st_ino, info.st_size, info.st_mtim};
     }
 
     void Refresh() {
-        std::optional<FileStamp> stamp = Stat();
+        unwritable_.reset();
+        std::optional<FileStamp> stamp = Stat(unwritable_);
         if (current_ && stamp && *stamp == stamp_) {
             return;
         }
         text_.emplace();
         current_ = stamp.has_value();
-        writable_ = stamp.has_value();
         stamp_ = stamp.value_or(FileStamp{});
         if (current_ && stamp_.exists) {
             try {
                 text_.emplace(ReadFileBytes(fileName_));
-            } catch (const ZarnetError&) {
+            } catch (const FileError& error) {
                 // Reading never fails: the file reads as empty. But a write
                 // must not then replace whatever it holds by one key.
                 current_ = false;
-                writable_ = false;
+                unwritable_ = error.Reason();
             }
         }
     }
 
     void Store() {
-        bool stored = false;
-        if (writable_) {
+        std::optional<std::string> failure = unwritable_;
+        if (!failure) {
             try {
                 ReplaceFile(fileName_, text_->Bytes());
-                stored = true;
-            } catch (const ZarnetError&) {
+            } catch (const FileError& error) {
+                failure = error.Reason();
             }
         }
-        if (!stored) {
+        if (failure) {
             // The edit never reached the disk; the next call reads the file again.
             current_ = false;
-            throw ZarnetError(FormatMessage("%s に書き込めません", fileName_));
+            throw ZarnetError(messages::kCannotWriteIni, {fileName_}, *failure);
         }
-        std::optional<FileStamp> stamp = Stat();
+        std::optional<std::string> ignored;
+        std::optional<FileStamp> stamp = Stat(ignored);
         current_ = stamp && stamp->exists;
         stamp_ = stamp.value_or(FileStamp{});
     }
@@ -135,8 +139,9 @@ class PrivateProfile::Impl {
     std::string fileName_;
     std::optional<IniText> text_;
     FileStamp stamp_;
-    bool current_ = false;   // text_ is the file of stamp_
-    bool writable_ = false;  // the file was read, or is missing
+    bool current_ = false;  // text_ is the file of stamp_
+    // Why the file may not be replaced: it could not be looked at or read.
+    std::optional<std::string> unwritable_;
     bool batch_ = false;
     bool dirty_ = false;
 };

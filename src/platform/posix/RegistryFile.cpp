@@ -238,7 +238,7 @@ std::optional<RegFileDocument> RegistryFile::ReadDocument() {
     try {
         bytes = ReadFileBytes(path_);
     } catch (const FileError& error) {
-        failure_ = error.Detail();
+        failure_ = error.Path() + ": " + error.Reason();
         return std::nullopt;
     }
     if (auto document = RegFileDocument::Parse(bytes)) {
@@ -256,8 +256,7 @@ std::optional<RegFileDocument> RegistryFile::ReadDocument() {
         failure_ = path_ + ": not a registry file, and it could not be moved aside";
         return std::nullopt;
     }
-    notice_ = "ファイル " + path_ + " はレジストリファイルではないため、" + movedTo +
-              " に移しました。設定は初期状態から始まります";
+    notice_ = FormatMessage(messages::kMovedAside.Text, {path_, movedTo});
     return RegFileDocument{};
 }
 
@@ -279,8 +278,7 @@ void RegistryFile::EndSession() {
     try {
         // Without the lock another program's save could be lost under this one.
         if (changed && !locked) {
-            throw FileError(FormatMessage("ファイル %s を作成できません", path_), lockPath_,
-                            lockProblem_);
+            throw FileError(messages::kCannotCreateFile, path_, lockPath_, lockProblem_);
         }
         if (changed) {
             ReplaceFile(path_, document->Text());

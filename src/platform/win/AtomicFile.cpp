@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "platform/AtomicFileTesting.h"
 #include "platform/Cp932.h"
 #include "platform/FileErrors.h"
 #include "platform/Paths.h"
@@ -113,7 +114,7 @@ AtomicFile::AtomicFile(const std::string& path) : impl_(std::make_unique<Impl>()
     if (impl_->file == INVALID_HANDLE_VALUE) {
         ThrowCannotCreate(path, SystemReason(GetLastError()));
     }
-    ReportStep("created");
+    ReportReplaceStep("created");
 }
 
 AtomicFile::~AtomicFile() = default;
@@ -137,7 +138,7 @@ void AtomicFile::Write(std::string_view bytes) {
             done += written;
         }
         bytes.remove_prefix(chunk.size());
-        ReportStep("written");
+        ReportReplaceStep("written");
     }
 }
 
@@ -150,7 +151,7 @@ void AtomicFile::Commit() {
         impl_->Discard();
         ThrowWriteError(impl_->shownPath, SystemReason(error));
     }
-    ReportStep("synced");
+    ReportReplaceStep("synced");
     const HANDLE file = impl_->file;
     impl_->file = INVALID_HANDLE_VALUE;
     if (!CloseHandle(file)) {
@@ -169,7 +170,7 @@ void AtomicFile::Commit() {
         ThrowCannotCreate(impl_->shownPath, SystemReason(error));
     }
     impl_->temp.clear();
-    ReportStep("renamed");
+    ReportReplaceStep("renamed");
 }
 
 void AtomicFile::RemoveTemporaryFilesOnTermination() {

@@ -7,10 +7,12 @@
 #include <utility>
 
 #include "platform/Cp932.h"
+#include "platform/FileErrors.h"
 #include "platform/IniText.h"
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
 #include "platform/ZarnetError.h"
+#include "platform/win/SystemErrors.h"
 
 namespace zarnet {
 
@@ -83,7 +85,7 @@ void PrivateProfile::WriteString(std::string_view section, std::string_view key,
     }
     if (!WritePrivateProfileStringA(Encoded(section).c_str(), Encoded(key).c_str(),
                                     Encoded(value).c_str(), cp932::Encode(fileName_).c_str())) {
-        throw ZarnetError(FormatMessage("%s に書き込めません", fileName_));
+        throw ZarnetError(messages::kCannotWriteIni, {fileName_}, SystemReason(GetLastError()));
     }
 }
 
@@ -115,8 +117,8 @@ void PrivateProfile::Commit() {
     }
     try {
         ReplaceFile(fileName_, bytes);
-    } catch (const ZarnetError&) {
-        throw ZarnetError(FormatMessage("%s に書き込めません", fileName_));
+    } catch (const FileError& error) {
+        throw ZarnetError(messages::kCannotWriteIni, {fileName_}, error.Reason());
     }
 }
 

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/AtomicFileTesting.h"
 #include "platform/FileErrors.h"
 #include "platform/RegFileDocument.h"
 #include "platform/Registry.h"

@@ -13,6 +13,7 @@
 #include <string_view>
 
 #include "platform/AtomicFile.h"
+#include "platform/AtomicFileTesting.h"
 #include "platform/FileErrors.h"
 #include "platform/FileTestHelpers.h"
 #include "platform/TextFile.h"
@@ -215,7 +216,7 @@ TEST(ReplaceFileTest, TerminationSignalRemovesANamedTemporaryFile) {
         const pid_t child = fork();
         ASSERT_NE(child, -1);
         if (child == 0) {
-            AtomicFile::UseNamedTemporaryFilesForTesting(true);
+            UseNamedTemporaryFilesForTesting(true);
             AtomicFile::RemoveTemporaryFilesOnTermination();
             static int chosen = 0;
             chosen = signal;
