@@ -29,7 +29,8 @@ multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
 # OpenGL on, which then fails to build). Direct2D stays: the windows plugin's
 # DirectWrite font database is built with it. Debian's +dfsg source has
 # no src/3rdparty/wintab, hence no tablet events. Optimised for size, and
-# without the text formats, widgets and dialogs the program never shows.
+# without the text formats, widgets and dialogs the program never shows (the
+# input dialog stays: the Vista style includes it).
 options=(
     -DCMAKE_BUILD_TYPE=Release
     -DBUILD_SHARED_LIBS=OFF
@@ -50,7 +51,7 @@ options=(
     -DFEATURE_graphicsview=OFF -DFEATURE_mdiarea=OFF -DFEATURE_calendarwidget=OFF
     -DFEATURE_datetimeedit=OFF -DFEATURE_dial=OFF -DFEATURE_lcdnumber=OFF
     -DFEATURE_splashscreen=OFF -DFEATURE_toolbox=OFF -DFEATURE_wizard=OFF
-    -DFEATURE_colordialog=OFF -DFEATURE_inputdialog=OFF -DFEATURE_progressdialog=OFF
+    -DFEATURE_colordialog=OFF -DFEATURE_progressdialog=OFF
     -DFEATURE_errormessage=OFF -DFEATURE_keysequenceedit=OFF -DFEATURE_columnview=OFF
     -DFEATURE_syntaxhighlighter=OFF
 )
