@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QToolButton>
+#include <functional>
 #include <initializer_list>
 
 #include "core/RangeStepping.h"
@@ -376,28 +377,35 @@ void TZarnetform::RegDefaultMenuClick() {
         return desktop_.ShowMessage(this, MessageKind::Warning, question, MessageButtons::YesNo) ==
                MessageAnswer::Yes;
     };
-    if (registryDefault) {
-        if (!ask(QStringLiteral("ﾚｼﾞｽﾄﾘから読み込みますか？"))) {
-            return;
-        }
-        const bool keep = ask(QStringLiteral("現在の状態をINIファイルに保存しますか？"));
-        CollectSettings();
-        if (keep) {
-            regData_.SaveToIni(iniFileName_);
-        }
-        LoadFromRegistryAndApply();
+    // Either way: load from the new default, having offered to keep the
+    // current state in the old one.
+    struct Change {
+        QString load;
+        QString keep;
+        std::function<void()> saveToOld;
+        std::function<void()> loadFromNew;
+    };
+    const Change change = registryDefault
+                              ? Change{QStringLiteral("ﾚｼﾞｽﾄﾘから読み込みますか？"),
+                                       QStringLiteral("現在の状態をINIファイルに保存しますか？"),
+                                       [this] { regData_.SaveToIni(iniFileName_); },
+                                       [this] { LoadFromRegistryAndApply(); }}
+                              : Change{QStringLiteral("INIファイルから読み込みますか？"),
+                                       QStringLiteral("現在の状態をﾚｼﾞｽﾄﾘに保存しますか？"),
+                                       [this] { regData_.SaveToRegistry(registry_); },
+                                       [this] {
+                                           regData_.LoadFromIni(iniFileName_);
+                                           ApplySettings();
+                                       }};
+    if (!ask(change.load)) {
         return;
     }
-    if (!ask(QStringLiteral("INIファイルから読み込みますか？"))) {
-        return;
-    }
-    const bool keep = ask(QStringLiteral("現在の状態をﾚｼﾞｽﾄﾘに保存しますか？"));
+    const bool keep = ask(change.keep);
     CollectSettings();
     if (keep) {
-        regData_.SaveToRegistry(registry_);
+        change.saveToOld();
     }
-    regData_.LoadFromIni(iniFileName_);
-    ApplySettings();
+    change.loadFromNew();
 }
 
 void TZarnetform::PropertyMenuClick() {
