@@ -80,7 +80,7 @@ check-package: package
 	lintian --allow-root --fail-on error $(BUILD)/zarnet_*.deb
 
 # zarnet.exe, zarnet-cli.exe and every test for 64-bit Windows, linked
-# statically against a Qt built once from Debian's own source (about an hour
+# statically against a Qt built once from Debian's own source (about half an hour
 # the first time, then reused from the cache).
 windows:
 	@tools/install-deps.sh cmake make g++-mingw-w64-x86-64-posix googletest

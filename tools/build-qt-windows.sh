@@ -64,7 +64,7 @@ if [ -f "$prefix/zarnet-qt.stamp" ] && [ "$(cat "$prefix/zarnet-qt.stamp")" = "$
 fi
 
 echo "Building Qt $upstream for Windows into $prefix."
-echo "This takes about an hour on a 2-core machine; later builds reuse it."
+echo "This takes about half an hour on a 2-core machine; later builds reuse it."
 
 work=$(dirname "$prefix")/qt-$upstream-mingw-build
 rm -rf "$work" "$prefix"
