@@ -14,13 +14,20 @@ TRegData NewSettings(const AppPaths& paths) {
 
 DefaultStore LoadFromDefaultStore(TRegData& data, const std::string& iniFileName,
                                   Registry& registry, std::vector<std::string>& notices) {
-    if (TRegData::ReadIniDefault(iniFileName)) {
+    const DefaultStore store =
+        TRegData::ReadIniDefault(iniFileName) ? DefaultStore::IniFile : DefaultStore::Registry;
+    notices = LoadFromStore(data, store, iniFileName, registry);
+    return store;
+}
+
+std::vector<std::string> LoadFromStore(TRegData& data, DefaultStore store,
+                                       const std::string& iniFileName, Registry& registry) {
+    if (store == DefaultStore::IniFile) {
         data.LoadFromIni(iniFileName);
-        return DefaultStore::IniFile;
+        return {};
     }
-    notices = data.LoadFromRegistry(registry, TRegData::KeyAccess::CreateIfMissing,
-                                    TRegData::BadValue::UseDefault);
-    return DefaultStore::Registry;
+    return data.LoadFromRegistry(registry, TRegData::KeyAccess::CreateIfMissing,
+                                 TRegData::BadValue::UseDefault);
 }
 
 void SaveToDefaultStore(const TRegData& data, DefaultStore store, const std::string& iniFileName,

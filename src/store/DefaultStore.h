@@ -25,6 +25,11 @@ TRegData NewSettings(const AppPaths& paths);
 DefaultStore LoadFromDefaultStore(TRegData& data, const std::string& iniFileName,
                                   Registry& registry, std::vector<std::string>& notices);
 
+// Loads the record from the given store; a value the registry cannot give
+// keeps its default, and what was passed over comes back as messages.
+std::vector<std::string> LoadFromStore(TRegData& data, DefaultStore store,
+                                       const std::string& iniFileName, Registry& registry);
+
 // Shut-down: saves the record to the chosen store.
 void SaveToDefaultStore(const TRegData& data, DefaultStore store, const std::string& iniFileName,
                         Registry& registry);

@@ -12,7 +12,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QToolButton>
-#include <functional>
 #include <initializer_list>
 
 #include "core/RangeStepping.h"
@@ -196,9 +195,9 @@ void TZarnetform::FormCreate() {
     ShowNotices(notices);
 }
 
-void TZarnetform::LoadFromRegistryAndApply() {
-    const std::vector<std::string> notices = regData_.LoadFromRegistry(
-        registry_, TRegData::KeyAccess::CreateIfMissing, TRegData::BadValue::UseDefault);
+void TZarnetform::LoadAndApply(DefaultStore store) {
+    const std::vector<std::string> notices =
+        LoadFromStore(regData_, store, iniFileName_, registry_);
     ApplySettings();
     ShowNotices(notices);
 }
@@ -357,7 +356,7 @@ void TZarnetform::LoadRegMenuClick() {
     if (desktop_.ShowMessage(this, MessageKind::Information,
                              QStringLiteral("ﾚｼﾞｽﾄﾘから読み込みます"),
                              MessageButtons::YesNo) == MessageAnswer::Yes) {
-        LoadFromRegistryAndApply();
+        LoadAndApply(DefaultStore::Registry);
     }
 }
 
@@ -377,35 +376,20 @@ void TZarnetform::RegDefaultMenuClick() {
         return desktop_.ShowMessage(this, MessageKind::Warning, question, MessageButtons::YesNo) ==
                MessageAnswer::Yes;
     };
-    // Either way: load from the new default, having offered to keep the
-    // current state in the old one.
-    struct Change {
-        QString load;
-        QString keep;
-        std::function<void()> saveToOld;
-        std::function<void()> loadFromNew;
-    };
-    const Change change = registryDefault
-                              ? Change{QStringLiteral("ﾚｼﾞｽﾄﾘから読み込みますか？"),
-                                       QStringLiteral("現在の状態をINIファイルに保存しますか？"),
-                                       [this] { regData_.SaveToIni(iniFileName_); },
-                                       [this] { LoadFromRegistryAndApply(); }}
-                              : Change{QStringLiteral("INIファイルから読み込みますか？"),
-                                       QStringLiteral("現在の状態をﾚｼﾞｽﾄﾘに保存しますか？"),
-                                       [this] { regData_.SaveToRegistry(registry_); },
-                                       [this] {
-                                           regData_.LoadFromIni(iniFileName_);
-                                           ApplySettings();
-                                       }};
-    if (!ask(change.load)) {
+    const DefaultStore from = registryDefault ? DefaultStore::IniFile : DefaultStore::Registry;
+    const DefaultStore to = registryDefault ? DefaultStore::Registry : DefaultStore::IniFile;
+    if (!ask(registryDefault ? QStringLiteral("ﾚｼﾞｽﾄﾘから読み込みますか？")
+                             : QStringLiteral("INIファイルから読み込みますか？"))) {
         return;
     }
-    const bool keep = ask(change.keep);
+    const bool keep =
+        ask(registryDefault ? QStringLiteral("現在の状態をINIファイルに保存しますか？")
+                            : QStringLiteral("現在の状態をﾚｼﾞｽﾄﾘに保存しますか？"));
     CollectSettings();
     if (keep) {
-        change.saveToOld();
+        SaveToDefaultStore(regData_, from, iniFileName_, registry_);
     }
-    change.loadFromNew();
+    LoadAndApply(to);
 }
 
 void TZarnetform::PropertyMenuClick() {

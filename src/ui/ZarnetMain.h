@@ -7,6 +7,7 @@
 
 #include "core/RangeStepping.h"
 #include "platform/Paths.h"
+#include "store/DefaultStore.h"
 #include "store/TRegData.h"
 #include "templates/HtmlTemplates.h"
 #include "ui/Desktop.h"
@@ -95,9 +96,9 @@ class TZarnetform : public QMainWindow, private OutputCommands::Host {
     void FormCreate();
     // What a load passed over, in one warning box.
     void ShowNotices(const std::vector<std::string>& notices);
-    // The registry's record into the window; a value it cannot give keeps
-    // its default and is told of afterwards.
-    void LoadFromRegistryAndApply();
+    // The store's record into the window; a value the registry cannot give
+    // keeps its default and is told of afterwards.
+    void LoadAndApply(DefaultStore store);
     // The handler runs through the error guard when the signal fires.
     template <typename Sender, typename Signal>
     void On(Sender* sender, Signal signal, void (TZarnetform::*handler)());
