@@ -12,6 +12,22 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 # Both read the same locale; Wine takes the arguments in its charset.
 export LC_ALL=C.UTF-8
+# One Wine server for all the cases, rather than one that may be going away
+# just as the next case starts.
+wineserver -p30 2>/dev/null || true
+
+# Runs zarnet-cli.exe with the case's arguments; sets windows_status. A run
+# that ends in failure with nothing on either stream is Wine's, not the
+# program's (it never fails without a message): that one is run again.
+run_windows() {
+    wine "$windows" "$@" </dev/null >"$work/windows.out" 2>"$work/windows.err"
+    windows_status=$?
+    if [ "$windows_status" != 0 ] && [ ! -s "$work/windows.out" ] && [ ! -s "$work/windows.err" ]; then
+        echo "Wine gave status $windows_status and nothing else; once more: $line"
+        wine "$windows" "$@" </dev/null >"$work/windows.out" 2>"$work/windows.err"
+        windows_status=$?
+    fi
+}
 
 passed=0
 failed=0
@@ -19,10 +35,9 @@ while IFS= read -r line; do
     case "$line" in '' | '#'*) continue ;; esac
     eval "args=($line)"
     set +e
-    "$linux" "${args[@]}" >"$work/linux.out" 2>"$work/linux.err"
+    "$linux" "${args[@]}" </dev/null >"$work/linux.out" 2>"$work/linux.err"
     linux_status=$?
-    wine "$windows" "${args[@]}" >"$work/windows.out" 2>"$work/windows.err"
-    windows_status=$?
+    run_windows "${args[@]}"
     set -e
     tr -d '\r' <"$work/windows.err" >"$work/windows.err.lf"
     if [ "$linux_status" = "$windows_status" ] &&
