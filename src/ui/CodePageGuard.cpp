@@ -46,6 +46,9 @@ std::vector<Foreign> ForeignIn(QStringView text, std::optional<char32_t>& first)
     return found;
 }
 
+// Set on a text box while the program itself fills it.
+constexpr char kFillingFromCode[] = "zarnetFillingFromCode";
+
 void ShowRefusal(QWidget& box, char32_t character) {
     QToolTip::showText(box.mapToGlobal(QPoint(0, box.height())),
                        QString::fromStdString(NotInCodePageMessage(character)), &box);
@@ -81,7 +84,7 @@ void KeepToCodePage(QComboBox& combo) {
 void KeepToCodePage(QPlainTextEdit& edit) {
     QObject::connect(edit.document(), &QTextDocument::contentsChange, &edit,
                      [&edit](int position, int, int added) {
-                         if (added == 0) {
+                         if (added == 0 || edit.property(kFillingFromCode).toBool()) {
                              return;
                          }
                          // A change at the start may count the document's
@@ -108,6 +111,12 @@ void KeepToCodePage(QPlainTextEdit& edit) {
                          cut.endEditBlock();
                          ShowRefusal(edit, *first);
                      });
+}
+
+void SetTextFromCode(QPlainTextEdit& edit, const QString& text) {
+    edit.setProperty(kFillingFromCode, true);
+    edit.setPlainText(text);
+    edit.setProperty(kFillingFromCode, false);
 }
 
 }  // namespace zarnet

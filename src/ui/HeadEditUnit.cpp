@@ -182,11 +182,11 @@ void THtmlEditForm::HTMLEditButtonClick() {
 }
 
 void THtmlEditForm::FillHeaderEdit() {
-    headerEdit_->setPlainText(ToQt(HtmlTemplates::EditorText(templates_.HeaderLines)));
+    SetTextFromCode(*headerEdit_, ToQt(HtmlTemplates::EditorText(templates_.HeaderLines)));
 }
 
 void THtmlEditForm::FillFooterEdit() {
-    footerEdit_->setPlainText(ToQt(HtmlTemplates::EditorText(templates_.FooterLines)));
+    SetTextFromCode(*footerEdit_, ToQt(HtmlTemplates::EditorText(templates_.FooterLines)));
 }
 
 void THtmlEditForm::Button3Click() {

@@ -10,6 +10,7 @@
 
 #include "core/SaveName.h"
 #include "platform/TextFile.h"
+#include "ui/CodePageGuard.h"
 #include "ui/ControlLook.h"
 #include "ui/DesignFont.h"
 #include "ui/FormKit.h"
@@ -62,6 +63,8 @@ TListView::TListView(Desktop& desktop, QWidget* parent)
     memo_ = new QPlainTextEdit(this);
     memo_->setObjectName(QStringLiteral("ListVIewMemo"));
     ShowWholeLines(*memo_);
+    // Saved as code page 932, like the boxes of the main window.
+    KeepToCodePage(*memo_);
     layout->addWidget(memo_);
 
     SaveDialog1.DialogMode = FileDialog::Mode::Save;
@@ -96,7 +99,7 @@ void TListView::WriteTo(const std::string& path) const {
 void TListView::ShowDocument(MakeType kind, const QString& text) {
     outputKind_ = kind;
     templateLines_ = {};
-    memo_->setPlainText(text);
+    SetTextFromCode(*memo_, text);
 }
 
 void TListView::ShowRun(const PreparedRun& run, const DocumentFrame& frame) {

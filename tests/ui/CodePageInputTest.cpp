@@ -9,6 +9,7 @@
 
 #include "ui/HeadEditUnit.h"
 #include "ui/WindowFixture.h"
+#include "ui/ZarnetView.h"
 
 namespace zarnet::testing {
 
@@ -35,6 +36,7 @@ class CodePageInputTest : public WindowTest {
         QTest::newRow("header, pasted") << Q("HeaderEdit") << Q("<p>é</p>\n<p>😀</p>")
                                         << Q("<p></p>\n<p></p>") << Q("「é」U+00E9");
         QTest::newRow("footer") << Q("FooterEdit") << Q("endü") << Q("end") << Q("「ü」U+00FC");
+        QTest::newRow("preview") << Q("ListVIewMemo") << Q("xé") << Q("x") << Q("「é」U+00E9");
     }
 
     void foreignCharactersAreRefused() {
@@ -59,15 +61,25 @@ class CodePageInputTest : public WindowTest {
         };
         QString shown;
         QString tip;
-        if (box == Q("HeaderEdit") || box == Q("FooterEdit")) {
+        // The text boxes of the modal windows, typed into while they show.
+        const auto enterShown = [&](QDialog& dialog) {
             WhenShown(this, [&] {
-                auto* edit = Child<QPlainTextEdit>(Window().HtmlEditForm(), box.toLatin1());
+                auto* edit = Child<QPlainTextEdit>(dialog, box.toLatin1());
                 edit->clear();
                 tip = enter(edit);
                 shown = edit->toPlainText();
-                Child<QPushButton>(Window().HtmlEditForm(), "Button4")->click();
+                dialog.reject();
             });
+        };
+        if (box == Q("HeaderEdit") || box == Q("FooterEdit")) {
+            enterShown(Window().HtmlEditForm());
             Action("SetHTMLMenu")->trigger();
+        } else if (box == Q("ListVIewMemo")) {
+            Combo()->setEditText(Q("http://e/"));
+            Edit("StCount")->setText(Q("1"));
+            Edit("EdCount")->setText(Q("1"));
+            enterShown(Window().ListView());
+            Child<QPushButton>(Window(), "ViewBtn")->click();
         } else {
             QLineEdit* edit = box == Q("UrlCombo") ? Combo()->lineEdit() : Edit(box.toLatin1());
             edit->clear();
