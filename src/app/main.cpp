@@ -17,6 +17,9 @@ int main(int argc, char** argv) {
     zarnet::AtomicFile::FailWritesToClosedPipes();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(zarnet::kApplicationTitle));
+    // Docks match the window to its launcher by this name on Wayland, as by
+    // the window class on X11.
+    QApplication::setDesktopFileName(QStringLiteral("org.zarnet.Zarnet"));
     // The program speaks Japanese, so Qt's own texts (the edit boxes' menu,
     // the file and font choosers) do too, where the translation is installed.
     QTranslator qtTexts;
