@@ -200,7 +200,13 @@ int Guarded(std::ostream& err, Body body) {
     try {
         return body();
     } catch (const std::exception& error) {
-        err << ErrorLine(error, WantsEnglish()) << "\n";
+        try {
+            err << ErrorLine(error, WantsEnglish()) << "\n";
+        } catch (...) {
+            // No memory left to compose the line: the bare message, which a
+            // stream writes without throwing.
+            err << "zarnet-cli: " << error.what() << "\n";
+        }
     } catch (...) {
         err << "zarnet-cli: unexpected error\n";
     }
