@@ -87,6 +87,14 @@ QWidget* AddPlainPanel(QWidget* parent, const char* name) {
     return panel;
 }
 
+// A strip of the main panel: its caption, then the panel its controls go on.
+QWidget* AddStrip(QVBoxLayout& rows, QLabel* title, const char* name) {
+    rows.addWidget(title);
+    QWidget* panel = AddPlainPanel(title->parentWidget(), name);
+    rows.addWidget(panel);
+    return panel;
+}
+
 }  // namespace
 
 void ZarnetMainForm::SetupUi(QMainWindow& window) {
@@ -135,9 +143,7 @@ void ZarnetMainForm::BuildClientArea(QMainWindow& window) {
     TitlePanel1 =
         AddTitlePanel(MainPanel, "TitlePanel1",
                       QStringLiteral("基本ｱﾄﾞﾚｽ共通部　([%%]を使うと連続生成が使用できます)"));
-    rows->addWidget(TitlePanel1);
-
-    AdrsPanel = AddPlainPanel(MainPanel, "AdrsPanel");
+    AdrsPanel = AddStrip(*rows, TitlePanel1, "AdrsPanel");
     UrlCombo = new QComboBox(AdrsPanel);
     Name(UrlCombo, "UrlCombo");
     UrlCombo->setEditable(true);
@@ -156,14 +162,11 @@ void ZarnetMainForm::BuildClientArea(QMainWindow& window) {
     Label7 = AddLabel(AdrsPanel, "Label7", QStringLiteral("連続生成（%%代入文字）"), 302, 0);
     FitTextWidth(*Label7, kClientWidth - Label7->x() - 2);
     Label7->adjustSize();
-    rows->addWidget(AdrsPanel);
 
     TitlePanel2 =
         AddTitlePanel(MainPanel, "TitlePanel2",
                       QStringLiteral("ファイル名生成部（前後の固定文字列にも%%を反映できます）"));
-    rows->addWidget(TitlePanel2);
-
-    FNamePanel = AddPlainPanel(MainPanel, "FNamePanel");
+    FNamePanel = AddStrip(*rows, TitlePanel2, "FNamePanel");
     Label2 = AddLabel(FNamePanel, "Label2", QStringLiteral("前"), 4, 4);
     FileNameFront = AddEdit(FNamePanel, "FileNameFront", QString(), 24, 2, 69,
                             QStringLiteral("ファイル名の数字の前に入れる文字列"));
@@ -184,7 +187,6 @@ void ZarnetMainForm::BuildClientArea(QMainWindow& window) {
     PMEDit = AddEdit(FNamePanel, "PMEDit", QStringLiteral("10"), 134, 0, 35, QString());
     PlusButton = AddButton(FNamePanel, "PlusButton", QStringLiteral("＋"), QIcon(),
                            QRect(170, 0, 16, 20), QString());
-    rows->addWidget(FNamePanel);
 
     auto* savePanel = new QFrame(MainPanel);
     savePanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
