@@ -279,13 +279,11 @@ AtomicFile::AtomicFile(const std::string& path) : impl_(std::make_unique<Impl>()
         // Best effort: some file systems keep no owners or permissions, and
         // the content matters more. The owner goes first, as a change of
         // owner may clear the mode's set-id bits.
-        if (fchown(impl_->fd, status.st_uid, status.st_gid) != 0) {
+        if (fchown(impl_->fd, status.st_uid, status.st_gid) != 0 &&
+            fchown(impl_->fd, static_cast<uid_t>(-1), status.st_gid) != 0) {
             // Only root may give a file away (root saving a user's file);
             // anyone else's new file stays their own, in the old file's group
-            // where they belong to it.
-            if (fchown(impl_->fd, static_cast<uid_t>(-1), status.st_gid) != 0) {
-                // Not one of theirs: the new file keeps their own group.
-            }
+            // where they belong to it, else in their own.
         }
         fchmod(impl_->fd, status.st_mode & 07777);
     }
