@@ -21,6 +21,15 @@ inline constexpr Message kCheckEnd{"終了番号を確認してください", "c
 // "%s" is the character and its code: 「é」U+00E9.
 inline constexpr Message kNotInCodePage{"コードページ932にない文字%s は使えません",
                                         "the character %s is not in code page 932"};
+// A series probe: an address it cannot ask about, and a host it cannot
+// reach (the system's reason follows).
+inline constexpr Message kCannotProbe{
+    "アドレス %s は調べられません",
+    "cannot check %s: only http and https addresses, file addresses and local paths"};
+inline constexpr Message kHostUnreachable{"ホスト %s に接続できません", "cannot reach the host %s"};
+// The value of a group whose series went on past the numbers one group spans.
+inline constexpr Message kProbeLimit{"%s の連番は1000個の上限で打ち切りました",
+                                     "the series of %s was cut off at its limit of 1,000 numbers"};
 // The window's limit on one run: the count, then the limit.
 inline constexpr Message kTooManyAddresses{"作成するアドレスが多すぎます（%s件、上限は%s件です）",
                                            "too many addresses (%s; at most %s)"};

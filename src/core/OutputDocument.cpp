@@ -85,12 +85,17 @@ class DocumentBody : public ExpansionSink {
 }  // namespace
 
 void WriteDocument(const PreparedRun& run, const DocumentFrame& frame, LineSink& out) {
+    WriteDocument(run, frame, out, [&run](ExpansionSink& sink) { run.Expand(sink); });
+}
+
+void WriteDocument(const PreparedRun& run, const DocumentFrame& frame, LineSink& out,
+                   const EntrySource& entries) {
     const bool framed = IsHtmlKind(run.Request.Kind);
     if (framed) {
         frame.InsertHeader(out, run.Title);
     }
     DocumentBody body(run.Request, out);
-    run.Expand(body);
+    entries(body);
     if (framed) {
         frame.AppendFooter(out);
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -54,5 +55,12 @@ void ComposeLine(std::string& line, const AddressEntry& entry, const PatternRequ
 // when asked for, the lines with "<BR>" after multiples of 10 in the HTML
 // kind, footer. The list kind has only its lines.
 void WriteDocument(const PreparedRun& run, const DocumentFrame& frame, LineSink& out);
+
+// What a document holds instead of every entry of its run.
+using EntrySource = std::function<void(ExpansionSink&)>;
+// The same document, framed and laid out as the run's, of the entries that
+// `entries` gives.
+void WriteDocument(const PreparedRun& run, const DocumentFrame& frame, LineSink& out,
+                   const EntrySource& entries);
 
 }  // namespace zarnet

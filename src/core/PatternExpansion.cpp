@@ -1,6 +1,7 @@
 #include "core/PatternExpansion.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "core/Messages.h"
 #include "core/NumberText.h"
@@ -218,6 +219,23 @@ std::uint64_t EntryCount(const NumberRange& range, std::size_t valueCount) {
     return static_cast<std::uint64_t>(GroupSize(range)) * valueCount;
 }
 
+GroupAddresses::GroupAddresses(const PatternRequest& request, const std::string& title,
+                               std::string value)
+    : value_(std::move(value)),
+      base_(ReplaceMarker(title, value_)),
+      front_(ReplaceMarker(request.Texts.FrontStr, value_)),
+      rear_(ReplaceMarker(request.Texts.RearStr, value_) + request.Texts.ExtStr) {}
+
+void GroupAddresses::Fill(AddressEntry& entry, std::int32_t n, std::string_view numberText) const {
+    entry.Value = value_;
+    entry.Number = n;
+    entry.FileName = front_;
+    entry.FileName += numberText;
+    entry.FileName += rear_;
+    entry.Address = base_;
+    entry.Address += entry.FileName;
+}
+
 void ExpandPattern(const PatternRequest& request, const NumberRange& range,
                    const std::string& title, const std::vector<std::string>& values,
                    ExpansionSink& sink) {
@@ -225,21 +243,11 @@ void ExpandPattern(const PatternRequest& request, const NumberRange& range,
     AddressEntry entry;
     for (const std::string& value : values) {
         sink.BeginGroup(value);
-        // Everything but the number depends on the value alone.
-        const std::string base = ReplaceMarker(title, value);
-        const std::string front = ReplaceMarker(request.Texts.FrontStr, value);
-        const std::string rear = ReplaceMarker(request.Texts.RearStr, value) + request.Texts.ExtStr;
+        const GroupAddresses group(request, title, value);
         std::size_t width = startWidth;
-        entry.Value = value;
         for (std::int64_t n = range.First; n <= range.Last; ++n) {
-            entry.Number = static_cast<std::int32_t>(n);
-            entry.FileName = front;
-            if (range.Numbered) {
-                entry.FileName += PadNumber(n, width);
-            }
-            entry.FileName += rear;
-            entry.Address = base;
-            entry.Address += entry.FileName;
+            group.Fill(entry, static_cast<std::int32_t>(n),
+                       range.Numbered ? PadNumber(n, width) : std::string());
             sink.Entry(entry);
         }
     }

@@ -49,6 +49,26 @@ std::string ExpandRanges(std::string_view text);
 // value holding "%%" is inserted whole every time, so every replacement ends.
 std::string ReplaceMarker(std::string_view text, std::string_view value);
 
+// The addresses of one group. Everything but the number depends on the value
+// alone, so it is composed once.
+class GroupAddresses {
+  public:
+    GroupAddresses(const PatternRequest& request, const std::string& title, std::string value);
+
+    const std::string& Value() const { return value_; }
+    // The base address with the value in place of its markers.
+    const std::string& Base() const { return base_; }
+    // The entry of number `n`, written as `numberText` (empty without
+    // numbering).
+    void Fill(AddressEntry& entry, std::int32_t n, std::string_view numberText) const;
+
+  private:
+    std::string value_;
+    std::string base_;
+    std::string front_;
+    std::string rear_;  // with the extension
+};
+
 void ExpandPattern(const PatternRequest& request, const NumberRange& range,
                    const std::string& title, const std::vector<std::string>& values,
                    ExpansionSink& sink);

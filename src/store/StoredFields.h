@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "core/PatternRequest.h"
+#include "core/ProbeSettings.h"
 #include "store/TRegData.h"
 
 namespace zarnet {
@@ -83,6 +84,25 @@ inline constexpr std::array<SwitchField, 7> kSwitchFields{{
     {"Compact",   false,                  false,                  &TRegData::Compact},
     {"AutoSave",  false,                  false,                  &TRegData::AutoSave},
     {"HideMenu",  false,                  false,                  &TRegData::HideMenu},
+}};
+// clang-format on
+
+// A setting of the series probe, in section "Last" after the switches. Both
+// stores read a missing value, or one outside its limit, as the default: a
+// store saved before the probe existed loads as a fresh installation's.
+struct ProbeField {
+    std::string_view Key;
+    std::int32_t ProbeSettings::*Member;
+    ProbeLimit Limit;
+
+    std::int32_t Default() const { return kFreshProbe.*Member; }
+};
+
+// clang-format off
+inline constexpr std::array<ProbeField, 3> kProbeFields{{
+    {"ProbeGap",         &ProbeSettings::Gap,            kGapLimit},
+    {"ProbeConnections", &ProbeSettings::Connections,    kConnectionsLimit},
+    {"ProbeTimeout",     &ProbeSettings::TimeoutSeconds, kTimeoutLimit},
 }};
 // clang-format on
 

@@ -121,6 +121,10 @@ void TRegData::ReadFrom(SettingsReader& in, StoreKind store) {
     for (const SwitchField& field : kSwitchFields) {
         field.Member.Of(*this) = in.ReadBool(kLastSection, field.Key, field.Default(store));
     }
+    for (const ProbeField& field : kProbeFields) {
+        const std::int32_t value = in.ReadInteger(kLastSection, field.Key, field.Default());
+        Probe.*field.Member = field.Limit.Allows(value) ? value : field.Default();
+    }
     ReadFont(in);
 }
 
@@ -153,6 +157,9 @@ void TRegData::WriteTo(SettingsWriter& out) const {
     out.WriteString(kLastSection, "LastSaveFname", LastSaveFname);
     for (const SwitchField& field : kSwitchFields) {
         out.WriteBool(kLastSection, field.Key, field.Member.Of(*this));
+    }
+    for (const ProbeField& field : kProbeFields) {
+        out.WriteInteger(kLastSection, field.Key, Probe.*field.Member);
     }
     out.WriteInteger(kFontSection, "CharSet", ViewFont.CharSet);
     out.WriteInteger(kFontSection, "Color", ViewFont.Color);

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/ProbeSettings.h"
 #include "store/TURLItem.h"
 #include "store/TViewFont.h"
 
@@ -41,6 +42,7 @@ class TRegData {
     bool Compact = false;
     bool AutoSave = false;
     bool HideMenu = false;
+    ProbeSettings Probe;
     // Never stored; set at start-up.
     std::string DefaultSaveFname;
 

@@ -23,7 +23,8 @@ const Message* const kEveryMessage[] = {
     &messages::kWriteError,       &messages::kCannotWriteIni, &messages::kMovedAside,
     &messages::kInvalidDataType,  &messages::kCannotGetData,  &messages::kCannotCreateKey,
     &messages::kCannotSetData,    &messages::kCannotOpenKey,  &messages::kNotSaved,
-    &messages::kNotUtf8,
+    &messages::kNotUtf8,          &messages::kCannotProbe,    &messages::kHostUnreachable,
+    &messages::kProbeLimit,
 };
 
 // The Japanese text reaches the window and a Japanese Windows console through

@@ -44,6 +44,7 @@ TEST_F(IniStoreTest, MissingKeysGiveTheIniDefaults) {
     expected.Header = expected.Footer = "";
     expected.Output.Separator = expected.Output.Border = expected.Output.ClickView = true;
     expected.OWNoCheck = expected.Compact = expected.AutoSave = expected.HideMenu = false;
+    expected.Probe = {};
     expected.ViewFont.Color = static_cast<std::int32_t>(0x80000008u);
     expected.ViewFont.SetName("ＭＳ Ｐゴシック");
     expected.ViewFont.SetSize(9);
@@ -56,6 +57,28 @@ TEST_F(IniStoreTest, MissingKeysGiveTheIniDefaults) {
         EXPECT_EQ(data, expected) << name;
     }
     EXPECT_FALSE(std::filesystem::exists(dir_.File("missing.ini")));
+}
+
+// A hand-edited or damaged value would give a probe no connection, or one
+// that never ends.
+TEST_F(IniStoreTest, ProbeSettingsOutsideTheirLimitsLoadAsTheirDefaults) {
+    struct Case {
+        const char* Stored;
+        ProbeSettings Loaded;
+    };
+    const Case cases[] = {
+        {"ProbeGap=0\r\nProbeConnections=16\r\nProbeTimeout=600\r\n", {0, 16, 600}},
+        {"ProbeGap=999\r\nProbeConnections=1\r\nProbeTimeout=1\r\n", {999, 1, 1}},
+        {"ProbeGap=1000\r\nProbeConnections=17\r\nProbeTimeout=601\r\n", {}},
+        {"ProbeGap=-1\r\nProbeConnections=0\r\nProbeTimeout=0\r\n", {}},
+        {"ProbeGap=x\r\nProbeConnections=\r\nProbeTimeout=0x8\r\n", {5, 4, 8}},
+    };
+    for (const Case& c : cases) {
+        dir_.Write("Zarnet.ini", std::string("[Last]\r\n") + c.Stored);
+        TRegData data = testing::SampleSettings();
+        data.LoadFromIni(ini_);
+        EXPECT_EQ(data.Probe, c.Loaded) << c.Stored;
+    }
 }
 
 TEST_F(IniStoreTest, SaveWritesSectionsAndKeysInOrderAndOnlyOnce) {
@@ -81,13 +104,14 @@ TEST_F(IniStoreTest, SaveWritesSectionsAndKeysInOrderAndOnlyOnce) {
     for (int slot = 1; slot < 20; ++slot) {
         expected += "[URL" + std::to_string(slot) + "]\r\n" + empty;
     }
-    expected += "[Last]\r\n" + empty +
-                "ImageWidth=40\r\nImageHeight=0\r\nMakeType=0\r\nLastSaveFname=out.html\r\n"
-                "Separator=1\r\nBorder=0\r\nOWNoCheck=0\r\nClickView=0\r\nCompact=0\r\n"
-                "AutoSave=0\r\nHideMenu=0\r\n"
-                "[ViewFont]\r\nCharSet=128\r\nColor=-2147483640\r\nHeight=-16\r\n"
-                "Name=\x82\x6c\x82\x72 \x82\x6f\x83\x53\x83\x56\x83\x62\x83\x4e\r\nSize=12\r\n"
-                "[User]\r\nHeader=<h>\r\nFooter=\r\n";
+    expected +=
+        "[Last]\r\n" + empty +
+        "ImageWidth=40\r\nImageHeight=0\r\nMakeType=0\r\nLastSaveFname=out.html\r\n"
+        "Separator=1\r\nBorder=0\r\nOWNoCheck=0\r\nClickView=0\r\nCompact=0\r\n"
+        "AutoSave=0\r\nHideMenu=0\r\nProbeGap=5\r\nProbeConnections=4\r\nProbeTimeout=15\r\n"
+        "[ViewFont]\r\nCharSet=128\r\nColor=-2147483640\r\nHeight=-16\r\n"
+        "Name=\x82\x6c\x82\x72 \x82\x6f\x83\x53\x83\x56\x83\x62\x83\x4e\r\nSize=12\r\n"
+        "[User]\r\nHeader=<h>\r\nFooter=\r\n";
     EXPECT_EQ(dir_.Read("Zarnet.ini"), expected);
 }
 

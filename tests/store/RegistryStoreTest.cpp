@@ -83,6 +83,7 @@ TEST_F(RegistryStoreTest, EmptyRegistryLoadsTheDefaultsAndCreatesTheStoreKey) {
     expected.Output.Separator = expected.Output.Border = true;
     expected.OWNoCheck = expected.Output.ClickView = expected.Compact = false;
     expected.AutoSave = expected.HideMenu = false;
+    expected.Probe = {};
     expected.ViewFont.Color = static_cast<std::int32_t>(0x80000008u);
     expected.ViewFont.SetName("ＭＳ Ｐゴシック");
     expected.ViewFont.SetSize(9);
@@ -373,7 +374,8 @@ TEST(RegistryStoreOrderTest, LoadAndSaveVisitTheValuesInTheirOrder) {
     }
     add("Last", item);
     add("Last", {"ImageWidth", "ImageHeight", "MakeType", "LastSaveFname", "Separator", "Border",
-                 "OWNoCheck", "ClickView", "Compact", "AutoSave", "HideMenu"});
+                 "OWNoCheck", "ClickView", "Compact", "AutoSave", "HideMenu", "ProbeGap",
+                 "ProbeConnections", "ProbeTimeout"});
     add("ViewFont", {"CharSet", "Color", "Height", "Name", "Size"});
 
     FakeRegistry registry;

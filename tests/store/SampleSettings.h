@@ -27,6 +27,7 @@ inline TRegData SampleSettings() {
     data.Header = "<html>";
     data.Footer = "</html>";
     data.OWNoCheck = data.Output.ClickView = data.Compact = data.AutoSave = data.HideMenu = true;
+    data.Probe = {.Gap = 0, .Connections = 16, .TimeoutSeconds = 600};
     data.DefaultSaveFname = "/opt/zarnet/Download.html";
     return data;
 }
