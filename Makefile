@@ -8,7 +8,8 @@ FUZZ_BUILD ?= build-fuzz
 CLANG_BUILD ?= build-clang
 WIN_BUILD  ?= build-windows
 JOBS       ?= $(shell nproc)
-PACKAGES   := cmake make g++ libgtest-dev libbenchmark-dev qt6-base-dev qt6-translations-l10n fonts-noto-cjk
+PACKAGES   := cmake make g++ libgtest-dev libbenchmark-dev qt6-base-dev qt6-translations-l10n fonts-noto-cjk \
+              libcurl4-openssl-dev ca-certificates libssl-dev
 PREFIX     ?= /usr/local
 
 .PHONY: all deps build run test bench format sanitize clang fuzz fuzz-replay install package \

@@ -65,14 +65,17 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://example.org/zarnet/)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The series probe verifies certificates against the system's store, which
+# libcurl links no package for.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS ca-certificates)
 if(ZARNET_QT)
   # Beyond the libraries the binaries link: Qt's platform plugins, without
   # which the window cannot start, and a Japanese font, without which every
   # label is a row of boxes. IPAPGothic is small and covers code page 932;
   # any Japanese gothic face the system already has will do. A build without
   # Qt packages zarnet-cli alone, which needs neither.
-  set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "qt6-qpa-plugins, fonts-ipafont-gothic | fonts-noto-cjk | fonts-japanese-gothic")
+  string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS
+    ", qt6-qpa-plugins, fonts-ipafont-gothic | fonts-noto-cjk | fonts-japanese-gothic")
   # Qt's own texts in the file and font choosers, in Japanese like the rest;
   # without them those choosers speak English.
   set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
