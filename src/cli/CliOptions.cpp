@@ -31,6 +31,15 @@ const char* const kUsage =
     "      --settings registry|FILE\n"
     "                       start from the stored pattern and settings of the\n"
     "                       registry or of an INI file; options here override them\n"
+    "      --probe          instead of the document, find which numbers exist and\n"
+    "                       write a line for each value: VALUE, FIRST, LAST and\n"
+    "                       the MISSING numbers between them, separated by tabs\n"
+    "      --existing       write the document of the addresses found only\n"
+    "      --gap N          with either: stop after N numbers in a row not found\n"
+    "                       below and above the range (default 5; 0 checks the\n"
+    "                       range only)\n"
+    "      --connections N  requests at once, 1 to 16 (default 4)\n"
+    "      --timeout SECONDS  for each request, 1 to 600 (default 15)\n"
     "  -o, --output FILE    write to FILE instead of standard output\n"
     "      --utf8           write UTF-8 instead of code page 932\n"
     "  -h, --help           show this help and exit\n"
@@ -38,8 +47,13 @@ const char* const kUsage =
     "\n"
     "Messages are the program's own Japanese texts; outside a Japanese locale their\n"
     "English meaning follows in parentheses.\n"
+    "Addresses can be http, https or file addresses or local paths. A probe asks\n"
+    "each web address once (HEAD), and one address per value that cannot exist,\n"
+    "to tell a server's stand-in for missing files; it names each address it\n"
+    "could not check, with the reason, on standard error.\n"
     "Exit status: 0 when written, 1 when the pattern fails a check, 2 for usage\n"
-    "and file errors.\n";
+    "and file errors, 3 when a probe left an address unchecked or could not reach\n"
+    "a host (what was found is written all the same).\n";
 
 namespace {
 
@@ -63,6 +77,15 @@ std::int32_t ParseSize(const std::string& option, std::string_view text) {
     throw UsageError(option + " needs a whole number, not '" + std::string(text) + "'");
 }
 
+std::int32_t ParseWithin(const std::string& option, std::string_view text, ProbeLimit limit) {
+    const std::optional<std::int32_t> n = ParseNumber(text);
+    if (!n || !limit.Allows(*n)) {
+        throw UsageError(option + " needs a whole number from " + std::to_string(limit.Min) +
+                         " to " + std::to_string(limit.Max) + ", not '" + std::string(text) + "'");
+    }
+    return *n;
+}
+
 struct Option {
     const char* longName;
     char shortName;  // 0 when there is none
@@ -81,6 +104,20 @@ std::vector<Option> Options() {
         return [field, option](CliOptions& o, const std::string& v) {
             o.Pattern.Add(
                 [field, n = ParseSize(option, v)](PatternRequest& r) { r.Output.*field = n; });
+        };
+    };
+    auto probe = [](std::optional<std::int32_t> ProbeOverrides::*field, std::string option,
+                    ProbeLimit limit) {
+        return [field, option, limit](CliOptions& o, const std::string& v) {
+            o.ProbeChanges.*field = ParseWithin(option, v, limit);
+        };
+    };
+    auto probeOutput = [](ProbeOutput output) {
+        return [output](CliOptions& o, const std::string&) {
+            if (o.Probe != ProbeOutput::None && o.Probe != output) {
+                throw UsageError("--probe and --existing cannot go together");
+            }
+            o.Probe = output;
         };
     };
     auto flag = [](bool OutputSettings::*field, bool on) {
@@ -111,6 +148,12 @@ std::vector<Option> Options() {
         {"header", 0, true, [](CliOptions& o, const std::string& v) { o.HeaderFile = v; }},
         {"footer", 0, true, [](CliOptions& o, const std::string& v) { o.FooterFile = v; }},
         {"settings", 0, true, [](CliOptions& o, const std::string& v) { o.Settings = v; }},
+        {"probe", 0, false, probeOutput(ProbeOutput::Report)},
+        {"existing", 0, false, probeOutput(ProbeOutput::Existing)},
+        {"gap", 0, true, probe(&ProbeOverrides::Gap, "--gap", kGapLimit)},
+        {"connections", 0, true,
+         probe(&ProbeOverrides::Connections, "--connections", kConnectionsLimit)},
+        {"timeout", 0, true, probe(&ProbeOverrides::TimeoutSeconds, "--timeout", kTimeoutLimit)},
         {"output", 'o', true, [](CliOptions& o, const std::string& v) { o.OutputFile = v; }},
         {"utf8", 0, false,
          [](CliOptions& o, const std::string&) { o.Encoding = TextEncoding::Utf8; }},
@@ -125,6 +168,12 @@ void PatternOverrides::ApplyTo(PatternRequest& request) const {
     for (const auto& change : changes_) {
         change(request);
     }
+}
+
+void ProbeOverrides::ApplyTo(ProbeSettings& settings) const {
+    settings.Gap = Gap.value_or(settings.Gap);
+    settings.Connections = Connections.value_or(settings.Connections);
+    settings.TimeoutSeconds = TimeoutSeconds.value_or(settings.TimeoutSeconds);
 }
 
 CliOptions ParseCommandLine(const std::vector<std::string>& args) {
@@ -179,6 +228,10 @@ CliOptions ParseCommandLine(const std::vector<std::string>& args) {
         if (option->patternText) {
             result.PatternTexts.emplace_back(shown, value);
         }
+    }
+    if (result.ProbeChanges.Any() && result.Probe == ProbeOutput::None && !result.Help &&
+        !result.Version) {
+        throw UsageError("--gap, --connections and --timeout go with --probe or --existing");
     }
     return result;
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/PatternExpansion.h"
+#include "core/ProbeSettings.h"
 #include "platform/TextFile.h"
 
 namespace zarnet::cli {
@@ -29,6 +30,23 @@ class PatternOverrides {
     std::vector<std::function<void(PatternRequest&)>> changes_;
 };
 
+// What a run writes: the document, or what a probe of the series found.
+enum class ProbeOutput {
+    None,      // the document of every address
+    Report,    // --probe: a line for each group
+    Existing,  // --existing: the document of the addresses found
+};
+
+// What the command line changes in the probe's starting settings.
+struct ProbeOverrides {
+    std::optional<std::int32_t> Gap;
+    std::optional<std::int32_t> Connections;
+    std::optional<std::int32_t> TimeoutSeconds;
+
+    bool Any() const { return Gap || Connections || TimeoutSeconds; }
+    void ApplyTo(ProbeSettings& settings) const;
+};
+
 struct CliOptions {
     PatternOverrides Pattern;
     // The pattern texts as given, each with the option that gave it.
@@ -38,12 +56,14 @@ struct CliOptions {
     std::optional<std::string> OutputFile;
     std::optional<std::string> Settings;  // "registry" or an INI file
     TextEncoding Encoding = TextEncoding::Cp932;
+    ProbeOutput Probe = ProbeOutput::None;
+    ProbeOverrides ProbeChanges;
     bool Help = false;
     bool Version = false;
 };
 
-// Raises UsageError for an unknown option, a missing or bad value, or a
-// stray argument.
+// Raises UsageError for an unknown option, a missing or bad value, a stray
+// argument, or options that do not go together.
 CliOptions ParseCommandLine(const std::vector<std::string>& args);
 
 extern const char* const kUsage;

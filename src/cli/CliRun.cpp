@@ -4,11 +4,16 @@
 
 #include "cli/CliMessages.h"
 #include "cli/CliOptions.h"
+#include "cli/CliProbe.h"
+#include "cli/OutputSinks.h"
 #include "core/CodePageRefusal.h"
 #include "core/Messages.h"
 #include "core/OutputDocument.h"
 #include "core/PatternExpansion.h"
+#include "core/ProbeReport.h"
+#include "core/SeriesProbe.h"
 #include "platform/Cp932.h"
+#include "platform/CurlTransport.h"
 #include "platform/FileErrors.h"
 #include "platform/ProgramArguments.h"
 #include "platform/TextFile.h"
@@ -20,55 +25,6 @@
 namespace zarnet::cli {
 
 namespace {
-
-// Lines encoded and ended with CR LF, as the save command writes them, in
-// large chunks so that long runs cost little.
-class EncodedStreamSink : public LineSink {
-  public:
-    EncodedStreamSink(std::ostream& out, TextEncoding encoding) : out_(out), encoding_(encoding) {}
-    ~EncodedStreamSink() override { Flush(); }
-    EncodedStreamSink(const EncodedStreamSink&) = delete;
-    EncodedStreamSink& operator=(const EncodedStreamSink&) = delete;
-
-    void AddLine(std::string_view line) override {
-        AppendEncodedLine(buffer_, line, encoding_);
-        FlushWhenFull();
-    }
-
-    void AddCodePageLine(std::string_view bytes, std::string_view line) override {
-        AppendCodePageLine(buffer_, bytes, line, encoding_);
-        FlushWhenFull();
-    }
-
-    void FlushWhenFull() {
-        if (buffer_.size() >= kChunk) {
-            Flush();
-        }
-    }
-
-    void Flush() {
-        out_.write(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
-        buffer_.clear();
-    }
-
-  private:
-    static constexpr std::size_t kChunk = 1 << 16;
-    std::ostream& out_;
-    TextEncoding encoding_;
-    std::string buffer_;
-};
-
-class FileSink : public LineSink {
-  public:
-    explicit FileSink(TextFileWriter& writer) : writer_(writer) {}
-    void AddLine(std::string_view line) override { writer_.WriteLine(line); }
-    void AddCodePageLine(std::string_view bytes, std::string_view line) override {
-        writer_.WriteCodePageLine(bytes, line);
-    }
-
-  private:
-    TextFileWriter& writer_;
-};
 
 void LoadTemplate(HtmlTemplates& templates, const std::optional<std::string>& chosen,
                   const std::string& beside, void (HtmlTemplates::*load)(const std::string&)) {
@@ -98,49 +54,27 @@ void CheckPatternTexts(const CliOptions& options) {
     }
 }
 
-// The stored current pattern and the output settings that go with it.
-PatternRequest RequestFromSettings(const TRegData& settings) {
-    PatternRequest request;
-    request.Texts = settings.LastItem;
-    request.Kind = settings.Kind;
-    request.Output = settings.Output;
-    return request;
-}
+// What a run starts from: the pattern and the probe's settings.
+struct Start {
+    PatternRequest Request;
+    ProbeSettings Probe;
+};
 
 // A fresh installation's settings with empty pattern texts, or those of the
 // chosen store; the command line has the last word. Raises ZarnetError when
 // the store cannot be loaded.
-PatternRequest StartingRequest(const CliOptions& options, const AppPaths& paths) {
-    PatternRequest request;
+Start StartFrom(const CliOptions& options, const AppPaths& paths) {
+    Start start;
     if (options.Settings) {
-        request = RequestFromSettings(LoadSettingsForCli(*options.Settings, paths));
+        const TRegData stored = LoadSettingsForCli(*options.Settings, paths);
+        start.Request.Texts = stored.LastItem;
+        start.Request.Kind = stored.Kind;
+        start.Request.Output = stored.Output;
+        start.Probe = stored.Probe;
     }
-    options.Pattern.ApplyTo(request);
-    return request;
-}
-
-void WriteToStream(const PreparedRun& run, const CliOptions& options,
-                   const HtmlTemplates& templates, std::ostream& out) {
-    {
-        EncodedStreamSink sink(out, options.Encoding);
-        WriteDocument(run, templates, sink);
-    }
-    out.flush();
-    if (!out) {
-        ThrowWriteError();
-    }
-}
-
-void Write(const PreparedRun& run, const CliOptions& options, const HtmlTemplates& templates,
-           std::ostream& out) {
-    if (!options.OutputFile) {
-        WriteToStream(run, options, templates, out);
-    } else {
-        TextFileWriter writer(*options.OutputFile, options.Encoding);
-        FileSink sink(writer);
-        WriteDocument(run, templates, sink);
-        writer.Commit();
-    }
+    options.Pattern.ApplyTo(start.Request);
+    options.ProbeChanges.ApplyTo(start.Probe);
+    return start;
 }
 
 // The whole run. A pattern that fails a check gives its status here; every
@@ -175,21 +109,44 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     if (failsCheck([&] { CheckPatternTexts(options); })) {
         return kCheckFailed;
     }
-    const PatternRequest request = StartingRequest(options, paths);
+    const Start start = StartFrom(options, paths);
     PreparedRun run;
-    if (failsCheck([&] { run = PrepareRun(request); })) {
+    if (failsCheck([&] { run = PrepareRun(start.Request); })) {
         return kCheckFailed;
+    }
+    std::optional<CurlTransport> transport;
+    std::optional<SeriesProbe> probe;
+    if (options.Probe != ProbeOutput::None) {
+        transport.emplace(TransportSettings(start.Probe));
+        if (failsCheck([&] { probe.emplace(run, start.Probe, *transport); })) {
+            return kCheckFailed;
+        }
     }
 
     HtmlTemplates templates(paths.SettingsFolder);
-    if (IsHtmlKind(run.Request.Kind)) {
+    if (IsHtmlKind(run.Request.Kind) && options.Probe != ProbeOutput::Report) {
         LoadTemplate(templates, options.HeaderFile, templates.HeaderPath(),
                      &HtmlTemplates::LoadHeader);
         LoadTemplate(templates, options.FooterFile, templates.FooterPath(),
                      &HtmlTemplates::LoadFooter);
     }
-    Write(run, options, templates, out);
-    return kWritten;
+    // The output file is made first, so that one that cannot be is told
+    // before the probe, not after it.
+    OutputTarget target(options.OutputFile, options.Encoding, out);
+    if (!probe) {
+        target.Write([&](LineSink& sink) { WriteDocument(run, templates, sink); });
+        return kWritten;
+    }
+    const ProbeResult& result = RunToTheEnd(*probe);
+    TellUnchecked(result, err, WantsEnglish());
+    target.Write([&](LineSink& sink) {
+        if (options.Probe == ProbeOutput::Report) {
+            WriteReport(result, sink);
+        } else {
+            WriteFoundDocument(run, result, templates, sink);
+        }
+    });
+    return result.Complete() ? kWritten : kUnchecked;
 }
 
 // Whatever escapes `body` (a file error, no memory, a converter the system

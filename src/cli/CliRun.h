@@ -9,7 +9,14 @@
 namespace zarnet::cli {
 
 // Exit statuses of the command-line program.
-enum ExitStatus : int { kWritten = 0, kCheckFailed = 1, kUsageOrFileError = 2 };
+enum ExitStatus : int {
+    kWritten = 0,
+    kCheckFailed = 1,
+    kUsageOrFileError = 2,
+    // A probe left an address unchecked or could not reach a host; what it
+    // found was written all the same.
+    kUnchecked = 3,
+};
 
 // The whole program: arguments (without the program name) in, document out to
 // `out` or the output file, messages to `err`. Returns the exit status; no
