@@ -1,14 +1,11 @@
 #include "core/ProbeReport.h"
 
+#include <algorithm>
+
 namespace zarnet {
 
-std::string ReportLine(const GroupFindings& group) {
-    std::string line = group.Value;
-    line += '\t';
-    line += group.Found.empty() ? "-" : group.Found.front().NumberText;
-    line += '\t';
-    line += group.Found.empty() ? "-" : group.Found.back().NumberText;
-    line += '\t';
+std::string MissingText(const GroupFindings& group) {
+    std::string line;
     const std::vector<ProbedNumber>& missing = group.Missing;
     for (std::size_t i = 0; i < missing.size();) {
         std::size_t end = i;
@@ -26,6 +23,31 @@ std::string ReportLine(const GroupFindings& group) {
         i = end + 1;
     }
     return line;
+}
+
+std::string ReportLine(const GroupFindings& group) {
+    std::string line = group.Value;
+    line += '\t';
+    line += group.Found.empty() ? "-" : group.Found.front().NumberText;
+    line += '\t';
+    line += group.Found.empty() ? "-" : group.Found.back().NumberText;
+    line += '\t';
+    line += MissingText(group);
+    return line;
+}
+
+std::optional<std::pair<std::int32_t, std::int32_t>> FoundSpan(const ProbeResult& result) {
+    std::optional<std::pair<std::int32_t, std::int32_t>> span;
+    for (const GroupFindings& group : result.Groups) {
+        if (group.Found.empty()) {
+            continue;
+        }
+        const std::int32_t low = group.Found.front().Entry.Number;
+        const std::int32_t high = group.Found.back().Entry.Number;
+        span = span ? std::pair(std::min(span->first, low), std::max(span->second, high))
+                    : std::pair(low, high);
+    }
+    return span;
 }
 
 void WriteReport(const ProbeResult& result, LineSink& out) {

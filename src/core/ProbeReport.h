@@ -1,6 +1,9 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
+#include <utility>
 
 #include "core/OutputDocument.h"
 #include "core/SeriesProbe.h"
@@ -13,6 +16,12 @@ namespace zarnet {
 // nothing was found; the missing ones are comma separated, a run of them as
 // "011-015".
 std::string ReportLine(const GroupFindings& group);
+
+// The missing numbers of the line alone: "004,010-012".
+std::string MissingText(const GroupFindings& group);
+
+// The lowest and the highest number found in any group.
+std::optional<std::pair<std::int32_t, std::int32_t>> FoundSpan(const ProbeResult& result);
 
 // One line for each group.
 void WriteReport(const ProbeResult& result, LineSink& out);

@@ -117,6 +117,19 @@ std::optional<std::string> RedirectRefusal(std::string_view from, std::string_vi
     return std::nullopt;
 }
 
+// Whether the group's addresses are asked on the web (or else on the disk).
+// Raises the message of an address neither can take.
+bool IsWebGroup(const GroupAddresses& group) {
+    const std::optional<std::string> scheme = SchemeOf(group.Base());
+    if (IsWebScheme(scheme)) {
+        return true;
+    }
+    if (scheme && (scheme != "file" || !LocalPathOfFileUrl(group.Base()))) {
+        throw ZarnetError(messages::kCannotProbe, {group.Base()});
+    }
+    return false;
+}
+
 // What tells one successful answer from another: where it was redirected
 // to, what it is, how long it is and the server's tag for it.
 struct AnswerLook {
@@ -166,11 +179,7 @@ class SeriesProbe::Group {
           nextTyped_(first_),
           lowAsked_(first_),
           highAsked_(last_) {
-        const std::optional<std::string> scheme = SchemeOf(addresses_.Base());
-        web_ = IsWebScheme(scheme);
-        if (!web_ && scheme && (scheme != "file" || !LocalPathOfFileUrl(addresses_.Base()))) {
-            throw ZarnetError(messages::kCannotProbe, {addresses_.Base()});
-        }
+        web_ = IsWebGroup(addresses_);
         if (web_) {
             addresses_.Fill(reference_.Entry, 0, OutOfSeriesNumber(startWidth_, run.Range));
             reference_.Target = reference_.Entry.Address;
@@ -357,6 +366,12 @@ class SeriesProbe::Group {
     bool limitReached_ = false;
     std::map<std::int64_t, Slot> slots_;  // nodes stay where they are
 };
+
+void CheckProbeable(const PreparedRun& run) {
+    for (const std::string& value : run.Values) {
+        IsWebGroup(GroupAddresses(run.Request, run.Title, value));
+    }
+}
 
 bool ProbeResult::Complete() const {
     return !Stopped && !Cancelled &&

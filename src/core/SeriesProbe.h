@@ -60,6 +60,10 @@ struct ProbeProgress {
     std::string Current;  // the address asked last
 };
 
+// Raises "アドレス %s は調べられません" when an address of the run is neither
+// a web address nor a local one.
+void CheckProbeable(const PreparedRun& run);
+
 // Finds which numbers of a pattern exist, group by group. Every number of the
 // typed range is asked, then the numbers below the start (never below 0) and
 // above the end, until `Gap` numbers in a row were not found in that

@@ -1,8 +1,10 @@
 #include "ui/ControlLook.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QGroupBox>
 #include <QKeySequence>
+#include <QWidget>
 #include <algorithm>
 
 namespace zarnet {
@@ -29,10 +31,25 @@ void FitTextWidth(QWidget& control, int room) {
     }
 }
 
+namespace {
+
+QString WithKey(const QString& hint, const QKeySequence& key) {
+    return hint + QStringLiteral(" (") + key.toString(QKeySequence::NativeText) + QLatin1Char(')');
+}
+
+}  // namespace
+
 void GiveKey(QAbstractButton& button, const QKeySequence& key) {
     button.setShortcut(key);
-    button.setToolTip(button.toolTip() + QStringLiteral(" (") +
-                      key.toString(QKeySequence::NativeText) + QLatin1Char(')'));
+    button.setToolTip(WithKey(button.toolTip(), key));
+}
+
+void GiveKey(QAction& action, QWidget& window, const QKeySequence& key) {
+    action.setShortcut(key);
+    action.setToolTip(WithKey(action.toolTip(), key));
+    action.setStatusTip(action.toolTip());
+    // The window's own, so the key does not depend on the menu bar.
+    window.addAction(&action);
 }
 
 }  // namespace zarnet

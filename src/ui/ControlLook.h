@@ -1,6 +1,7 @@
 #pragma once
 
 class QAbstractButton;
+class QAction;
 class QGroupBox;
 class QKeySequence;
 class QWidget;
@@ -20,5 +21,8 @@ void FitTextWidth(QWidget& control, int room);
 // A button that takes no focus answers a key of its own, which its hint
 // names after its text.
 void GiveKey(QAbstractButton& button, const QKeySequence& key);
+// A menu command's key, named in its hint likewise. The key works in the
+// window also while the menu bar is hidden.
+void GiveKey(QAction& action, QWidget& window, const QKeySequence& key);
 
 }  // namespace zarnet

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 
 #include "core/PatternExpansion.h"
+#include "core/ProbeReport.h"
 #include "core/RunLimit.h"
 #include "platform/Paths.h"
 #include "store/TRegData.h"
@@ -81,6 +82,19 @@ void OutputCommands::SpeedButton1Click() {
 
 void OutputCommands::RunCommand(void (OutputCommands::*outputStep)(), const QString& label) {
     BuildOutput();
+    HandOn(outputStep, label);
+}
+
+void OutputCommands::ShowFound(const PreparedRun& run, const ProbeResult& result) {
+    {
+        const WaitCursor busy;
+        preview_.ShowRun(run, templates_,
+                         [&result](ExpansionSink& sink) { ExpandFound(result, sink); });
+    }
+    HandOn(&OutputCommands::ShowPreview, kRecorded);
+}
+
+void OutputCommands::HandOn(void (OutputCommands::*outputStep)(), const QString& label) {
     // The preview's save dialog, given a name without a folder, opens beside
     // the output file, or where the default one goes when that folder is gone.
     std::string folder = FolderPart(ui_.SaveFileNameEdit->text().toStdString());
@@ -101,10 +115,14 @@ PatternRequest OutputCommands::Request() {
     return request;
 }
 
-void OutputCommands::BuildOutput() {
+PreparedRun OutputCommands::CheckedRun() {
     const PatternRequest request = Request();
     BoxWriteBack writeBack(ui_);
-    const PreparedRun run = PrepareRun(request, &writeBack);
+    return PrepareRun(request, &writeBack);
+}
+
+void OutputCommands::BuildOutput() {
+    const PreparedRun run = CheckedRun();
     CheckRunSize(run);
     const WaitCursor busy;
     preview_.ShowRun(run, templates_);

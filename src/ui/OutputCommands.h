@@ -10,6 +10,8 @@ namespace zarnet {
 
 class Desktop;
 class HtmlTemplates;
+struct PreparedRun;
+struct ProbeResult;
 class TListView;
 class TRegData;
 class ZarnetMainForm;
@@ -45,6 +47,13 @@ class OutputCommands {
     // and the group size back into their boxes, and only then replaces the
     // preview's text and kind. Raises the first failed check's message.
     void BuildOutput();
+    // The window's pattern through the checks of a run, with their
+    // write-backs, as every output command starts.
+    PreparedRun CheckedRun();
+
+    // The view command for what a probe found: the document of the found
+    // addresses of `run` in the preview, then the history and the label.
+    void ShowFound(const PreparedRun& run, const ProbeResult& result);
 
     // The output steps.
     void ShowPreview();
@@ -55,6 +64,8 @@ class OutputCommands {
   private:
     // Generate, output step, history, label.
     void RunCommand(void (OutputCommands::*outputStep)(), const QString& label);
+    // A command's steps after its document is in the preview.
+    void HandOn(void (OutputCommands::*outputStep)(), const QString& label);
     PatternRequest Request();
 
     Desktop& desktop_;

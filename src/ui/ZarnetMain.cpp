@@ -14,8 +14,10 @@
 #include <QToolButton>
 #include <initializer_list>
 
+#include "core/NumberText.h"
 #include "core/RangeStepping.h"
 #include "core/SampleAddress.h"
+#include "core/SeriesProbe.h"
 #include "store/DefaultStore.h"
 #include "ui/ButtonKeys.h"
 #include "ui/CodePageGuard.h"
@@ -123,6 +125,7 @@ void TZarnetform::ConnectControls() {
     ui_.SaveFileNameEdit->installEventFilter(this);
 
     On(ui_.PropertyMenu, &QAction::triggered, &TZarnetform::PropertyMenuClick);
+    On(ui_.ProbeMenu, &QAction::triggered, &TZarnetform::ProbeMenuClick);
     // The editor comes to life in FormCreate.
     guard_.Connect(ui_.SetHTMLMenu, &QAction::triggered,
                    [this] { htmlEditForm_->HTMLEditButtonClick(); });
@@ -171,8 +174,10 @@ void TZarnetform::FormCreate() {
     htmlEditForm_ = new THtmlEditForm(desktop_, templates_, this);
     listView_ = new TListView(desktop_, this);
     propertyForm_ = new TPropertyForm(desktop_, *htmlEditForm_, this);
-    outputs_ = std::make_unique<OutputCommands>(desktop_, *this, ui_, *listView_, templates_,
-                                                regData_, static_cast<Host&>(*this));
+    probeForm_ = new TProbeForm(desktop_, static_cast<TProbeForm::Host&>(*this), this);
+    outputs_ =
+        std::make_unique<OutputCommands>(desktop_, *this, ui_, *listView_, templates_, regData_,
+                                         static_cast<OutputCommands::Host&>(*this));
 
     iniFileName_ = paths_.IniFileName();
     OpenDialog1 = {FileDialog::Mode::Open, ToQt(iniFileName_), kIniFilter, false};
@@ -396,6 +401,24 @@ void TZarnetform::PropertyMenuClick() {
     if (propertyForm_->Edit(regData_)) {
         SetCompactView(ui_.ViewCompactMenu->isChecked());
     }
+}
+
+void TZarnetform::ProbeMenuClick() {
+    const PreparedRun run = outputs_->CheckedRun();
+    CheckProbeable(run);
+    probeForm_->Probe(run, regData_.Probe);
+}
+
+void TZarnetform::ApplyRange(std::int32_t first, std::int32_t last) {
+    std::size_t startWidth = NumberWidth(ToStd(ui_.StCount->text()));
+    std::size_t endWidth = NumberWidth(ToStd(ui_.EdCount->text()));
+    // Through the boxes' change handling, as typing.
+    ui_.StCount->setText(ToQt(PadNumber(first, startWidth)));
+    ui_.EdCount->setText(ToQt(PadNumber(last, endWidth)));
+}
+
+void TZarnetform::ShowFound(const PreparedRun& run, const ProbeResult& result) {
+    outputs_->ShowFound(run, result);
 }
 
 void TZarnetform::QuitBtnClick() {

@@ -13,6 +13,7 @@
 #include "ui/Desktop.h"
 #include "ui/ErrorGuard.h"
 #include "ui/OutputCommands.h"
+#include "ui/ProbeDlgUnit.h"
 #include "ui/ZarnetMainForm.h"
 
 class QAction;
@@ -27,7 +28,7 @@ class TPropertyForm;
 // The program's main window: the pattern fields, the menus and the command
 // buttons. Creating it loads the settings from the default store; closing it,
 // by any means, saves them there.
-class TZarnetform : public QMainWindow, private OutputCommands::Host {
+class TZarnetform : public QMainWindow, private OutputCommands::Host, private TProbeForm::Host {
     Q_OBJECT
 
   public:
@@ -74,10 +75,15 @@ class TZarnetform : public QMainWindow, private OutputCommands::Host {
     // view is applied again so a changed HideMenu shows at once.
     void PropertyMenuClick();
 
+    // The series probe: the checks of every output command first, then the
+    // probe's dialog on the pattern that passed them.
+    void ProbeMenuClick();
+
     TRegData& RegData() { return regData_; }
     TListView& ListView() { return *listView_; }
     THtmlEditForm& HtmlEditForm() { return *htmlEditForm_; }
     TPropertyForm& PropertyForm() { return *propertyForm_; }
+    TProbeForm& ProbeForm() { return *probeForm_; }
     HtmlTemplates& Templates() { return templates_; }
     ZarnetMainForm& Form() { return ui_; }
     const std::string& IniFileName() const { return iniFileName_; }
@@ -92,6 +98,9 @@ class TZarnetform : public QMainWindow, private OutputCommands::Host {
     void showEvent(QShowEvent* event) override;
 
   private:
+    // Start and end keep the widths they were typed with.
+    void ApplyRange(std::int32_t first, std::int32_t last) override;
+    void ShowFound(const PreparedRun& run, const ProbeResult& result) override;
     void ConnectControls();
     void FormCreate();
     // What a load passed over, in one warning box.
@@ -117,6 +126,7 @@ class TZarnetform : public QMainWindow, private OutputCommands::Host {
     THtmlEditForm* htmlEditForm_ = nullptr;
     TListView* listView_ = nullptr;
     TPropertyForm* propertyForm_ = nullptr;
+    TProbeForm* probeForm_ = nullptr;
     std::unique_ptr<OutputCommands> outputs_;
 };
 

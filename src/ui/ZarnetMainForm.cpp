@@ -106,6 +106,13 @@ void ZarnetMainForm::SetupUi(QMainWindow& window) {
     window.setFont(DesignFont());
     BuildClientArea(window);
     BuildMenus(window);
+    GiveKey(*ProbeMenu, window, QKeySequence(Qt::CTRL | Qt::Key_R));
+    for (const auto& [master, twin] : Twins) {
+        if (master == ProbeMenu) {  // the twin's hint names the key too
+            twin->setToolTip(master->toolTip());
+            twin->setStatusTip(master->statusTip());
+        }
+    }
     SetTabOrder({OverwriteButton, SaveFileNameEdit, UrlCombo, CSVListEdit, FileNameFront, StCount,
                  EdCount, FileNameRear, FileNameExt, PlusButton, PMEDit, MinusButton, SaveBtn,
                  ClipBord, ViewBtn, QuitBtn});
@@ -246,6 +253,8 @@ void ZarnetMainForm::BuildMenus(QMainWindow& window) {
           {"SaveAsMenu", "N7", "新規保存(&N)", &ZarnetMainForm::SaveAsMenu, Mark::None},
           {"ClipBordMenu", "C1", "ｸﾘｯﾌﾟﾎﾞｰﾄﾞ(&C)", &ZarnetMainForm::ClipBordMenu, Mark::None},
           {"V1", "V2", "変換確認(&V)", &ZarnetMainForm::V1, Mark::None},
+          {"ProbeMenu", "ProbeSubMenu", "連番確認(&R)", &ZarnetMainForm::ProbeMenu, Mark::None,
+           "実在する連番の範囲を調べます"},
           {"N5", "N6", nullptr, nullptr, Mark::None},
           {"Exit1", "Exit2", "終了(&X)", &ZarnetMainForm::Exit1, Mark::None}}},
         {"P2",

@@ -77,6 +77,7 @@ class ZarnetMainForm {
     QAction* SaveAsMenu = nullptr;
     QAction* ClipBordMenu = nullptr;
     QAction* V1 = nullptr;
+    QAction* ProbeMenu = nullptr;
     QAction* Exit1 = nullptr;
     QAction* PropertyMenu = nullptr;
     QAction* SetHTMLMenu = nullptr;

@@ -103,6 +103,11 @@ void TListView::ShowDocument(MakeType kind, const QString& text) {
 }
 
 void TListView::ShowRun(const PreparedRun& run, const DocumentFrame& frame) {
+    ShowRun(run, frame, [&run](ExpansionSink& sink) { run.Expand(sink); });
+}
+
+void TListView::ShowRun(const PreparedRun& run, const DocumentFrame& frame,
+                        const EntrySource& entries) {
     // The text, and the bytes of the lines that came as bytes.
     class Document : public TextSink {
       public:
@@ -113,7 +118,7 @@ void TListView::ShowRun(const PreparedRun& run, const DocumentFrame& frame) {
         KnownLines Known;
     };
     Document document;
-    WriteDocument(run, frame, document);
+    WriteDocument(run, frame, document, entries);
     ShowDocument(run.Request.Kind, QString::fromStdString(document.Text));
     templateLines_ = std::move(document.Known);
 }

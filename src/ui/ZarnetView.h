@@ -36,6 +36,8 @@ class TListView : public QDialog {
     // The whole document of a run, set in one go: one line of text for each
     // line of the document.
     void ShowRun(const PreparedRun& run, const DocumentFrame& frame);
+    // The same document holding only the entries `entries` gives.
+    void ShowRun(const PreparedRun& run, const DocumentFrame& frame, const EntrySource& entries);
 
     // The text as lines, by the program's line rules.
     std::vector<std::string> Lines() const;

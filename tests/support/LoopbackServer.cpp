@@ -202,6 +202,20 @@ void LoopbackServer::Accept() {
     }
 }
 
+void LoopbackServer::WaitForClose(std::uintptr_t socket) {
+    char buffer[512];
+    while (!stopping_) {
+        fd_set ready;
+        FD_ZERO(&ready);
+        FD_SET(Native(socket), &ready);
+        timeval tick{0, 20000};
+        if (select(static_cast<int>(Native(socket)) + 1, &ready, nullptr, nullptr, &tick) > 0 &&
+            recv(Native(socket), buffer, static_cast<IoLength>(sizeof(buffer)), 0) <= 0) {
+            return;
+        }
+    }
+}
+
 void LoopbackServer::Serve(std::uintptr_t socket) {
     const int open = ++open_;
     for (int most = mostAtOnce_; open > most && !mostAtOnce_.compare_exchange_weak(most, open);) {
@@ -225,11 +239,11 @@ void LoopbackServer::Serve(std::uintptr_t socket) {
             requests_.push_back(request.Method + " " + request.Target);
         }
         const HttpReply reply = handler_(request);
-        std::unique_lock lock(mutex_);
         if (reply.Hang) {
-            stopped_.wait(lock, [this] { return Stopping(); });
+            WaitForClose(socket);
             break;
         }
+        std::unique_lock lock(mutex_);
         if (stopped_.wait_for(lock, reply.Delay, [this] { return Stopping(); })) {
             break;
         }

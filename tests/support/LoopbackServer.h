@@ -26,7 +26,8 @@ struct HttpReply {
     std::vector<std::pair<std::string, std::string>> Headers;
     std::string Body;  // sent for GET; HEAD gets its length only
     std::chrono::milliseconds Delay{0};
-    bool Hang = false;  // never answers, until the server stops
+    bool Hang =
+        false;  // never answers; the connection stays until the client or the server ends it
 };
 
 // An HTTP/1.1 server on 127.0.0.1, on a port of its own, for tests and
@@ -56,6 +57,8 @@ class LoopbackServer {
   private:
     void Accept();
     void Serve(std::uintptr_t socket);
+    // Until the client closes the connection or the server stops.
+    void WaitForClose(std::uintptr_t socket);
     bool Stopping() const { return stopping_; }
 
     Handler handler_;

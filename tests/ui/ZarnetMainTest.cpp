@@ -2,6 +2,7 @@
 #include <QActionGroup>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -44,6 +45,7 @@ const std::vector<SubMenu>& Menus() {
           {"SaveAsMenu", "N7", "新規保存(&N)", ' '},
           {"ClipBordMenu", "C1", "ｸﾘｯﾌﾟﾎﾞｰﾄﾞ(&C)", ' '},
           {"V1", "V2", "変換確認(&V)", ' '},
+          {"ProbeMenu", "ProbeSubMenu", "連番確認(&R)", ' '},
           {"N5", "N6", nullptr, ' '},
           {"Exit1", "Exit2", "終了(&X)", ' '}}},
         {"P2",
@@ -157,6 +159,9 @@ class ZarnetMainTest : public WindowTest {
         Window().show();
         QVERIFY(QTest::qWaitForWindowExposed(&Window()));
         for (QLabel* label : Window().findChildren<QLabel*>()) {
+            if (label->window() != &Window()) {
+                continue;  // a dialog's, hidden and not yet laid out
+            }
             const QRect inWindow(label->mapTo(&Window(), QPoint(0, 0)), label->size());
             QVERIFY2(Window().rect().contains(inWindow), qPrintable(label->objectName()));
             QVERIFY2(label->sizeHint().width() <= label->width(), qPrintable(label->objectName()));
@@ -222,6 +227,10 @@ class ZarnetMainTest : public WindowTest {
             QCOMPARE(Action(name)->toolTip(), Q("記録に残さない場合にチェックします"));
             QCOMPARE(Action(name)->statusTip(), Q("記録に残さない場合にチェックします"));
         }
+        for (const char* name : {"ProbeMenu", "ProbeSubMenu"}) {
+            QCOMPARE(Action(name)->toolTip(), Q("実在する連番の範囲を調べます (Ctrl+R)"));
+        }
+        QCOMPARE(Action("ProbeMenu")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_R));
     }
 
     void twinsAndTheirMastersNeverDisagree() {
