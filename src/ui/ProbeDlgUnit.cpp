@@ -79,9 +79,6 @@ QString FindingsText(const ProbeResult& result) {
             unchecked << ToQt(address.Address) + QStringLiteral(": ") + ToQt(address.Reason);
         }
     }
-    if (result.Cancelled) {
-        lines << QStringLiteral("中止しました");
-    }
     if (!unchecked.isEmpty()) {
         lines << QStringLiteral("未確認:") << unchecked;
     }
@@ -242,7 +239,8 @@ void TProbeForm::reject() {
 
 void TProbeForm::Finish() {
     ShowProgress();
-    current_->clear();
+    current_->setText(probe_->Result().Cancelled ? QStringLiteral("中止しました")
+                                                 : QStringLiteral("確認終了"));
     ShowFindings();
     EnableButtons();
     if (const std::optional<ZarnetError>& stopped = probe_->Result().Stopped) {

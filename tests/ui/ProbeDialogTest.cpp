@@ -111,7 +111,7 @@ class ProbeDialogTest : public WindowTest {
             QVERIFY(Dialog().Running());
             Click("CancelButton");
             QVERIFY(!Dialog().Running());
-            QVERIFY(Findings().contains(Q("中止しました")));
+            QCOMPARE(Child<QLabel>(Dialog(), "CurrentLabel")->text(), Q("中止しました"));
             QVERIFY(!Child<QPushButton>(Dialog(), "ApplyRangeButton")->isEnabled());
             // Its requests are dropped, their connections closed.
             QTRY_COMPARE_WITH_TIMEOUT(server.ConnectionsOpen(), 0, 10000);
