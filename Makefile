@@ -81,14 +81,16 @@ check-package: package
 	lintian --allow-root --fail-on error $(BUILD)/zarnet_*.deb
 
 # zarnet.exe, zarnet-cli.exe and every test for 64-bit Windows, linked
-# statically against a Qt built once from Debian's own source (about half an hour
-# the first time, then reused from the cache).
+# statically against a Qt and a libcurl built once from Debian's own sources
+# (about half an hour the first time, then reused from the cache).
 windows:
 	@tools/install-deps.sh cmake make g++-mingw-w64-x86-64-posix googletest
 	tools/build-qt-windows.sh
+	tools/build-curl-windows.sh
 	cmake -S . -B $(WIN_BUILD) -DCMAKE_BUILD_TYPE=Release -DZARNET_BENCH=OFF -DZARNET_WERROR=ON \
 	    -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
-	    -DZARNET_QT_WINDOWS="$$(tools/build-qt-windows.sh --prefix)"
+	    -DZARNET_QT_WINDOWS="$$(tools/build-qt-windows.sh --prefix)" \
+	    -DZARNET_CURL_WINDOWS="$$(tools/build-curl-windows.sh --prefix)"
 	cmake --build $(WIN_BUILD) -j $(JOBS)
 
 # The portable zip and the installer, in $(WIN_BUILD)/.

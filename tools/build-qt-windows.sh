@@ -68,28 +68,7 @@ echo "This takes about half an hour on a 2-core machine; later builds reuse it."
 
 work=$(dirname "$prefix")/qt-$upstream-mingw-build
 rm -rf "$work" "$prefix"
-mkdir -p "$work/apt/lists/partial" "$work/apt/cache/archives/partial" "$work/apt/parts" "$work/src"
-
-# A deb-src entry for every deb entry of this machine's own apt sources, in a
-# private apt state, so the system's configuration stays as it is.
-{
-    for f in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
-        [ -f "$f" ] && sed -n 's/^[[:space:]]*deb[[:space:]]/deb-src /p' "$f"
-    done
-} >"$work/apt/sources.list"
-for f in /etc/apt/sources.list.d/*.sources; do
-    [ -f "$f" ] && sed 's/^Types:.*\bdeb\b.*$/Types: deb-src/' "$f" >"$work/apt/parts/$(basename "$f")"
-done
-apt_options=(
-    -o "Dir::Etc::SourceList=$work/apt/sources.list"
-    -o "Dir::Etc::SourceParts=$work/apt/parts"
-    -o "Dir::State::Lists=$work/apt/lists"
-    -o "Dir::Cache=$work/apt/cache"
-    -o "APT::Sandbox::User=root"
-)
-apt-get "${apt_options[@]}" -qq update
-(cd "$work/src" && apt-get "${apt_options[@]}" -qq source "qt6-base=$version")
-source_dir=$(find "$work/src" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*' | head -n1)
+source_dir=$("$root/tools/fetch-debian-source.sh" "$work" "qt6-base=$version")
 
 cmake -G Ninja -S "$source_dir" -B "$work/build" \
     -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
