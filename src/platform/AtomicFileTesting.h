@@ -11,10 +11,6 @@ namespace zarnet {
 using ReplaceStepHook = void (*)(const char* step);
 void SetReplaceStepHookForTesting(ReplaceStepHook hook);
 
-// Where the system offers unnamed temporary files (POSIX only): write
-// through named ones instead, to try the fallback.
-void UseNamedTemporaryFilesForTesting(bool named);
-
 // Calls the hook; for the AtomicFile implementations.
 void ReportReplaceStep(const char* step);
 

@@ -16,6 +16,7 @@
 #include "platform/AtomicFileTesting.h"
 #include "platform/FileErrors.h"
 #include "platform/Paths.h"
+#include "platform/posix/TemporaryFileTesting.h"
 
 namespace zarnet {
 

@@ -15,10 +15,11 @@
 
 #include "platform/Cp932.h"
 #include "platform/FileErrors.h"
-#include "platform/RegFileDocument.h"
 #include "platform/Registry.h"
 #include "platform/TextFile.h"
 #include "platform/ZarnetError.h"
+#include "platform/posix/RegFileDocument.h"
+#include "platform/posix/RegistryFile.h"
 #include "platform/posix/UserFolders.h"
 
 namespace zarnet {
