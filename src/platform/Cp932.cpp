@@ -99,6 +99,8 @@ std::unique_ptr<Tables> BuildTables() {
     return tables;
 }
 
+// Built on first use, which is the first character beyond ASCII: text made of
+// ASCII alone, as most addresses are, never pays for building them.
 const Tables& GetTables() {
     static const std::unique_ptr<Tables> tables = BuildTables();
     return *tables;
@@ -118,7 +120,7 @@ void AppendUtf8(std::string& out, char16_t ch) {
 // for ill-formed input. Either returns false to stop the walk.
 template <class AsciiRun, class Character>
 void Walk(std::string_view utf8, AsciiRun&& ascii, Character&& character) {
-    const Tables& tables = GetTables();
+    const Tables* tables = nullptr;
     std::size_t pos = 0;
     while (pos < utf8.size()) {
         if (const std::size_t end = AsciiRunEnd(utf8, pos); end > pos) {
@@ -130,7 +132,10 @@ void Walk(std::string_view utf8, AsciiRun&& ascii, Character&& character) {
         }
         const std::size_t begin = pos;
         const char32_t cp = utf8::NextCodePoint(utf8, pos);
-        std::uint16_t code = cp < 0x10000 ? tables.FromUnicode[cp] : kNoCode;
+        if (tables == nullptr) {
+            tables = &GetTables();
+        }
+        std::uint16_t code = cp < 0x10000 ? tables->FromUnicode[cp] : kNoCode;
         if (code == kNoCode) {
             code = '?';
         }
@@ -145,7 +150,7 @@ void Walk(std::string_view utf8, AsciiRun&& ascii, Character&& character) {
 // form none. Either returns false to stop the walk.
 template <class AsciiRun, class Character>
 void WalkBytes(std::string_view bytes, AsciiRun&& ascii, Character&& character) {
-    const Tables& tables = GetTables();
+    const Tables* tables = nullptr;
     std::size_t pos = 0;
     while (pos < bytes.size()) {
         if (const std::size_t end = AsciiRunEnd(bytes, pos); end > pos) {
@@ -160,7 +165,10 @@ void WalkBytes(std::string_view bytes, AsciiRun&& ascii, Character&& character) 
         if (size == 2) {
             code = code << 8 | ByteAt(bytes, pos + 1);
         }
-        if (!character(tables.ToUnicode[code])) {
+        if (tables == nullptr) {
+            tables = &GetTables();
+        }
+        if (!character(tables->ToUnicode[code])) {
             return;
         }
         pos += size;
