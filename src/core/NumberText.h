@@ -33,5 +33,24 @@ std::size_t NumberWidth(std::string_view text);
 // raised width holds for the numbers that follow. A negative number keeps its
 // sign in front of the zeros (-5 at width 3 is "-05").
 std::string PadNumber(std::int64_t n, std::size_t& width);
+// PadNumber's texts for the numbers from `first` up, one after the other, with
+// one width that a longer number raises for those that follow. Each text is
+// made from the one before, so a step changes only the digits a carry
+// reaches: writers of many lines put in only those.
+class PaddedNumbers {
+  public:
+    PaddedNumbers(std::int64_t first, std::size_t width);
+    std::int64_t Number() const { return n_; }
+    std::string_view Text() const { return text_; }
+    // How many characters at the end of Text() differ from the text before:
+    // all of them for the first number and when the length changed.
+    std::size_t Changed() const { return changed_; }
+    void Next();
+
+  private:
+    std::int64_t n_;
+    std::string text_;
+    std::size_t changed_;
+};
 
 }  // namespace zarnet
