@@ -218,31 +218,33 @@ std::uint64_t EntryCount(const NumberRange& range, std::size_t valueCount) {
     return static_cast<std::uint64_t>(GroupSize(range)) * valueCount;
 }
 
+GroupTexts TextsOfGroup(const PatternRequest& request, const std::string& title,
+                        std::string_view value) {
+    return {ReplaceMarker(title, value), ReplaceMarker(request.Texts.FrontStr, value),
+            ReplaceMarker(request.Texts.RearStr, value) + request.Texts.ExtStr};
+}
+
 void ExpandPattern(const PatternRequest& request, const NumberRange& range,
                    const std::string& title, const std::vector<std::string>& values,
                    ExpansionSink& sink) {
-    const std::size_t startWidth = NumberWidth(request.Texts.StCount);
     AddressEntry entry;
-    for (const std::string& value : values) {
-        sink.BeginGroup(value);
-        // Everything but the number depends on the value alone.
-        const std::string base = ReplaceMarker(title, value);
-        const std::string front = ReplaceMarker(request.Texts.FrontStr, value);
-        const std::string rear = ReplaceMarker(request.Texts.RearStr, value) + request.Texts.ExtStr;
-        std::size_t width = startWidth;
-        entry.Value = value;
-        for (std::int64_t n = range.First; n <= range.Last; ++n) {
-            entry.Number = static_cast<std::int32_t>(n);
-            entry.FileName = front;
-            if (range.Numbered) {
-                entry.FileName += PadNumber(n, width);
-            }
-            entry.FileName += rear;
-            entry.Address = base;
+    GroupTexts texts;
+    WalkRun(
+        request, range, title, values,
+        [&](const std::string& value, GroupTexts&& group) {
+            sink.BeginGroup(value);
+            entry.Value = value;
+            texts = std::move(group);
+        },
+        [&](std::int32_t n, std::string_view padded, std::size_t) {
+            entry.Number = n;
+            entry.FileName = texts.Front;
+            entry.FileName += padded;
+            entry.FileName += texts.Rear;
+            entry.Address = texts.Base;
             entry.Address += entry.FileName;
             sink.Entry(entry);
-        }
-    }
+        });
 }
 
 PreparedRun PrepareRun(const PatternRequest& request, WriteBackTarget* writeBack) {

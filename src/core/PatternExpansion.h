@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/NumberText.h"
 #include "core/PatternRequest.h"
 
 namespace zarnet {
@@ -48,6 +49,39 @@ std::string ExpandRanges(std::string_view text);
 // "5%" gives "55%"), but the value's own text is never searched again: a
 // value holding "%%" is inserted whole every time, so every replacement ends.
 std::string ReplaceMarker(std::string_view text, std::string_view value);
+
+// What every entry of a group shares: the base address, and the file name's
+// front and rear (the extension included), the group's value put in.
+struct GroupTexts {
+    std::string Base;
+    std::string Front;
+    std::string Rear;
+};
+GroupTexts TextsOfGroup(const PatternRequest& request, const std::string& title,
+                        std::string_view value);
+
+// The run group by group: group(value, texts) before each group's numbers,
+// then number(n, padded, changed) for each of them, `padded` being the
+// number's text with its leading zeros and `changed` how many characters at
+// its end differ from the text before (PaddedNumbers). In the no-numbering
+// mode n is 0 and `padded` empty.
+template <class Group, class Number>
+void WalkRun(const PatternRequest& request, const NumberRange& range, const std::string& title,
+             const std::vector<std::string>& values, Group&& group, Number&& number) {
+    const std::size_t startWidth = NumberWidth(request.Texts.StCount);
+    for (const std::string& value : values) {
+        group(value, TextsOfGroup(request, title, value));
+        if (!range.Numbered) {
+            number(0, std::string_view(), std::size_t{0});
+            continue;
+        }
+        // Afresh for each group: a raised width holds for the rest of its group.
+        for (PaddedNumbers numbers(range.First, startWidth); numbers.Number() <= range.Last;
+             numbers.Next()) {
+            number(static_cast<std::int32_t>(numbers.Number()), numbers.Text(), numbers.Changed());
+        }
+    }
+}
 
 void ExpandPattern(const PatternRequest& request, const NumberRange& range,
                    const std::string& title, const std::vector<std::string>& values,
