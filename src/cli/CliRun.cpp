@@ -40,6 +40,15 @@ class EncodedStreamSink : public LineSink {
         FlushWhenFull();
     }
 
+    std::string InOwnForm(std::string_view text) const override {
+        return InEncoding(text, encoding_);
+    }
+    void AddOwnFormLine(std::string_view line) override {
+        buffer_.append(line);
+        buffer_.append(kLineEnd);
+        FlushWhenFull();
+    }
+
     void FlushWhenFull() {
         if (buffer_.size() >= kChunk) {
             Flush();
@@ -65,6 +74,10 @@ class FileSink : public LineSink {
     void AddCodePageLine(std::string_view bytes, std::string_view line) override {
         writer_.WriteCodePageLine(bytes, line);
     }
+    std::string InOwnForm(std::string_view text) const override {
+        return InEncoding(text, writer_.Encoding());
+    }
+    void AddOwnFormLine(std::string_view line) override { writer_.WriteEncodedLine(line); }
 
   private:
     TextFileWriter& writer_;

@@ -4,93 +4,220 @@ namespace zarnet {
 
 namespace {
 
-void AppendQuoted(std::string& out, std::string_view text) {
-    out += '"';
+void AppendDoublingQuotes(std::string& out, std::string_view text) {
     for (char c : text) {
         if (c == '"') {
             out += '"';
         }
         out += c;
     }
+}
+
+void AppendQuoted(std::string& out, std::string_view text) {
+    out += '"';
+    AppendDoublingQuotes(out, text);
     out += '"';
 }
+
+std::string Quoted(std::string_view text) {
+    std::string quoted;
+    AppendQuoted(quoted, text);
+    return quoted;
+}
+
+// The kind's line, piece by piece: markup as it is, and the address and the
+// file name either as they are or as quoted attribute values. One form for
+// a single entry's line and for the shape of a group's lines.
+template <class Line>
+void PutLineForm(Line& line, const PatternRequest& request) {
+    const OutputSettings& output = request.Output;
+    switch (request.Kind) {
+        case MakeType::ListText:
+            line.Address(false);
+            break;
+        case MakeType::Html:
+            line.Markup("<A HREF=");
+            line.Address(true);
+            line.Markup(output.ClickView ? " TARGET=\"Zarnet\">" : ">");
+            line.FileName(false);
+            line.Markup("</A>");
+            break;
+        case MakeType::ImageSrc:
+            if (output.ClickView) {
+                line.Markup("<A HREF=");
+                line.Address(true);
+                line.Markup(" TARGET=\"ZarNET\">");
+            }
+            line.Markup("<IMG SRC=");
+            line.Address(true);
+            if (output.Border) {
+                line.Markup("Border=\"1\"");
+            }
+            line.Markup(" WIDTH=");
+            line.Markup(Quoted(std::to_string(output.ImageWidth)));
+            line.Markup(" HEIGHT=");
+            line.Markup(Quoted(std::to_string(output.ImageHeight)));
+            line.Markup("ALT=");
+            line.FileName(true);
+            line.Markup(">");
+            if (output.ClickView) {
+                line.Markup("</A>");
+            }
+            break;
+    }
+}
+
+// One entry's line, put together as it stands.
+class EntryLine {
+  public:
+    EntryLine(std::string& out, const AddressEntry& entry) : out_(out), entry_(entry) {}
+    void Markup(std::string_view text) { out_ += text; }
+    void Address(bool quoted) { Put(entry_.Address, quoted); }
+    void FileName(bool quoted) { Put(entry_.FileName, quoted); }
+
+  private:
+    void Put(std::string_view text, bool quoted) {
+        if (quoted) {
+            AppendQuoted(out_, text);
+        } else {
+            out_ += text;
+        }
+    }
+
+    std::string& out_;
+    const AddressEntry& entry_;
+};
+
+// The line every entry of a group has, cut where the padded number goes: the
+// number has no double quote, so quoting the texts around it quotes the whole.
+class GroupLineShape {
+  public:
+    GroupLineShape(const GroupTexts& texts, bool numbered)
+        : texts_(texts), numbered_(numbered), pieces_(1) {}
+    void Markup(std::string_view text) { pieces_.back() += text; }
+    void Address(bool quoted) {
+        PutQuote(quoted);
+        Put(texts_.Base, quoted);
+        PutFileName(quoted);
+        PutQuote(quoted);
+    }
+    void FileName(bool quoted) {
+        PutQuote(quoted);
+        PutFileName(quoted);
+        PutQuote(quoted);
+    }
+    const std::vector<std::string>& Pieces() const { return pieces_; }
+
+  private:
+    // The quote that opens or closes a quoted text.
+    void PutQuote(bool quoted) {
+        if (quoted) {
+            pieces_.back() += '"';
+        }
+    }
+    void PutFileName(bool quoted) {
+        Put(texts_.Front, quoted);
+        if (numbered_) {
+            pieces_.emplace_back();
+        }
+        Put(texts_.Rear, quoted);
+    }
+    void Put(std::string_view text, bool quoted) {
+        if (quoted) {
+            AppendDoublingQuotes(pieces_.back(), text);
+        } else {
+            pieces_.back() += text;
+        }
+    }
+
+    const GroupTexts& texts_;
+    bool numbered_;
+    std::vector<std::string> pieces_;
+};
+
+// A line in the sink's own form, with places for the number. The number is
+// ASCII, so the pieces formed apart form the whole line. The number's text
+// keeps its length until the width rises, so the line is put together again
+// only then; in between only the digits that changed are written over.
+class FormedLine {
+  public:
+    FormedLine(const LineSink& out, const std::vector<std::string>& pieces) {
+        pieces_.reserve(pieces.size());
+        for (const std::string& piece : pieces) {
+            pieces_.push_back(out.InOwnForm(piece));
+        }
+        Compose({});
+    }
+
+    // `changed`: how many characters at the end of the number differ from
+    // the number before.
+    void Write(LineSink& out, std::string_view number, std::size_t changed) {
+        if (number.size() != numberSize_) {
+            Compose(number);
+        } else {
+            const std::size_t from = number.size() - changed;
+            for (const std::size_t at : places_) {
+                for (std::size_t i = from; i < number.size(); ++i) {
+                    line_[at + i] = number[i];
+                }
+            }
+        }
+        out.AddOwnFormLine(line_);
+    }
+
+  private:
+    void Compose(std::string_view number) {
+        line_ = pieces_.front();
+        places_.clear();
+        for (auto piece = pieces_.begin() + 1; piece != pieces_.end(); ++piece) {
+            places_.push_back(line_.size());
+            line_ += number;
+            line_ += *piece;
+        }
+        numberSize_ = number.size();
+    }
+
+    std::vector<std::string> pieces_;
+    std::string line_;
+    std::vector<std::size_t> places_;
+    std::size_t numberSize_ = 0;
+};
 
 }  // namespace
 
 void ComposeLine(std::string& line, const AddressEntry& entry, const PatternRequest& request) {
     line.clear();
-    switch (request.Kind) {
-        case MakeType::ListText:
-            line += entry.Address;
-            break;
-        case MakeType::Html:
-            line += "<A HREF=";
-            AppendQuoted(line, entry.Address);
-            line += request.Output.ClickView ? " TARGET=\"Zarnet\">" : ">";
-            line += entry.FileName;
-            line += "</A>";
-            break;
-        case MakeType::ImageSrc:
-            if (request.Output.ClickView) {
-                line += "<A HREF=";
-                AppendQuoted(line, entry.Address);
-                line += " TARGET=\"ZarNET\">";
-            }
-            line += "<IMG SRC=";
-            AppendQuoted(line, entry.Address);
-            if (request.Output.Border) {
-                line += "Border=\"1\"";
-            }
-            line += " WIDTH=";
-            AppendQuoted(line, std::to_string(request.Output.ImageWidth));
-            line += " HEIGHT=";
-            AppendQuoted(line, std::to_string(request.Output.ImageHeight));
-            line += "ALT=";
-            AppendQuoted(line, entry.FileName);
-            line += '>';
-            if (request.Output.ClickView) {
-                line += "</A>";
-            }
-            break;
-    }
+    EntryLine out(line, entry);
+    PutLineForm(out, request);
 }
 
-namespace {
-
-// Turns the entries of a run into lines as they come.
-class DocumentBody : public ExpansionSink {
-  public:
-    DocumentBody(const PatternRequest& request, LineSink& out) : request_(request), out_(out) {}
-
-    void BeginGroup(const std::string&) override {
-        if (IsHtmlKind(request_.Kind) && request_.Output.Separator) {
-            out_.AddLine("<HR>");
-        }
-    }
-
-    void Entry(const AddressEntry& entry) override {
-        ComposeLine(line_, entry, request_);
-        out_.AddLine(line_);
-        if (request_.Kind == MakeType::Html && entry.Number % 10 == 0) {
-            out_.AddLine("<BR>");
-        }
-    }
-
-  private:
-    const PatternRequest& request_;
-    LineSink& out_;
-    std::string line_;
-};
-
-}  // namespace
-
 void WriteDocument(const PreparedRun& run, const DocumentFrame& frame, LineSink& out) {
-    const bool framed = IsHtmlKind(run.Request.Kind);
+    const PatternRequest& request = run.Request;
+    const bool framed = IsHtmlKind(request.Kind);
     if (framed) {
         frame.InsertHeader(out, run.Title);
     }
-    DocumentBody body(run.Request, out);
-    run.Expand(body);
+    const bool rules = framed && request.Output.Separator;
+    const bool breaks = request.Kind == MakeType::Html;
+    FormedLine rule(out, {"<HR>"});
+    FormedLine lineBreak(out, {"<BR>"});
+    FormedLine line(out, {""});
+    WalkRun(
+        request, run.Range, run.Title, run.Values,
+        [&](const std::string&, const GroupTexts& texts) {
+            if (rules) {
+                rule.Write(out, {}, 0);
+            }
+            GroupLineShape shape(texts, run.Range.Numbered);
+            PutLineForm(shape, request);
+            line = FormedLine(out, shape.Pieces());
+        },
+        [&](std::int32_t n, std::string_view padded, std::size_t changed) {
+            line.Write(out, padded, changed);
+            if (breaks && n % 10 == 0) {
+                lineBreak.Write(out, {}, 0);
+            }
+        });
     if (framed) {
         frame.AppendFooter(out);
     }

@@ -18,6 +18,14 @@ class LineSink {
     virtual void AddCodePageLine([[maybe_unused]] std::string_view bytes, std::string_view line) {
         AddLine(line);
     }
+
+    // Lines that share most of their text, in the sink's own form (its
+    // encoding): the shared pieces take that form once, through InOwnForm(),
+    // and each line put together from them goes to AddOwnFormLine(). By
+    // default the own form is the text itself, and such a line goes to
+    // AddLine(); a sink that writes bytes overrides both.
+    virtual std::string InOwnForm(std::string_view text) const { return std::string(text); }
+    virtual void AddOwnFormLine(std::string_view line) { AddLine(line); }
 };
 
 class LineListSink : public LineSink {
@@ -52,7 +60,9 @@ void ComposeLine(std::string& line, const AddressEntry& entry, const PatternRequ
 
 // The whole document of a prepared run: header, a "<HR>" before each group
 // when asked for, the lines with "<BR>" after multiples of 10 in the HTML
-// kind, footer. The list kind has only its lines.
+// kind, footer. The list kind has only its lines. What a group's lines share
+// is composed, and put in the sink's own form, once for the group; each line
+// then only gets its number.
 void WriteDocument(const PreparedRun& run, const DocumentFrame& frame, LineSink& out);
 
 }  // namespace zarnet

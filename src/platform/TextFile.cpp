@@ -24,19 +24,33 @@ std::vector<std::string> SplitLinesKeepingNul(std::string_view text) {
     return lines;
 }
 
-void AppendEncodedLine(std::string& out, std::string_view utf8, TextEncoding encoding) {
+namespace {
+
+void AppendInEncoding(std::string& out, std::string_view utf8, TextEncoding encoding) {
     if (encoding == TextEncoding::Cp932) {
         cp932::AppendEncoded(out, utf8);
     } else {
         out.append(utf8);
     }
-    out.append("\r\n");
+}
+
+}  // namespace
+
+std::string InEncoding(std::string_view utf8, TextEncoding encoding) {
+    std::string out;
+    AppendInEncoding(out, utf8, encoding);
+    return out;
+}
+
+void AppendEncodedLine(std::string& out, std::string_view utf8, TextEncoding encoding) {
+    AppendInEncoding(out, utf8, encoding);
+    out.append(kLineEnd);
 }
 
 void AppendCodePageLine(std::string& out, std::string_view bytes, std::string_view utf8,
                         TextEncoding encoding) {
     out.append(encoding == TextEncoding::Cp932 ? bytes : utf8);
-    out.append("\r\n");
+    out.append(kLineEnd);
 }
 
 void KnownLines::Add(std::string_view bytes, std::string_view utf8) {
@@ -106,6 +120,16 @@ void TextFileWriter::WriteLine(std::string_view utf8) {
 void TextFileWriter::WriteCodePageLine(std::string_view bytes, std::string_view utf8) {
     AppendCodePageLine(impl_->buffer, bytes, utf8, impl_->encoding);
     impl_->FlushWhenFull();
+}
+
+void TextFileWriter::WriteEncodedLine(std::string_view bytes) {
+    impl_->buffer.append(bytes);
+    impl_->buffer.append(kLineEnd);
+    impl_->FlushWhenFull();
+}
+
+TextEncoding TextFileWriter::Encoding() const {
+    return impl_->encoding;
 }
 
 void TextFileWriter::Commit() {

@@ -46,6 +46,13 @@ void CheckReadSize(const std::string& path);
 // or "ストリームへの書き込みエラー".
 void ReplaceFile(const std::string& path, std::string_view bytes);
 
+// What ends every line of the text files the program writes.
+inline constexpr std::string_view kLineEnd = "\r\n";
+
+// The text in the encoding, with no line end: a piece that many lines share,
+// put in their form once.
+std::string InEncoding(std::string_view utf8, TextEncoding encoding);
+
 // Appends the line in the encoding, followed by CR LF, as every text file the
 // program writes has it.
 void AppendEncodedLine(std::string& out, std::string_view utf8, TextEncoding encoding);
@@ -89,6 +96,9 @@ class TextFileWriter {
     void WriteLine(std::string_view utf8);
     // Appends a line read as code page 932, as AppendCodePageLine does.
     void WriteCodePageLine(std::string_view bytes, std::string_view utf8);
+    // Appends a line already in the file's encoding, and CR LF.
+    void WriteEncodedLine(std::string_view bytes);
+    TextEncoding Encoding() const;
     // Flushes, syncs and renames over the target.
     void Commit();
 

@@ -13,7 +13,6 @@ namespace zarnet {
 namespace {
 
 constexpr std::string_view kRoot = "HKEY_CURRENT_USER";
-constexpr std::string_view kLineEnd = "\r\n";
 
 using cp932::CharSizeAt;
 
