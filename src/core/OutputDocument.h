@@ -53,9 +53,9 @@ class DocumentFrame {
     virtual void AppendFooter(LineSink& lines) const = 0;
 };
 
-// The entry's line in the request's kind and switches, into `line`, whose
-// buffer a long run reuses. Attribute values are in double quotes, each
-// double quote inside doubled.
+// The entry's line in the request's kind and switches, into `line`: one
+// line as WriteDocument writes it. Attribute values are in double quotes,
+// each double quote inside doubled.
 void ComposeLine(std::string& line, const AddressEntry& entry, const PatternRequest& request);
 
 // The whole document of a prepared run: header, a "<HR>" before each group
