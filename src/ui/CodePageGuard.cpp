@@ -57,7 +57,9 @@ void ShowRefusal(QWidget& box, char32_t character) {
 }  // namespace
 
 void KeepToCodePage(QLineEdit& edit) {
-    QObject::connect(&edit, &QLineEdit::textEdited, &edit, [&edit](const QString& text) {
+    QObject::connect(&edit, &QLineEdit::textEdited, &edit, [&edit] {
+        // The box's own text: a guard before this one may have changed it.
+        const QString text = edit.text();
         std::optional<char32_t> first;
         const std::vector<Foreign> found = ForeignIn(text, first);
         if (found.empty()) {

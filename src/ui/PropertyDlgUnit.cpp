@@ -11,6 +11,7 @@
 #include "ui/ControlLook.h"
 #include "ui/DesignFont.h"
 #include "ui/FormKit.h"
+#include "ui/FullWidthGuard.h"
 #include "ui/HeadEditUnit.h"
 #include "ui/QtText.h"
 #include "ui/WindowPlacement.h"
@@ -69,6 +70,8 @@ TPropertyForm::TPropertyForm(Desktop& desktop, THtmlEditForm& editor, QWidget* p
     imageWidth_ = Place(new QLineEdit(sizes), "ImageWidth", QRect(68, 18, 40, 20));
     AddLabel(sizes, "Label10", QStringLiteral("表示高"), 10, 46);
     imageHeight_ = Place(new QLineEdit(sizes), "ImageHeight", QRect(68, 42, 40, 20));
+    TypeNumbersInAscii(*imageWidth_);
+    TypeNumbersInAscii(*imageHeight_);
 
     auto* editTemplates = Place(new QPushButton(QStringLiteral("ヘッダ・フッタ編集"), this),
                                 "HTMLEditButton", QRect(16, 86, 105, 25));

@@ -19,6 +19,7 @@
 #include "store/DefaultStore.h"
 #include "ui/ButtonKeys.h"
 #include "ui/CodePageGuard.h"
+#include "ui/FullWidthGuard.h"
 #include "ui/HeadEditUnit.h"
 #include "ui/PropertyDlgUnit.h"
 #include "ui/QtText.h"
@@ -62,6 +63,10 @@ void TZarnetform::ConnectControls() {
                             ui_.FileNameRear, ui_.FileNameExt, ui_.SaveFileNameEdit}) {
         KeepToCodePage(*edit);
     }
+    for (QLineEdit* number : {ui_.StCount, ui_.EdCount, ui_.PMEDit}) {
+        TypeNumbersInAscii(*number);
+    }
+    TypeSeparatorsInAscii(*ui_.CSVListEdit);
     for (QWidget* control : ui_.PopupOwners) {
         control->setContextMenuPolicy(Qt::CustomContextMenu);
         guard_.Connect(control, &QWidget::customContextMenuRequested,
