@@ -17,6 +17,7 @@
 #include "core/RangeStepping.h"
 #include "core/SampleAddress.h"
 #include "store/DefaultStore.h"
+#include "ui/AltKeyFilter.h"
 #include "ui/ButtonKeys.h"
 #include "ui/CodePageGuard.h"
 #include "ui/FullWidthGuard.h"
@@ -45,6 +46,8 @@ TZarnetform::TZarnetform(Desktop& desktop, const AppPaths& paths, Registry& regi
       templates_(paths.SettingsFolder) {
     ui_.SetupUi(*this);
     new WindowPlacement(*this, WindowPlacement::When::FirstShowing);
+    // For every window of the program, which all live as long as this one.
+    new AltKeyFilter(this);
     ConnectControls();
     FormCreate();
 }

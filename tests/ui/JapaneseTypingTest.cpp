@@ -3,15 +3,19 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTest>
+#include <QTextCursor>
 #include <functional>
 
 #include "ui/WindowFixture.h"
+#include "ui/ZarnetView.h"
 
 namespace zarnet::testing {
 
 // Typing as a Japanese user does: with the input method on, the keys of the
-// ASCII keyboard give full-width characters.
+// ASCII keyboard give full-width characters, and Alt keys are menu keys.
 class JapaneseTypingTest : public WindowTest {
     Q_OBJECT
 
@@ -119,6 +123,58 @@ class JapaneseTypingTest : public WindowTest {
         QCOMPARE(values->text(), Q("旅行,家族 海,山,川"));
         Enter(values, Keys, Q(" \"a b\",c"));
         QCOMPARE(values->text(), Q("旅行,家族 海,山,川 \"a b\",c"));
+    }
+
+    void altWithALetterTypesNothing_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<bool>("compact");  // without a menu bar
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("after");
+        QTest::newRow("end, no menu bar")
+            << Q("EdCount") << true << int(Qt::AltModifier) << Q("012");
+        QTest::newRow("address, no menu bar")
+            << Q("UrlCombo") << true << int(Qt::AltModifier | Qt::ShiftModifier) << Q("012");
+        QTest::newRow("rear, menu bar")
+            << Q("FileNameRear") << false << int(Qt::AltModifier) << Q("012");
+        QTest::newRow("preview") << Q("ListVIewMemo") << false << int(Qt::AltModifier) << Q("012");
+        // AltGr, which Windows reports as Ctrl+Alt, types.
+        QTest::newRow("AltGr") << Q("EdCount") << true << int(Qt::AltModifier | Qt::ControlModifier)
+                               << Q("012q");
+    }
+
+    void altWithALetterTypesNothing() {
+        QFETCH(QString, box);
+        QFETCH(bool, compact);
+        QFETCH(int, modifiers);
+        QFETCH(QString, after);
+        Window().RegData().HideMenu = true;
+        Action(compact ? "ViewCompactMenu" : "ViewDefaultMenu")->trigger();
+        QString shown;
+        const auto press = [&](QWidget* target, const std::function<QString()>& text) {
+            // A key Qt gives no mnemonic here, so no menu opens either way.
+            QKeyEvent key(QEvent::KeyPress, Qt::Key_Q, Qt::KeyboardModifiers(modifiers), Q("q"));
+            QApplication::sendEvent(target, &key);
+            shown = text();
+        };
+        if (box == Q("ListVIewMemo")) {
+            auto* memo = Child<QPlainTextEdit>(Window().ListView(), "ListVIewMemo");
+            WhenShown(this, [&] {
+                memo->setPlainText(Q("012"));
+                memo->moveCursor(QTextCursor::End);
+                press(memo, [&] { return memo->toPlainText(); });
+                Window().ListView().reject();
+            });
+            Combo()->setEditText(Q("http://e/"));
+            Child<QPushButton>(Window(), "ViewBtn")->click();
+        } else if (box == Q("UrlCombo")) {
+            Combo()->setEditText(Q("012"));
+            press(Combo(), [&] { return Combo()->currentText(); });
+        } else {
+            QLineEdit* edit = Edit(box.toLatin1().constData());
+            edit->setText(Q("012"));
+            press(edit, [&] { return edit->text(); });
+        }
+        QCOMPARE(shown, after);
     }
 };
 
