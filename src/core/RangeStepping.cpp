@@ -1,5 +1,6 @@
 #include "core/RangeStepping.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <limits>
 
@@ -31,7 +32,12 @@ SteppedRange StepRange(std::string_view stCount, std::string_view edCount, std::
             throw ZarnetError(messages::kStartNotNumber);
         }
         newEnd = static_cast<std::int64_t>(start) - 1;
-        newStart = newEnd - by;
+        // No numbered series goes below zero: a block that would pass it
+        // starts at zero, and from zero there is no block to go back to.
+        if (newEnd < 0) {
+            throw ZarnetError(messages::kNothingBelowZero);
+        }
+        newStart = std::max<std::int64_t>(newEnd - by, 0);
     }
     auto fits = [](std::int64_t n) {
         return n >= std::numeric_limits<std::int32_t>::min() &&
