@@ -111,6 +111,13 @@ TPropertyForm::TPropertyForm(Desktop& desktop, THtmlEditForm& editor, QWidget* p
                    [&editor] { editor.HTMLEditButtonClick(); });
 }
 
+void TPropertyForm::showEvent(QShowEvent* event) {
+    KeylessDialog::showEvent(event);
+    // Every opening starts at the first control of the tab order, not at the
+    // button that closed the dialog last time.
+    imageWidth_->setFocus();
+}
+
 bool TPropertyForm::Edit(TRegData& record) {
     Fill(record);
     if (exec() != QDialog::Accepted) {

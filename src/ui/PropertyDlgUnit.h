@@ -30,6 +30,9 @@ class TPropertyForm : public KeylessDialog {
     // names the first that is not, the height first.
     void Button1Click();
 
+  protected:
+    void showEvent(QShowEvent* event) override;
+
   private:
     void Fill(const TRegData& record);
     void TakeInto(TRegData& record) const;
