@@ -12,17 +12,17 @@ TRegData NewSettings(const AppPaths& paths) {
     return data;
 }
 
-DefaultStore LoadFromDefaultStore(TRegData& data, const std::string& iniFileName,
-                                  Registry& registry, std::vector<std::string>& notices) {
-    const DefaultStore store =
-        TRegData::ReadIniDefault(iniFileName) ? DefaultStore::IniFile : DefaultStore::Registry;
+StoreKind LoadFromDefaultStore(TRegData& data, const std::string& iniFileName, Registry& registry,
+                               std::vector<std::string>& notices) {
+    const StoreKind store =
+        TRegData::ReadIniDefault(iniFileName) ? StoreKind::IniFile : StoreKind::Registry;
     notices = LoadFromStore(data, store, iniFileName, registry);
     return store;
 }
 
-std::vector<std::string> LoadFromStore(TRegData& data, DefaultStore store,
+std::vector<std::string> LoadFromStore(TRegData& data, StoreKind store,
                                        const std::string& iniFileName, Registry& registry) {
-    if (store == DefaultStore::IniFile) {
+    if (store == StoreKind::IniFile) {
         data.LoadFromIni(iniFileName);
         return {};
     }
@@ -30,9 +30,9 @@ std::vector<std::string> LoadFromStore(TRegData& data, DefaultStore store,
                                  TRegData::BadValue::UseDefault);
 }
 
-void SaveToDefaultStore(const TRegData& data, DefaultStore store, const std::string& iniFileName,
+void SaveToDefaultStore(const TRegData& data, StoreKind store, const std::string& iniFileName,
                         Registry& registry) {
-    if (store == DefaultStore::Registry) {
+    if (store == StoreKind::Registry) {
         data.SaveToRegistry(registry);
     } else {
         data.SaveToIni(iniFileName);

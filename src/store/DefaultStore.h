@@ -4,15 +4,13 @@
 #include <string_view>
 #include <vector>
 
+#include "store/StoreKind.h"
 #include "store/TRegData.h"
 
 namespace zarnet {
 
 class Registry;
 struct AppPaths;
-
-// Where the settings live between runs.
-enum class DefaultStore { Registry, IniFile };
 
 // A new record with its DefaultSaveFname: "Download.html" in the layout's
 // documents folder (beside the program, or the user's documents).
@@ -22,16 +20,16 @@ TRegData NewSettings(const AppPaths& paths);
 // loaded from it and the choice returned. A value the registry cannot give
 // keeps its default and the load goes on; the messages of what was passed
 // over come back in `notices`, for the program to show once.
-DefaultStore LoadFromDefaultStore(TRegData& data, const std::string& iniFileName,
-                                  Registry& registry, std::vector<std::string>& notices);
+StoreKind LoadFromDefaultStore(TRegData& data, const std::string& iniFileName, Registry& registry,
+                               std::vector<std::string>& notices);
 
 // Loads the record from the given store; a value the registry cannot give
 // keeps its default, and what was passed over comes back as messages.
-std::vector<std::string> LoadFromStore(TRegData& data, DefaultStore store,
+std::vector<std::string> LoadFromStore(TRegData& data, StoreKind store,
                                        const std::string& iniFileName, Registry& registry);
 
 // Shut-down: saves the record to the chosen store.
-void SaveToDefaultStore(const TRegData& data, DefaultStore store, const std::string& iniFileName,
+void SaveToDefaultStore(const TRegData& data, StoreKind store, const std::string& iniFileName,
                         Registry& registry);
 
 // The command-line program's starting settings. `source` is "registry" for
