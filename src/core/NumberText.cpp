@@ -56,9 +56,7 @@ std::optional<std::int32_t> ParseDecimal(std::string_view text) {
 }  // namespace
 
 std::optional<std::int32_t> ParseNumber(std::string_view text) {
-    while (!text.empty() && text.front() == ' ') {
-        text.remove_prefix(1);
-    }
+    text = ascii::TrimLeadingSpaces(text);
     if (text.empty()) {
         return std::nullopt;
     }

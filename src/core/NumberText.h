@@ -21,7 +21,8 @@ std::optional<std::int32_t> ParseNumber(std::string_view text);
 // ParseNumber, with `fallback` for text that is no number.
 std::int32_t NumberOr(std::string_view text, std::int32_t fallback);
 
-// The text without the characters of code 0 to 32 at either end.
+// The trim of the pattern rules: the text without the characters of code 0
+// to 32 (blanks and control characters) at either end.
 std::string_view Trimmed(std::string_view text);
 
 // The zero-fill width a number text sets: the length of its trimmed text in

@@ -9,7 +9,8 @@ namespace zarnet {
 
 namespace {
 
-bool IsBlank(char c) {
+// The blanks the INI rules drop around names and values.
+bool IsIniBlank(char c) {
     return c == ' ' || c == '\t' || c == '\v';
 }
 
@@ -18,13 +19,11 @@ bool IsBlank(char c) {
 using cp932::CharSizeAt;
 
 std::string_view TrimBlanks(std::string_view text) {
-    return ascii::TrimIf(text, IsBlank);
+    return ascii::TrimIf(text, IsIniBlank);
 }
 
 // Names given by the caller lose only their spaces, as with the platform.
-std::string_view TrimSpaces(std::string_view text) {
-    return ascii::TrimIf(text, [](char c) { return c == ' '; });
-}
+using ascii::TrimSpaces;
 
 // The form under which names are looked up: single-byte ASCII letters in
 // lower case, double-byte characters untouched (ア 83 41 is not ヂ 83 61).
