@@ -98,22 +98,14 @@ void CheckPatternTexts(const CliOptions& options) {
     }
 }
 
-// The stored current pattern and the output settings that go with it.
-PatternRequest RequestFromSettings(const TRegData& settings) {
-    PatternRequest request;
-    request.Texts = settings.LastItem;
-    request.Kind = settings.Kind;
-    request.Output = settings.Output;
-    return request;
-}
-
 // A fresh installation's settings with empty pattern texts, or those of the
 // chosen store; the command line has the last word. Raises ZarnetError when
 // the store cannot be loaded.
 PatternRequest StartingRequest(const CliOptions& options, const AppPaths& paths) {
     PatternRequest request;
     if (options.Settings) {
-        request = RequestFromSettings(LoadSettingsForCli(*options.Settings, paths));
+        const TRegData settings = LoadSettingsForCli(*options.Settings, paths);
+        request = settings.RequestFor(settings.LastItem, settings.Kind);
     }
     options.Pattern.ApplyTo(request);
     return request;

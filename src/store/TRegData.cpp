@@ -58,6 +58,10 @@ void TRegData::ClearHistory() {
     }
 }
 
+PatternRequest TRegData::RequestFor(const PatternTexts& pattern, MakeType kind) const {
+    return {.Texts = pattern, .Kind = kind, .Output = Output};
+}
+
 std::string TRegData::GetSaveFname() const {
     const std::string folder = FolderPart(LastSaveFname);
     return DirectoryExists(folder) ? LastSaveFname : DefaultSaveFname;

@@ -47,6 +47,10 @@ class TRegData {
     // Empties the Dir of every entry; the other fields stay.
     void ClearHistory();
 
+    // A generation run of `pattern` in `kind`, with the record's output
+    // settings: what the window and zarnet-cli both run.
+    PatternRequest RequestFor(const PatternTexts& pattern, MakeType kind) const;
+
     // LastSaveFname while its folder exists, else DefaultSaveFname.
     std::string GetSaveFname() const;
 

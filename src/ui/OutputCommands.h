@@ -55,7 +55,6 @@ class OutputCommands {
   private:
     // Generate, output step, history, label.
     void RunCommand(void (OutputCommands::*outputStep)(), const QString& label);
-    PatternRequest Request();
 
     Desktop& desktop_;
     QWidget& window_;
