@@ -72,11 +72,11 @@ class FileSink : public LineSink {
 
 void LoadTemplate(HtmlTemplates& templates, const std::optional<std::string>& chosen,
                   const std::string& beside, void (HtmlTemplates::*load)(const std::string&)) {
-    // A file named on the command line must be there, and reading it says
-    // why it is not (missing, a folder, ...); the one beside the program is
+    // A file named on the command line must be there, and the error says why
+    // it is not (missing, a folder, ...); the one beside the program is
     // optional, as at the program's start.
     if (chosen && !FileExists(*chosen)) {
-        ReadFileBytes(*chosen);
+        CheckReadable(*chosen);
     }
     (templates.*load)(chosen.value_or(beside));
 }

@@ -24,6 +24,10 @@ std::vector<std::string> SplitLinesKeepingNul(std::string_view text) {
     return lines;
 }
 
+void CheckReadable(const std::string& path) {
+    static_cast<void>(ReadFileBytes(path));
+}
+
 void AppendEncodedLine(std::string& out, std::string_view utf8, TextEncoding encoding) {
     if (encoding == TextEncoding::Cp932) {
         cp932::AppendEncoded(out, utf8);

@@ -31,6 +31,11 @@ inline constexpr std::size_t kMaxReadBytes = 16 * 1024 * 1024;
 // beyond kMaxReadBytes.
 std::string ReadFileBytes(const std::string& path);
 
+// Raises what ReadFileBytes raises for `path`, the file's bytes unkept: for a
+// file named on purpose that a lenient reader would take for an empty or a
+// missing one.
+void CheckReadable(const std::string& path);
+
 // Raises the "too large" error of ReadFileBytes for a file beyond
 // kMaxReadBytes, for readers that take a file they cannot read for an empty
 // one; anything else passes.

@@ -49,8 +49,8 @@ TRegData LoadSettingsForCli(std::string_view source, const AppPaths& paths) {
     }
     const std::string fileName(source);
     // The INI reader takes a file it cannot read for an empty one; a store
-    // named on purpose must be there. Raises FileError.
-    ReadFileBytes(fileName);
+    // named on purpose must be there.
+    CheckReadable(fileName);
     data.LoadFromIni(fileName);
     return data;
 }
