@@ -28,7 +28,8 @@ class OpenedKey {
         if (open_) {
             try {
                 registry_.CloseKey(key_);
-            } catch (const ZarnetError&) {
+            } catch (...) {
+                // Dropped: another error is on its way out, or a load wrote nothing.
             }
         }
     }

@@ -30,6 +30,36 @@ namespace {
 constexpr std::chrono::seconds kLockWait{5};
 constexpr std::chrono::milliseconds kLockPoll{20};
 
+// An open descriptor of the lock file. Closing it releases the lock, which
+// therefore goes with its owner, however the owner's scope ends.
+class LockDescriptor {
+  public:
+    LockDescriptor() = default;
+    explicit LockDescriptor(int fd) : fd_(fd) {}
+    ~LockDescriptor() { Close(); }
+    LockDescriptor(LockDescriptor&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
+    LockDescriptor& operator=(LockDescriptor&& other) noexcept {
+        if (this != &other) {
+            Close();
+            fd_ = std::exchange(other.fd_, -1);
+        }
+        return *this;
+    }
+
+    bool Open() const { return fd_ >= 0; }
+    int Get() const { return fd_; }
+
+    void Close() {
+        if (fd_ >= 0) {
+            ::close(fd_);
+            fd_ = -1;
+        }
+    }
+
+  private:
+    int fd_ = -1;
+};
+
 // The registry as a file. Between the first key opened from kCurrentUser and
 // the last key closed (one load or save of the store) the file is locked and
 // held in memory; the last close writes it back if anything changed.
@@ -63,12 +93,12 @@ class RegistryFile final : public Registry {
     // The name the file was moved to, or empty when it could not be.
     std::string MoveAside() const;
     void EndSession();
-    void Unlock();
 
     std::string path_;
     std::string lockPath_;
     RegistryAccess access_;
-    int lockFd_ = -1;
+    // Open only while it holds the lock.
+    LockDescriptor lock_;
     // Why this session holds no lock, in words: its save fails with this.
     std::string lockProblem_;
     std::string failure_;
@@ -84,7 +114,8 @@ RegistryFile::~RegistryFile() {
     if (document_) {
         try {
             EndSession();
-        } catch (const ZarnetError&) {
+        } catch (...) {
+            // Nobody is left to hear of a failed write; the old file stays whole.
         }
     }
 }
@@ -179,7 +210,7 @@ bool RegistryFile::BeginSession() {
     }
     document_ = ReadDocument();
     if (!document_) {
-        Unlock();
+        lock_.Close();
         return false;
     }
     changed_ = false;
@@ -190,18 +221,18 @@ void RegistryFile::TakeLock() {
     // A lock file of its own: the registry file itself is replaced by rename,
     // which would leave a lock on it behind with the old file. Another
     // user's lock file can still be locked through a descriptor for reading.
-    lockFd_ = ::open(lockPath_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
-    if (lockFd_ < 0) {
+    LockDescriptor opened(::open(lockPath_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666));
+    if (!opened.Open()) {
         // Why it could not be made, unless it exists and was only not ours.
         const int createError = errno;
-        lockFd_ = ::open(lockPath_.c_str(), O_RDONLY | O_CLOEXEC);
-        if (lockFd_ < 0) {
+        opened = LockDescriptor(::open(lockPath_.c_str(), O_RDONLY | O_CLOEXEC));
+        if (!opened.Open()) {
             lockProblem_ = std::strerror(errno == ENOENT ? createError : errno);
             return;
         }
     }
     const auto giveUp = std::chrono::steady_clock::now() + kLockWait;
-    while (::flock(lockFd_, LOCK_EX | LOCK_NB) != 0) {
+    while (::flock(opened.Get(), LOCK_EX | LOCK_NB) != 0) {
         const int error = errno;
         if (error == EINTR) {
             continue;
@@ -210,12 +241,12 @@ void RegistryFile::TakeLock() {
             lockProblem_ = error == EWOULDBLOCK ? "held by another program for " +
                                                       std::to_string(kLockWait.count()) + " seconds"
                                                 : std::strerror(error);
-            Unlock();
             return;
         }
         std::this_thread::sleep_for(kLockPoll);
     }
     lockProblem_.clear();
+    lock_ = std::move(opened);
 }
 
 std::optional<RegFileDocument> RegistryFile::ReadDocument() {
@@ -247,7 +278,7 @@ std::optional<RegFileDocument> RegistryFile::ReadDocument() {
     }
     // Only a session holding the lock may move the file, or another
     // program's good file could be the one set aside.
-    if (ReadOnly() || lockFd_ < 0) {
+    if (ReadOnly() || !lock_.Open()) {
         failure_ = path_ + ": not a registry file";
         return std::nullopt;
     }
@@ -275,27 +306,13 @@ void RegistryFile::EndSession() {
     // fails, the old file stays whole.
     const std::optional<RegFileDocument> document = std::exchange(document_, std::nullopt);
     const bool changed = std::exchange(changed_, false);
-    const bool locked = lockFd_ >= 0;
-    try {
-        // Without the lock another program's save could be lost under this one.
-        if (changed && !locked) {
-            throw FileError(messages::kCannotCreateFile, path_, lockPath_, lockProblem_);
-        }
-        if (changed) {
-            ReplaceFile(path_, document->Text());
-        }
-    } catch (...) {
-        Unlock();
-        throw;
+    const LockDescriptor lock = std::move(lock_);
+    // Without the lock another program's save could be lost under this one.
+    if (changed && !lock.Open()) {
+        throw FileError(messages::kCannotCreateFile, path_, lockPath_, lockProblem_);
     }
-    Unlock();
-}
-
-void RegistryFile::Unlock() {
-    // Closing the descriptor releases the lock.
-    if (lockFd_ >= 0) {
-        ::close(lockFd_);
-        lockFd_ = -1;
+    if (changed) {
+        ReplaceFile(path_, document->Text());
     }
 }
 
