@@ -18,6 +18,7 @@
 #include "platform/Registry.h"
 #include "platform/TextFile.h"
 #include "platform/ZarnetError.h"
+#include "platform/posix/Descriptor.h"
 #include "platform/posix/RegFileDocument.h"
 #include "platform/posix/RegistryFile.h"
 #include "platform/posix/UserFolders.h"
@@ -29,36 +30,6 @@ namespace {
 // How long a program waits for another to finish its save.
 constexpr std::chrono::seconds kLockWait{5};
 constexpr std::chrono::milliseconds kLockPoll{20};
-
-// An open descriptor of the lock file. Closing it releases the lock, which
-// therefore goes with its owner, however the owner's scope ends.
-class LockDescriptor {
-  public:
-    LockDescriptor() = default;
-    explicit LockDescriptor(int fd) : fd_(fd) {}
-    ~LockDescriptor() { Close(); }
-    LockDescriptor(LockDescriptor&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
-    LockDescriptor& operator=(LockDescriptor&& other) noexcept {
-        if (this != &other) {
-            Close();
-            fd_ = std::exchange(other.fd_, -1);
-        }
-        return *this;
-    }
-
-    bool Open() const { return fd_ >= 0; }
-    int Get() const { return fd_; }
-
-    void Close() {
-        if (fd_ >= 0) {
-            ::close(fd_);
-            fd_ = -1;
-        }
-    }
-
-  private:
-    int fd_ = -1;
-};
 
 // The registry as a file. Between the first key opened from kCurrentUser and
 // the last key closed (one load or save of the store) the file is locked and
@@ -97,8 +68,9 @@ class RegistryFile final : public Registry {
     std::string path_;
     std::string lockPath_;
     RegistryAccess access_;
-    // Open only while it holds the lock.
-    LockDescriptor lock_;
+    // The lock file's descriptor, open only while it holds the lock: closing
+    // it releases the lock.
+    Descriptor lock_;
     // Why this session holds no lock, in words: its save fails with this.
     std::string lockProblem_;
     std::string failure_;
@@ -221,11 +193,11 @@ void RegistryFile::TakeLock() {
     // A lock file of its own: the registry file itself is replaced by rename,
     // which would leave a lock on it behind with the old file. Another
     // user's lock file can still be locked through a descriptor for reading.
-    LockDescriptor opened(::open(lockPath_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666));
+    Descriptor opened(::open(lockPath_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666));
     if (!opened.Open()) {
         // Why it could not be made, unless it exists and was only not ours.
         const int createError = errno;
-        opened = LockDescriptor(::open(lockPath_.c_str(), O_RDONLY | O_CLOEXEC));
+        opened = Descriptor(::open(lockPath_.c_str(), O_RDONLY | O_CLOEXEC));
         if (!opened.Open()) {
             lockProblem_ = std::strerror(errno == ENOENT ? createError : errno);
             return;
@@ -306,7 +278,7 @@ void RegistryFile::EndSession() {
     // fails, the old file stays whole.
     const std::optional<RegFileDocument> document = std::exchange(document_, std::nullopt);
     const bool changed = std::exchange(changed_, false);
-    const LockDescriptor lock = std::move(lock_);
+    const Descriptor lock = std::move(lock_);
     // Without the lock another program's save could be lost under this one.
     if (changed && !lock.Open()) {
         throw FileError(messages::kCannotCreateFile, path_, lockPath_, lockProblem_);
