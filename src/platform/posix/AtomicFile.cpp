@@ -186,6 +186,17 @@ class AtomicFile::Impl {
         }
     }
 
+    // Writes through `descriptor`, opened on the file where it is: nothing is
+    // renamed. Raises for a descriptor that could not be had.
+    void WriteInPlace(int descriptor) {
+        fd = descriptor;
+        if (fd < 0) {
+            ThrowCannotCreate(shownPath);
+        }
+        inPlace = true;
+        ReportReplaceStep("created");
+    }
+
     std::string shownPath;  // as the caller named it, for messages
     std::string target;
     std::string folder;
@@ -238,12 +249,7 @@ AtomicFile::AtomicFile(const std::string& path) : impl_(std::make_unique<Impl>()
     // opened for appending, and nothing is renamed over the file behind it.
     if (const int stream = end.Descriptor >= 0 ? end.Descriptor : StandardOutputAt(end.Path);
         stream >= 0) {
-        impl_->fd = fcntl(stream, F_DUPFD_CLOEXEC, 0);
-        if (impl_->fd < 0) {
-            ThrowCannotCreate(path);
-        }
-        impl_->inPlace = true;
-        ReportReplaceStep("created");
+        impl_->WriteInPlace(fcntl(stream, F_DUPFD_CLOEXEC, 0));
         return;
     }
     impl_->target = end.Path;
@@ -258,12 +264,7 @@ AtomicFile::AtomicFile(const std::string& path) : impl_(std::make_unique<Impl>()
         ThrowCannotCreate(path);
     }
     if (exists && IsDeviceOrPipe(status)) {
-        impl_->fd = open(impl_->target.c_str(), O_WRONLY | O_CLOEXEC);
-        if (impl_->fd < 0) {
-            ThrowCannotCreate(path);
-        }
-        impl_->inPlace = true;
-        ReportReplaceStep("created");
+        impl_->WriteInPlace(open(impl_->target.c_str(), O_WRONLY | O_CLOEXEC));
         return;
     }
     impl_->folder = FolderPart(impl_->target);
