@@ -54,6 +54,9 @@ struct Tables {
     std::array<std::uint16_t, 0x10000> FromUnicode;
 };
 
+// The system's converter gives the tables; the platform's quirks (look-alikes,
+// the five extra single bytes, duplicates) are settled here, so both
+// platforms convert with the same tables.
 std::unique_ptr<Tables> BuildTables() {
     auto tables = std::make_unique<Tables>();
     tables->ToUnicode.fill(kNoChar);
@@ -167,6 +170,8 @@ void WalkBytes(std::string_view bytes, AsciiRun&& ascii, Character&& character) 
 
 }  // namespace
 
+// A stray lead byte stands alone, so it never hides the quote or bracket after
+// it.
 std::size_t CharSizeAt(std::string_view bytes, std::size_t pos) {
     return IsLeadByte(ByteAt(bytes, pos)) && pos + 1 < bytes.size() &&
                    IsTrailByte(ByteAt(bytes, pos + 1))
@@ -232,6 +237,8 @@ void AppendEncoded(std::string& out, std::string_view utf8) {
         });
 }
 
+// The input methods' look-alikes (U+301C, U+2016, U+2212, U+00A2, U+00A3,
+// U+00AC) become the code page's own characters, by the tables.
 std::string Encode(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());

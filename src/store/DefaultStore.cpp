@@ -12,6 +12,8 @@ TRegData NewSettings(const AppPaths& paths) {
     return data;
 }
 
+// A value the registry cannot give keeps its default and the load goes on; the
+// messages of what was passed over are for the program to show once.
 StoreKind LoadFromDefaultStore(TRegData& data, const std::string& iniFileName, Registry& registry,
                                std::vector<std::string>& notices) {
     const StoreKind store =
@@ -39,6 +41,10 @@ void SaveToDefaultStore(const TRegData& data, StoreKind store, const std::string
     }
 }
 
+// "./registry" names a file of that name. A registry that does not exist yet
+// gives its defaults; an INI file that cannot be read, a registry file that
+// cannot be read or is none, and a bad value raise ZarnetError naming the file
+// and the reason.
 TRegData LoadSettingsForCli(std::string_view source, const AppPaths& paths) {
     TRegData data = NewSettings(paths);
     if (source == "registry") {

@@ -16,10 +16,8 @@ struct AppPaths;
 // documents folder (beside the program, or the user's documents).
 TRegData NewSettings(const AppPaths& paths);
 
-// Start-up: the switch in `iniFileName` chooses the store; the record is
-// loaded from it and the choice returned. A value the registry cannot give
-// keeps its default and the load goes on; the messages of what was passed
-// over come back in `notices`, for the program to show once.
+// Start-up: loads the record from the store the switch in `iniFileName`
+// chooses, and returns the choice; what was passed over goes to `notices`.
 StoreKind LoadFromDefaultStore(TRegData& data, const std::string& iniFileName, Registry& registry,
                                std::vector<std::string>& notices);
 
@@ -32,12 +30,8 @@ std::vector<std::string> LoadFromStore(TRegData& data, StoreKind store,
 void SaveToDefaultStore(const TRegData& data, StoreKind store, const std::string& iniFileName,
                         Registry& registry);
 
-// The command-line program's starting settings. `source` is "registry" for
-// the current user's registry, or else the path of an INI file ("./registry"
-// for a file of that name). Nothing is created or changed. A registry that
-// does not exist yet gives its defaults; an INI file that cannot be read, a
-// registry file that cannot be read or is none, and a bad value raise
-// ZarnetError naming the file and the reason.
+// The command-line program's starting settings, from `source`: "registry" for
+// the current user's registry, else the path of an INI file. Changes nothing.
 TRegData LoadSettingsForCli(std::string_view source, const AppPaths& paths);
 
 }  // namespace zarnet

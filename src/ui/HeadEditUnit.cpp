@@ -100,6 +100,8 @@ THtmlEditForm::THtmlEditForm(Desktop& desktop, HtmlTemplates& templates, QWidget
     SetTabOrder({save, cancel, headerEdit_, header.Standard, header.Browse, footer.Standard,
                  footer.Browse, footerEdit_});
 
+    // Before a file goes that the editor could not show whole, the user is
+    // asked, and "いいえ" keeps the file and the editor open.
     guard_.Connect(save, &QPushButton::clicked, [this] {
         if (!MayLose(templates_.HeaderPath(),
                      templates_.HeaderLoss(LinesOf(*headerEdit_, templates_.HeaderLines))) ||
@@ -146,6 +148,8 @@ void THtmlEditForm::HTMLEditButtonClick() {
     if (exec() != QDialog::Accepted) {
         return;
     }
+    // "Header.txt", then "Footer.txt": a header that cannot be written leaves
+    // the footer file alone. The edited templates stay in memory either way.
     templates_.SaveHeader();
     templates_.SaveFooter();
 }

@@ -93,6 +93,8 @@ void OutputCommands::RunCommand(void (OutputCommands::*outputStep)(), const QStr
     ui_.EditingLavel->setText(label);
 }
 
+// The corrected extension and the group size go back into their boxes before
+// the preview's text and kind are replaced.
 void OutputCommands::BuildOutput() {
     const PatternRequest request = record_.RequestFor(ui_.Pattern(), host_.GetMakeType());
     BoxWriteBack writeBack(ui_);

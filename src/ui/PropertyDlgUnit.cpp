@@ -85,6 +85,7 @@ TPropertyForm::TPropertyForm(Desktop& desktop, THtmlEditForm& editor, QWidget* p
                    [&editor] { editor.HTMLEditButtonClick(); });
 }
 
+// The edited values go back only when the user confirms two valid sizes.
 bool TPropertyForm::Edit(TRegData& record) {
     Fill(record);
     if (exec() != QDialog::Accepted) {

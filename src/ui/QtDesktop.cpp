@@ -57,6 +57,7 @@ QMessageBox::Icon IconFor(MessageKind kind) {
 
 }  // namespace
 
+// "*.*" becomes "*", which also matches names without a dot.
 QString QtFileFilter(const QString& filter) {
     const QStringList parts = filter.split(QLatin1Char('|'));
     QStringList entries;

@@ -306,6 +306,8 @@ PatternTexts ZarnetMainForm::Pattern() const {
             .ExtStr = ToStd(FileNameExt->text())};
 }
 
+// Setting a box's text runs its change handling when the text changes; the
+// combo's text runs none.
 void ZarnetMainForm::ShowPattern(const PatternTexts& pattern) {
     UrlCombo->setEditText(ToQt(pattern.Dir));
     CSVListEdit->setText(ToQt(pattern.ContStr));

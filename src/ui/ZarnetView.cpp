@@ -168,6 +168,8 @@ void TListView::CollectViewFont(TViewFont& font) const {
             std::lround(shown.pointSizeF() * font.PixelsPerInch() / 72.0));
     }
     font.SetName(shown.family().toStdString());
+    // A load takes the height from Size, read last: round it through whole
+    // points now, so the saved font loads back as it is.
     font.SetSize(font.Size());
 }
 

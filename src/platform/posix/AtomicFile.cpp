@@ -137,8 +137,13 @@ int OpenUnnamed(const std::string& folder) {
 
 }  // namespace
 
+// Bytes go to a temporary file in the target's folder; Commit() flushes it to
+// disk and renames it over the target. Where the system offers unnamed
+// temporary files, the file gets its name only at Commit(), so an interrupted
+// write leaves nothing.
 class AtomicFile::Impl {
   public:
+    // Without Commit() the temporary file goes.
     ~Impl() { Discard(); }
 
     void Discard() {
@@ -206,6 +211,8 @@ class AtomicFile::Impl {
     int fd = -1;
 };
 
+// Only named temporary files need it: an unnamed one goes with the process.
+// The desktop program's windows close in order instead.
 void AtomicFile::RemoveTemporaryFilesOnTermination() {
     for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) {
         // A signal the program was started to ignore (nohup, a background

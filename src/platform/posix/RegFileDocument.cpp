@@ -284,6 +284,9 @@ bool SamePath(const RegFileDocument::KeyPath& path, const RegFileDocument::KeyPa
 
 }  // namespace
 
+// Whatever else the file holds (keys of other roots, lines this reader does not
+// understand) is kept where it stands and written back as it was read, and so
+// are values nobody changed.
 std::optional<RegFileDocument> RegFileDocument::Parse(std::string_view bytes) {
     // Lines kept unread must be written back as they were, zero bytes and all.
     const std::vector<std::string> lines = SplitLinesKeepingNul(bytes);
@@ -383,6 +386,8 @@ std::string RegFileDocument::Text() const {
     return out;
 }
 
+// A lead byte without its second byte would swallow the quote or bracket
+// after it.
 bool RegFileDocument::IsWritableName(std::string_view name) {
     return IsPlainText(name);
 }

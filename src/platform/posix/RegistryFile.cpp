@@ -160,6 +160,10 @@ Registry::Status RegistryFile::SetStringValue(Key key, std::string_view name,
     return Status::Ok;
 }
 
+// The last key closed writes the file back. Should that write fail, the key is
+// closed all the same, the old file stays whole, and the file's error
+// ("ファイル %s を作成できません" or "ストリームへの書き込みエラー") is raised,
+// so a save never passes for done when nothing was written.
 void RegistryFile::CloseKey(Key key) {
     if (openKeys_.erase(key) != 0 && openKeys_.empty()) {
         EndSession();
