@@ -34,6 +34,17 @@ constexpr std::chrono::milliseconds kLockPoll{20};
 // The registry as a file. Between the first key opened from kCurrentUser and
 // the last key closed (one load or save of the store) the file is locked and
 // held in memory; the last close writes it back if anything changed.
+// - Its folder is created when needed.
+// - A lock file `path` + ".lock" beside it keeps two programs from saving at
+//   once. Reading needs no lock, since the file is only ever replaced whole;
+//   a lock that cannot be had within a few seconds (held by another program,
+//   or in a folder the user may not write) leaves the registry readable, and
+//   a save then fails naming the lock and why.
+// - A file that is not a registry file (its first non-blank line is not
+//   "REGEDIT4") is moved aside to `path` + ".bad" (".bad.1", ".bad.2" ...
+//   when that is taken), the registry starts empty, and TakeNotice() says so.
+// Read-only, it does none of this: a file that cannot be read or is no
+// registry file makes the first key fail to open.
 class RegistryFile final : public Registry {
   public:
     RegistryFile(std::string path, RegistryAccess access)
