@@ -55,10 +55,11 @@ std::optional<std::int32_t> ParseDecimal(std::string_view text) {
 
 }  // namespace
 
+// Leading spaces, an optional sign and decimal digits; or, without a sign,
+// hexadecimal digits of at most 32 bits after "$", "x", "X", "0x" or "0X".
+// Anything else, trailing blanks included, is no number.
 std::optional<std::int32_t> ParseNumber(std::string_view text) {
-    while (!text.empty() && text.front() == ' ') {
-        text.remove_prefix(1);
-    }
+    text = ascii::TrimLeadingSpaces(text);
     if (text.empty()) {
         return std::nullopt;
     }
@@ -88,7 +89,8 @@ std::string PadNumber(std::int64_t n, std::size_t& width) {
     if (text.size() > width) {
         width = text.size();
     }
-    // Zeros go between the sign and the digits, as printf's %0*d puts them.
+    // Zeros go between the sign and the digits, as printf's %0*d puts them:
+    // -5 at width 3 is "-05".
     const std::size_t at = n < 0 ? 1 : 0;
     text.insert(at, width - text.size(), '0');
     return text;

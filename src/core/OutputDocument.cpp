@@ -17,6 +17,7 @@ void AppendQuoted(std::string& out, std::string_view text) {
 
 }  // namespace
 
+// Attribute values are in double quotes, each double quote inside doubled.
 void ComposeLine(std::string& line, const AddressEntry& entry, const PatternRequest& request) {
     line.clear();
     switch (request.Kind) {
@@ -84,6 +85,9 @@ class DocumentBody : public ExpansionSink {
 
 }  // namespace
 
+// Header, a "<HR>" before each group when asked for, the lines with "<BR>"
+// after multiples of 10 in the HTML kind, footer. The list kind has only its
+// lines.
 void WriteDocument(const PreparedRun& run, const DocumentFrame& frame, LineSink& out) {
     const bool framed = IsHtmlKind(run.Request.Kind);
     if (framed) {

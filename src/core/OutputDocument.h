@@ -46,13 +46,11 @@ class DocumentFrame {
 };
 
 // The entry's line in the request's kind and switches, into `line`, whose
-// buffer a long run reuses. Attribute values are in double quotes, each
-// double quote inside doubled.
+// buffer a long run reuses.
 void ComposeLine(std::string& line, const AddressEntry& entry, const PatternRequest& request);
 
-// The whole document of a prepared run: header, a "<HR>" before each group
-// when asked for, the lines with "<BR>" after multiples of 10 in the HTML
-// kind, footer. The list kind has only its lines.
+// The whole document of a prepared run: the lines of its kind, framed by
+// the header and the footer in the HTML kinds.
 void WriteDocument(const PreparedRun& run, const DocumentFrame& frame, LineSink& out);
 
 }  // namespace zarnet

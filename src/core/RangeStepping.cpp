@@ -11,6 +11,9 @@
 
 namespace zarnet {
 
+// Up: the new start follows the old end, the new end lies a step beyond it.
+// Down: the new end lies right below the old start, the new start a step below
+// the new end. A result outside 32 bits is refused as a bad end.
 SteppedRange StepRange(std::string_view stCount, std::string_view edCount, std::string_view step,
                        StepDirection direction) {
     const std::int32_t by = NumberOr(step, kReservedCount);

@@ -13,9 +13,7 @@ namespace zarnet {
 class THtmlEditForm;
 
 // The settings dialog: the record's output settings and its two switches
-// AutoSave and HideMenu. It works on a copy: Edit() fills it from the record
-// and writes the edited values back only when the user confirms two valid
-// sizes.
+// AutoSave and HideMenu, edited on a copy.
 class TPropertyForm : public KeylessDialog {
     Q_OBJECT
 

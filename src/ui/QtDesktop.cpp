@@ -97,6 +97,7 @@ void ShowWholeColumns(QFileDialog& dialog) {
 
 }  // namespace
 
+// "*.*" becomes "*", which also matches names without a dot.
 QString QtFileFilter(const QString& filter) {
     const QStringList parts = filter.split(QLatin1Char('|'));
     QStringList entries;

@@ -195,7 +195,7 @@ void TZarnetform::FormCreate() {
     std::vector<std::string> notices;
     guard_.Run([this, &notices] {
         ui_.RegDefaultMenu->setChecked(LoadFromDefaultStore(regData_, iniFileName_, registry_,
-                                                            notices) == DefaultStore::Registry);
+                                                            notices) == StoreKind::Registry);
     });
     guard_.Run([this] { templates_.LoadHeader(templates_.HeaderPath()); });
     guard_.Run([this] { templates_.LoadFooter(templates_.FooterPath()); });
@@ -203,7 +203,7 @@ void TZarnetform::FormCreate() {
     ShowNotices(notices);
 }
 
-void TZarnetform::LoadAndApply(DefaultStore store) {
+void TZarnetform::LoadAndApply(StoreKind store) {
     const std::vector<std::string> notices =
         LoadFromStore(regData_, store, iniFileName_, registry_);
     ApplySettings();
@@ -364,7 +364,7 @@ void TZarnetform::LoadRegMenuClick() {
     if (desktop_.ShowMessage(this, MessageKind::Information,
                              QStringLiteral("ﾚｼﾞｽﾄﾘから読み込みます"),
                              MessageButtons::YesNo) == MessageAnswer::Yes) {
-        LoadAndApply(DefaultStore::Registry);
+        LoadAndApply(StoreKind::Registry);
     }
 }
 
@@ -384,8 +384,8 @@ void TZarnetform::RegDefaultMenuClick() {
         return desktop_.ShowMessage(this, MessageKind::Warning, question, MessageButtons::YesNo) ==
                MessageAnswer::Yes;
     };
-    const DefaultStore from = registryDefault ? DefaultStore::IniFile : DefaultStore::Registry;
-    const DefaultStore to = registryDefault ? DefaultStore::Registry : DefaultStore::IniFile;
+    const StoreKind from = registryDefault ? StoreKind::IniFile : StoreKind::Registry;
+    const StoreKind to = registryDefault ? StoreKind::Registry : StoreKind::IniFile;
     if (!ask(registryDefault ? QStringLiteral("ﾚｼﾞｽﾄﾘから読み込みますか？")
                              : QStringLiteral("INIファイルから読み込みますか？"))) {
         return;
@@ -417,8 +417,7 @@ void TZarnetform::closeEvent(QCloseEvent* event) {
     guard_.Run([this] {
         CollectSettings();
         SaveToDefaultStore(
-            regData_,
-            ui_.RegDefaultMenu->isChecked() ? DefaultStore::Registry : DefaultStore::IniFile,
+            regData_, ui_.RegDefaultMenu->isChecked() ? StoreKind::Registry : StoreKind::IniFile,
             iniFileName_, registry_);
     });
     event->accept();
