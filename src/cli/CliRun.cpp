@@ -85,11 +85,11 @@ class FileSink : public LineSink {
 
 void LoadTemplate(HtmlTemplates& templates, const std::optional<std::string>& chosen,
                   const std::string& beside, void (HtmlTemplates::*load)(const std::string&)) {
-    // A file named on the command line must be there, and reading it says
-    // why it is not (missing, a folder, ...); the one beside the program is
+    // A file named on the command line must be there, and the error says why
+    // it is not (missing, a folder, ...); the one beside the program is
     // optional, as at the program's start.
     if (chosen && !FileExists(*chosen)) {
-        ReadFileBytes(*chosen);
+        CheckReadable(*chosen);
     }
     (templates.*load)(chosen.value_or(beside));
 }
@@ -111,22 +111,14 @@ void CheckPatternTexts(const CliOptions& options) {
     }
 }
 
-// The stored current pattern and the output settings that go with it.
-PatternRequest RequestFromSettings(const TRegData& settings) {
-    PatternRequest request;
-    request.Texts = settings.LastItem;
-    request.Kind = settings.Kind;
-    request.Output = settings.Output;
-    return request;
-}
-
 // A fresh installation's settings with empty pattern texts, or those of the
 // chosen store; the command line has the last word. Raises ZarnetError when
 // the store cannot be loaded.
 PatternRequest StartingRequest(const CliOptions& options, const AppPaths& paths) {
     PatternRequest request;
     if (options.Settings) {
-        request = RequestFromSettings(LoadSettingsForCli(*options.Settings, paths));
+        const TRegData settings = LoadSettingsForCli(*options.Settings, paths);
+        request = settings.RequestFor(settings.LastItem, settings.Kind);
     }
     options.Pattern.ApplyTo(request);
     return request;

@@ -63,7 +63,8 @@ void AppendPadNumber(std::string& out, std::int64_t n, std::size_t& width) {
     if (length > width) {
         width = length;
     }
-    // Zeros go between the sign and the digits, as printf's %0*d puts them.
+    // Zeros go between the sign and the digits, as printf's %0*d puts them:
+    // -5 at width 3 is "-05".
     const std::size_t sign = n < 0 ? 1 : 0;
     out.append(digits.data(), sign);
     out.append(width - length, '0');
@@ -72,10 +73,11 @@ void AppendPadNumber(std::string& out, std::int64_t n, std::size_t& width) {
 
 }  // namespace
 
+// Leading spaces, an optional sign and decimal digits; or, without a sign,
+// hexadecimal digits of at most 32 bits after "$", "x", "X", "0x" or "0X".
+// Anything else, trailing blanks included, is no number.
 std::optional<std::int32_t> ParseNumber(std::string_view text) {
-    while (!text.empty() && text.front() == ' ') {
-        text.remove_prefix(1);
-    }
+    text = ascii::TrimLeadingSpaces(text);
     if (text.empty()) {
         return std::nullopt;
     }

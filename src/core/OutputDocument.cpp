@@ -185,12 +185,17 @@ class FormedLine {
 
 }  // namespace
 
+// Attribute values are in double quotes, each double quote inside doubled.
 void ComposeLine(std::string& line, const AddressEntry& entry, const PatternRequest& request) {
     line.clear();
     EntryLine out(line, entry);
     PutLineForm(out, request);
 }
 
+// Header, a "<HR>" before each group when asked for, the lines with "<BR>"
+// after multiples of 10 in the HTML kind, footer; the list kind has only its
+// lines. What a group's lines share is composed, and put in the sink's own
+// form, once for the group; each line then only gets its number.
 void WriteDocument(const PreparedRun& run, const DocumentFrame& frame, LineSink& out) {
     const PatternRequest& request = run.Request;
     const bool framed = IsHtmlKind(request.Kind);

@@ -53,16 +53,12 @@ class DocumentFrame {
     virtual void AppendFooter(LineSink& lines) const = 0;
 };
 
-// The entry's line in the request's kind and switches, into `line`: one
-// line as WriteDocument writes it. Attribute values are in double quotes,
-// each double quote inside doubled.
+// The entry's line in the request's kind and switches, into `line`: one line
+// as WriteDocument writes it.
 void ComposeLine(std::string& line, const AddressEntry& entry, const PatternRequest& request);
 
-// The whole document of a prepared run: header, a "<HR>" before each group
-// when asked for, the lines with "<BR>" after multiples of 10 in the HTML
-// kind, footer. The list kind has only its lines. What a group's lines share
-// is composed, and put in the sink's own form, once for the group; each line
-// then only gets its number.
+// The whole document of a prepared run: the lines of its kind, framed by the
+// header and the footer in the HTML kinds.
 void WriteDocument(const PreparedRun& run, const DocumentFrame& frame, LineSink& out);
 
 }  // namespace zarnet

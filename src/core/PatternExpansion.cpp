@@ -179,6 +179,9 @@ std::vector<std::string> SubstitutionValues(const PatternRequest& request) {
     return SplitCommaText(ExpandRanges(Trimmed(request.Texts.ContStr)));
 }
 
+// "%%%" with "5%" gives "55%", but the value's own text is never searched
+// again: a value holding "%%" is inserted whole every time, so every
+// replacement ends.
 std::string ReplaceMarker(std::string_view text, std::string_view value) {
     // One pass from left to right. The leftmost marker is either the next
     // "%%" of the text, or a "%" that ends the value just inserted followed by
@@ -252,6 +255,8 @@ PreparedRun PrepareRun(const PatternRequest& request, WriteBackTarget* writeBack
     run.Range = CheckRange(request);
     run.Request = request;
     run.Request.Texts.ExtStr = NormalizeExtension(request.Texts.ExtStr);
+    // After the range checks and before the address checks, so a run refused
+    // for its address has already written back.
     if (writeBack != nullptr) {
         if (run.Request.Texts.ExtStr != request.Texts.ExtStr) {
             writeBack->SetExtension(run.Request.Texts.ExtStr);

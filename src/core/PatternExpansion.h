@@ -44,10 +44,8 @@ std::vector<std::string> SubstitutionValues(const PatternRequest& request);
 std::vector<std::string> SplitCommaText(std::string_view text);
 std::string ExpandRanges(std::string_view text);
 
-// Every "%%" of the text replaced by the value. A marker that a replacement
-// brings together with the text around it is replaced as well ("%%%" with
-// "5%" gives "55%"), but the value's own text is never searched again: a
-// value holding "%%" is inserted whole every time, so every replacement ends.
+// Every "%%" of the text replaced by the value, including a marker that a
+// replacement brings together with the text around it.
 std::string ReplaceMarker(std::string_view text, std::string_view value);
 
 // What every entry of a group shares: the base address, and the file name's
@@ -110,9 +108,8 @@ class WriteBackTarget {
     virtual void SetExtension(const std::string& ext) = 0;
     virtual void SetStep(const std::string& step) = 0;
 };
-// The checks and preparations in the order of a run. The write-backs come
-// after the range checks and before the address checks, so a run refused for
-// its address has already made them.
+// The checks and preparations of a run, in their order; raises the first
+// failed check's message.
 PreparedRun PrepareRun(const PatternRequest& request, WriteBackTarget* writeBack = nullptr);
 
 }  // namespace zarnet

@@ -3,11 +3,8 @@
 // Seams for the tests of atomic replacement; the programs never set them.
 namespace zarnet {
 
-// When set, called after each step of every replacement (ReplaceFile,
-// AtomicFile, TextFileWriter) with "created" (temporary file made),
-// "written" (after each chunk of at most AtomicFile::kChunkSize), "synced"
-// and "renamed", so a crash test can end the process there. nullptr turns it
-// off.
+// When set, called with the name of each step of every replacement, so a
+// crash test can end the process there; nullptr turns it off.
 using ReplaceStepHook = void (*)(const char* step);
 void SetReplaceStepHookForTesting(ReplaceStepHook hook);
 

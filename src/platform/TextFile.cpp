@@ -9,6 +9,7 @@ std::vector<std::string> SplitLines(std::string_view text) {
     return SplitLinesKeepingNul(text.substr(0, text.find('\0')));
 }
 
+// A line end at the very end adds no empty line.
 std::vector<std::string> SplitLinesKeepingNul(std::string_view text) {
     std::vector<std::string> lines;
     std::size_t pos = 0;
@@ -22,6 +23,10 @@ std::vector<std::string> SplitLinesKeepingNul(std::string_view text) {
         pos = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
     }
     return lines;
+}
+
+void CheckReadable(const std::string& path) {
+    static_cast<void>(ReadFileBytes(path));
 }
 
 namespace {
@@ -47,6 +52,8 @@ void AppendEncodedLine(std::string& out, std::string_view utf8, TextEncoding enc
     out.append(kLineEnd);
 }
 
+// What is only passed on keeps what encoding would change: bytes outside the
+// code page, and the code page's duplicate codes.
 void AppendCodePageLine(std::string& out, std::string_view bytes, std::string_view utf8,
                         TextEncoding encoding) {
     out.append(encoding == TextEncoding::Cp932 ? bytes : utf8);
@@ -81,6 +88,8 @@ void WriteTextLines(const std::string& path, const std::vector<std::string>& lin
     writer.Commit();
 }
 
+// Lines gather in a buffer written a chunk at a time, so millions of lines
+// cost little.
 class TextFileWriter::Impl {
   public:
     Impl(const std::string& path, TextEncoding textEncoding) : file(path), encoding(textEncoding) {

@@ -93,16 +93,10 @@ void OutputCommands::RunCommand(void (OutputCommands::*outputStep)(), const QStr
     ui_.EditingLavel->setText(label);
 }
 
-PatternRequest OutputCommands::Request() {
-    PatternRequest request;
-    request.Texts = ui_.Pattern();
-    request.Kind = host_.GetMakeType();
-    request.Output = record_.Output;
-    return request;
-}
-
+// The corrected extension and the group size go back into their boxes before
+// the preview's text and kind are replaced.
 void OutputCommands::BuildOutput() {
-    const PatternRequest request = Request();
+    const PatternRequest request = record_.RequestFor(ui_.Pattern(), host_.GetMakeType());
     BoxWriteBack writeBack(ui_);
     const PreparedRun run = PrepareRun(request, &writeBack);
     CheckRunSize(run);

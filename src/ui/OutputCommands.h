@@ -14,10 +14,9 @@ class TListView;
 class TRegData;
 class ZarnetMainForm;
 
-// The main window's output commands. Each builds the document of the current
-// pattern into the preview, hands it on (shows, saves, saves as or copies
-// it), records the pattern in the history and sets the status label. The
-// browser button saves and then opens the saved file.
+// The main window's output commands: each builds the current pattern's
+// document into the preview, hands it on (shows, saves, saves as or copies
+// it), records the pattern in the history and sets the status label.
 class OutputCommands {
   public:
     // What the commands ask of the main window beyond its controls.
@@ -41,9 +40,8 @@ class OutputCommands {
     // application.
     void SpeedButton1Click();
 
-    // Runs the checks of the window's pattern, writing the corrected extension
-    // and the group size back into their boxes, and only then replaces the
-    // preview's text and kind. Raises the first failed check's message.
+    // The document of the window's pattern into the preview; raises the first
+    // failed check's message.
     void BuildOutput();
 
     // The output steps.
@@ -55,7 +53,6 @@ class OutputCommands {
   private:
     // Generate, output step, history, label.
     void RunCommand(void (OutputCommands::*outputStep)(), const QString& label);
-    PatternRequest Request();
 
     Desktop& desktop_;
     QWidget& window_;
