@@ -33,9 +33,10 @@ test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
 bench: build
-	@tools/install-deps.sh hyperfine
+	@tools/install-deps.sh hyperfine time
 	$(BUILD)/bin/zarnet-bench
 	bench/cli-vs-seq.sh $(BUILD)/bin/zarnet-cli
+	bench/cli-vs-cat.sh $(BUILD)/bin/zarnet-cli $(BUILD)/bin/zarnet-cpu-time
 
 sanitize: deps
 	cmake -S . -B $(SAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DZARNET_SANITIZE=ON -DZARNET_BENCH=OFF \

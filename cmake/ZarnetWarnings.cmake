@@ -14,23 +14,6 @@ function(zarnet_warnings target)
   endif()
 endfunction()
 
-# One static library per layer: sources of the layer folder, plus the
-# platform implementation folder where there is one.
-function(zarnet_layer target)
-  cmake_parse_arguments(ARG "" "" "SOURCES;DEPENDS" ${ARGN})
-  if(NOT ARG_SOURCES)
-    # A layer still without sources of its own.
-    add_library(${target} INTERFACE)
-    target_include_directories(${target} INTERFACE ${PROJECT_SOURCE_DIR}/src)
-    target_link_libraries(${target} INTERFACE ${ARG_DEPENDS})
-    return()
-  endif()
-  add_library(${target} STATIC ${ARG_SOURCES})
-  target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR}/src)
-  target_link_libraries(${target} PUBLIC ${ARG_DEPENDS})
-  zarnet_warnings(${target})
-endfunction()
-
 # Hardened binaries where they are shipped: checked buffer functions and
 # relocations bound at start.
 function(zarnet_hardening)

@@ -13,6 +13,8 @@ bool IsJapanese(std::string_view locale) {
 
 }  // namespace
 
+// The first of LC_ALL, LC_MESSAGES and LANG that is set decides, as for any
+// program's messages.
 bool WantsEnglish(const char* lcAll, const char* lcMessages, const char* lang) {
     for (const char* variable : {lcAll, lcMessages, lang}) {
         if (variable != nullptr && variable[0] != '\0') {
@@ -26,6 +28,9 @@ bool WantsEnglish() {
     return WantsEnglish(std::getenv("LC_ALL"), std::getenv("LC_MESSAGES"), std::getenv("LANG"));
 }
 
+// "zarnet-cli: ", the message as the program writes it, and in parentheses
+// what it leaves out (a file error's reason) with, where wanted, the English
+// meaning first. Any other exception gives its own text.
 std::string ErrorLine(const std::exception& error, bool english) {
     std::string line = std::string("zarnet-cli: ") + error.what();
     const auto* own = dynamic_cast<const ZarnetError*>(&error);

@@ -14,16 +14,13 @@ inline constexpr Message kNotUtf8{"UTF-8 として読めない文字がありま
 
 namespace zarnet::cli {
 
-// Whether the messages should carry their English meaning: true unless the
-// locale's language is Japanese. The variables are LC_ALL, LC_MESSAGES and
-// LANG, the first one set deciding, as for any program's messages.
+// Whether the messages should carry their English meaning: unless the
+// locale's language is Japanese.
 bool WantsEnglish(const char* lcAll, const char* lcMessages, const char* lang);
 bool WantsEnglish();  // from the environment
 
-// The error line zarnet-cli prints: "zarnet-cli: ", the program's message as
-// the program writes it, and in parentheses what it leaves out (a file
-// error's reason) with, where wanted, the English meaning first. Any other
-// exception gives its own text.
+// The error line zarnet-cli prints for `error`, its English meaning added
+// when `english`.
 std::string ErrorLine(const std::exception& error, bool english);
 
 }  // namespace zarnet::cli

@@ -28,11 +28,11 @@ namespace {
 
 void LoadTemplate(HtmlTemplates& templates, const std::optional<std::string>& chosen,
                   const std::string& beside, void (HtmlTemplates::*load)(const std::string&)) {
-    // A file named on the command line must be there, and reading it says
-    // why it is not (missing, a folder, ...); the one beside the program is
+    // A file named on the command line must be there, and the error says why
+    // it is not (missing, a folder, ...); the one beside the program is
     // optional, as at the program's start.
     if (chosen && !FileExists(*chosen)) {
-        ReadFileBytes(*chosen);
+        CheckReadable(*chosen);
     }
     (templates.*load)(chosen.value_or(beside));
 }
@@ -67,9 +67,7 @@ Start StartFrom(const CliOptions& options, const AppPaths& paths) {
     Start start;
     if (options.Settings) {
         const TRegData stored = LoadSettingsForCli(*options.Settings, paths);
-        start.Request.Texts = stored.LastItem;
-        start.Request.Kind = stored.Kind;
-        start.Request.Output = stored.Output;
+        start.Request = stored.RequestFor(stored.LastItem, stored.Kind);
         start.Probe = stored.Probe;
     }
     options.Pattern.ApplyTo(start.Request);

@@ -22,6 +22,12 @@ void EncodedStreamSink::AddCodePageLine(std::string_view bytes, std::string_view
     FlushWhenFull();
 }
 
+void EncodedStreamSink::AddOwnFormLine(std::string_view line) {
+    buffer_.append(line);
+    buffer_.append(kLineEnd);
+    FlushWhenFull();
+}
+
 void EncodedStreamSink::FlushWhenFull() {
     if (buffer_.size() >= kChunk) {
         Flush();

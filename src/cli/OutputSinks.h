@@ -22,6 +22,10 @@ class EncodedStreamSink : public LineSink {
 
     void AddLine(std::string_view line) override;
     void AddCodePageLine(std::string_view bytes, std::string_view line) override;
+    std::string InOwnForm(std::string_view text) const override {
+        return InEncoding(text, encoding_);
+    }
+    void AddOwnFormLine(std::string_view line) override;
     void Flush();
 
   private:
@@ -39,6 +43,10 @@ class FileSink : public LineSink {
     void AddCodePageLine(std::string_view bytes, std::string_view line) override {
         writer_.WriteCodePageLine(bytes, line);
     }
+    std::string InOwnForm(std::string_view text) const override {
+        return InEncoding(text, writer_.Encoding());
+    }
+    void AddOwnFormLine(std::string_view line) override { writer_.WriteEncodedLine(line); }
 
   private:
     TextFileWriter& writer_;

@@ -7,6 +7,9 @@
 
 namespace zarnet {
 
+// What the program stores and writes is code page 932, so a text box or an
+// argument refuses a character the code page lacks rather than have it
+// become "?" unseen; the refusal names the character and its code.
 std::string RefusedCharacterName(char32_t character) {
     std::string name = "「";
     utf8::AppendCodePoint(name, character);

@@ -18,6 +18,8 @@ inline constexpr Message kValuesEmpty{"連続生成モードです。連続生�
                                       "the base address holds %%: give the values that replace it"};
 inline constexpr Message kStepNotNumber{"増分数値を確認してください", "check the step"};
 inline constexpr Message kCheckEnd{"終了番号を確認してください", "check the end number"};
+inline constexpr Message kNothingBelowZero{"0より前の番号には戻れません",
+                                           "there are no numbers below 0 to step back to"};
 // "%s" is the character and its code: 「é」U+00E9.
 inline constexpr Message kNotInCodePage{"コードページ932にない文字%s は使えません",
                                         "the character %s is not in code page 932"};

@@ -1,5 +1,7 @@
 #include "core/NumberText.h"
 
+#include <array>
+#include <charconv>
 #include <limits>
 
 #include "platform/AsciiText.h"
@@ -53,12 +55,29 @@ std::optional<std::int32_t> ParseDecimal(std::string_view text) {
     return static_cast<std::int32_t>(negative ? -value : value);
 }
 
+// PadNumber's text appended to `out`.
+void AppendPadNumber(std::string& out, std::int64_t n, std::size_t& width) {
+    std::array<char, std::numeric_limits<std::int64_t>::digits10 + 2> digits;
+    const char* end = std::to_chars(digits.data(), digits.data() + digits.size(), n).ptr;
+    const auto length = static_cast<std::size_t>(end - digits.data());
+    if (length > width) {
+        width = length;
+    }
+    // Zeros go between the sign and the digits, as printf's %0*d puts them:
+    // -5 at width 3 is "-05".
+    const std::size_t sign = n < 0 ? 1 : 0;
+    out.append(digits.data(), sign);
+    out.append(width - length, '0');
+    out.append(digits.data() + sign, length - sign);
+}
+
 }  // namespace
 
+// Leading spaces, an optional sign and decimal digits; or, without a sign,
+// hexadecimal digits of at most 32 bits after "$", "x", "X", "0x" or "0X".
+// Anything else, trailing blanks included, is no number.
 std::optional<std::int32_t> ParseNumber(std::string_view text) {
-    while (!text.empty() && text.front() == ' ') {
-        text.remove_prefix(1);
-    }
+    text = ascii::TrimLeadingSpaces(text);
     if (text.empty()) {
         return std::nullopt;
     }
@@ -84,14 +103,38 @@ std::size_t NumberWidth(std::string_view text) {
 }
 
 std::string PadNumber(std::int64_t n, std::size_t& width) {
-    std::string text = std::to_string(n);
-    if (text.size() > width) {
-        width = text.size();
-    }
-    // Zeros go between the sign and the digits, as printf's %0*d puts them.
-    const std::size_t at = n < 0 ? 1 : 0;
-    text.insert(at, width - text.size(), '0');
+    std::string text;
+    AppendPadNumber(text, n, width);
     return text;
+}
+
+PaddedNumbers::PaddedNumbers(std::int64_t first, std::size_t width) : n_(first) {
+    AppendPadNumber(text_, n_, width);
+    changed_ = text_.size();
+}
+
+void PaddedNumbers::Next() {
+    ++n_;
+    if (n_ <= 0) {
+        // From a negative number: the sign goes or the zeros move.
+        std::size_t width = text_.size();
+        text_.clear();
+        AppendPadNumber(text_, n_, width);
+        changed_ = text_.size();
+        return;
+    }
+    std::size_t at = text_.size();
+    while (at > 0 && text_[at - 1] == '9') {
+        text_[--at] = '0';
+    }
+    if (at == 0) {
+        // All nines: one digit more, and the width with it.
+        text_.insert(text_.begin(), '1');
+        changed_ = text_.size();
+        return;
+    }
+    ++text_[at - 1];
+    changed_ = text_.size() - at + 1;
 }
 
 }  // namespace zarnet

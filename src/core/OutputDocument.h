@@ -19,6 +19,14 @@ class LineSink {
     virtual void AddCodePageLine([[maybe_unused]] std::string_view bytes, std::string_view line) {
         AddLine(line);
     }
+
+    // Lines that share most of their text, in the sink's own form (its
+    // encoding): the shared pieces take that form once, through InOwnForm(),
+    // and each line put together from them goes to AddOwnFormLine(). By
+    // default the own form is the text itself, and such a line goes to
+    // AddLine(); a sink that writes bytes overrides both.
+    virtual std::string InOwnForm(std::string_view text) const { return std::string(text); }
+    virtual void AddOwnFormLine(std::string_view line) { AddLine(line); }
 };
 
 class LineListSink : public LineSink {
@@ -46,14 +54,12 @@ class DocumentFrame {
     virtual void AppendFooter(LineSink& lines) const = 0;
 };
 
-// The entry's line in the request's kind and switches, into `line`, whose
-// buffer a long run reuses. Attribute values are in double quotes, each
-// double quote inside doubled.
+// The entry's line in the request's kind and switches, into `line`: one line
+// as WriteDocument writes it.
 void ComposeLine(std::string& line, const AddressEntry& entry, const PatternRequest& request);
 
-// The whole document of a prepared run: header, a "<HR>" before each group
-// when asked for, the lines with "<BR>" after multiples of 10 in the HTML
-// kind, footer. The list kind has only its lines.
+// The whole document of a prepared run: the lines of its kind, framed by the
+// header and the footer in the HTML kinds.
 void WriteDocument(const PreparedRun& run, const DocumentFrame& frame, LineSink& out);
 
 // What a document holds instead of every entry of its run.

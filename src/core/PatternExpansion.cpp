@@ -180,6 +180,9 @@ std::vector<std::string> SubstitutionValues(const PatternRequest& request) {
     return SplitCommaText(ExpandRanges(Trimmed(request.Texts.ContStr)));
 }
 
+// "%%%" with "5%" gives "55%", but the value's own text is never searched
+// again: a value holding "%%" is inserted whole every time, so every
+// replacement ends.
 std::string ReplaceMarker(std::string_view text, std::string_view value) {
     // One pass from left to right. The leftmost marker is either the next
     // "%%" of the text, or a "%" that ends the value just inserted followed by
@@ -219,38 +222,38 @@ std::uint64_t EntryCount(const NumberRange& range, std::size_t valueCount) {
     return static_cast<std::uint64_t>(GroupSize(range)) * valueCount;
 }
 
-GroupAddresses::GroupAddresses(const PatternRequest& request, const std::string& title,
-                               std::string value)
-    : value_(std::move(value)),
-      base_(ReplaceMarker(title, value_)),
-      front_(ReplaceMarker(request.Texts.FrontStr, value_)),
-      rear_(ReplaceMarker(request.Texts.RearStr, value_) + request.Texts.ExtStr) {}
+GroupTexts TextsOfGroup(const PatternRequest& request, const std::string& title,
+                        std::string_view value) {
+    return {ReplaceMarker(title, value), ReplaceMarker(request.Texts.FrontStr, value),
+            ReplaceMarker(request.Texts.RearStr, value) + request.Texts.ExtStr};
+}
 
-void GroupAddresses::Fill(AddressEntry& entry, std::int32_t n, std::string_view numberText) const {
-    entry.Value = value_;
+void FillEntry(AddressEntry& entry, const GroupTexts& texts, std::int32_t n,
+               std::string_view padded) {
     entry.Number = n;
-    entry.FileName = front_;
-    entry.FileName += numberText;
-    entry.FileName += rear_;
-    entry.Address = base_;
+    entry.FileName = texts.Front;
+    entry.FileName += padded;
+    entry.FileName += texts.Rear;
+    entry.Address = texts.Base;
     entry.Address += entry.FileName;
 }
 
 void ExpandPattern(const PatternRequest& request, const NumberRange& range,
                    const std::string& title, const std::vector<std::string>& values,
                    ExpansionSink& sink) {
-    const std::size_t startWidth = NumberWidth(request.Texts.StCount);
     AddressEntry entry;
-    for (const std::string& value : values) {
-        sink.BeginGroup(value);
-        const GroupAddresses group(request, title, value);
-        std::size_t width = startWidth;
-        for (std::int64_t n = range.First; n <= range.Last; ++n) {
-            group.Fill(entry, static_cast<std::int32_t>(n),
-                       range.Numbered ? PadNumber(n, width) : std::string());
+    GroupTexts texts;
+    WalkRun(
+        request, range, title, values,
+        [&](const std::string& value, GroupTexts&& group) {
+            sink.BeginGroup(value);
+            entry.Value = value;
+            texts = std::move(group);
+        },
+        [&](std::int32_t n, std::string_view padded, std::size_t) {
+            FillEntry(entry, texts, n, padded);
             sink.Entry(entry);
-        }
-    }
+        });
 }
 
 PreparedRun PrepareRun(const PatternRequest& request, WriteBackTarget* writeBack) {
@@ -258,6 +261,8 @@ PreparedRun PrepareRun(const PatternRequest& request, WriteBackTarget* writeBack
     run.Range = CheckRange(request);
     run.Request = request;
     run.Request.Texts.ExtStr = NormalizeExtension(request.Texts.ExtStr);
+    // After the range checks and before the address checks, so a run refused
+    // for its address has already written back.
     if (writeBack != nullptr) {
         if (run.Request.Texts.ExtStr != request.Texts.ExtStr) {
             writeBack->SetExtension(run.Request.Texts.ExtStr);

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/NumberText.h"
 #include "core/PatternRequest.h"
 
 namespace zarnet {
@@ -43,31 +44,46 @@ std::vector<std::string> SubstitutionValues(const PatternRequest& request);
 std::vector<std::string> SplitCommaText(std::string_view text);
 std::string ExpandRanges(std::string_view text);
 
-// Every "%%" of the text replaced by the value. A marker that a replacement
-// brings together with the text around it is replaced as well ("%%%" with
-// "5%" gives "55%"), but the value's own text is never searched again: a
-// value holding "%%" is inserted whole every time, so every replacement ends.
+// Every "%%" of the text replaced by the value, including a marker that a
+// replacement brings together with the text around it.
 std::string ReplaceMarker(std::string_view text, std::string_view value);
 
-// The addresses of one group. Everything but the number depends on the value
-// alone, so it is composed once.
-class GroupAddresses {
-  public:
-    GroupAddresses(const PatternRequest& request, const std::string& title, std::string value);
-
-    const std::string& Value() const { return value_; }
-    // The base address with the value in place of its markers.
-    const std::string& Base() const { return base_; }
-    // The entry of number `n`, written as `numberText` (empty without
-    // numbering).
-    void Fill(AddressEntry& entry, std::int32_t n, std::string_view numberText) const;
-
-  private:
-    std::string value_;
-    std::string base_;
-    std::string front_;
-    std::string rear_;  // with the extension
+// What every entry of a group shares: the base address, and the file name's
+// front and rear (the extension included), the group's value put in.
+struct GroupTexts {
+    std::string Base;
+    std::string Front;
+    std::string Rear;
 };
+GroupTexts TextsOfGroup(const PatternRequest& request, const std::string& title,
+                        std::string_view value);
+// The number, file name and address of a group's entry of number `n`, written
+// as `padded` (empty without numbering); its value is the caller's.
+void FillEntry(AddressEntry& entry, const GroupTexts& texts, std::int32_t n,
+               std::string_view padded);
+
+// The run group by group: group(value, texts) before each group's numbers,
+// then number(n, padded, changed) for each of them, `padded` being the
+// number's text with its leading zeros and `changed` how many characters at
+// its end differ from the text before (PaddedNumbers). In the no-numbering
+// mode n is 0 and `padded` empty.
+template <class Group, class Number>
+void WalkRun(const PatternRequest& request, const NumberRange& range, const std::string& title,
+             const std::vector<std::string>& values, Group&& group, Number&& number) {
+    const std::size_t startWidth = NumberWidth(request.Texts.StCount);
+    for (const std::string& value : values) {
+        group(value, TextsOfGroup(request, title, value));
+        if (!range.Numbered) {
+            number(0, std::string_view(), std::size_t{0});
+            continue;
+        }
+        // Afresh for each group: a raised width holds for the rest of its group.
+        for (PaddedNumbers numbers(range.First, startWidth); numbers.Number() <= range.Last;
+             numbers.Next()) {
+            number(static_cast<std::int32_t>(numbers.Number()), numbers.Text(), numbers.Changed());
+        }
+    }
+}
 
 void ExpandPattern(const PatternRequest& request, const NumberRange& range,
                    const std::string& title, const std::vector<std::string>& values,
@@ -96,9 +112,8 @@ class WriteBackTarget {
     virtual void SetExtension(const std::string& ext) = 0;
     virtual void SetStep(const std::string& step) = 0;
 };
-// The checks and preparations in the order of a run. The write-backs come
-// after the range checks and before the address checks, so a run refused for
-// its address has already made them.
+// The checks and preparations of a run, in their order; raises the first
+// failed check's message.
 PreparedRun PrepareRun(const PatternRequest& request, WriteBackTarget* writeBack = nullptr);
 
 }  // namespace zarnet

@@ -1,5 +1,6 @@
 #include "core/RangeStepping.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <limits>
 
@@ -10,6 +11,9 @@
 
 namespace zarnet {
 
+// Up: the new start follows the old end, the new end lies a step beyond it.
+// Down: the new end lies right below the old start, the new start a step below
+// the new end. A result outside 32 bits is refused as a bad end.
 SteppedRange StepRange(std::string_view stCount, std::string_view edCount, std::string_view step,
                        StepDirection direction) {
     const std::int32_t by = NumberOr(step, kReservedCount);
@@ -31,7 +35,12 @@ SteppedRange StepRange(std::string_view stCount, std::string_view edCount, std::
             throw ZarnetError(messages::kStartNotNumber);
         }
         newEnd = static_cast<std::int64_t>(start) - 1;
-        newStart = newEnd - by;
+        // No numbered series goes below zero: a block that would pass it
+        // starts at zero, and from zero there is no block to go back to.
+        if (newEnd < 0) {
+            throw ZarnetError(messages::kNothingBelowZero);
+        }
+        newStart = std::max<std::int64_t>(newEnd - by, 0);
     }
     auto fits = [](std::int64_t n) {
         return n >= std::numeric_limits<std::int32_t>::min() &&

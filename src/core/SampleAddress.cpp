@@ -4,6 +4,9 @@
 
 namespace zarnet {
 
+// The base with "/" ensured and its first "%%" shown as "##", then front,
+// start, rear and extension exactly as typed. The values and the end number
+// play no part.
 Sample MakeSample(const PatternTexts& pattern) {
     Sample sample;
     if (pattern.Dir.empty()) {

@@ -14,9 +14,7 @@ struct Sample {
     bool DirEmpty = false;
 };
 
-// The sample address: the base with "/" ensured and its first "%%" shown as
-// "##", then front, start, rear and extension exactly as typed. The values
-// and the end number play no part.
+// The sample address the main window shows for the pattern as typed.
 Sample MakeSample(const PatternTexts& pattern);
 
 }  // namespace zarnet

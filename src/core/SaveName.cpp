@@ -5,6 +5,9 @@
 
 namespace zarnet {
 
+// The HTML kinds want ".htm" or ".html", the list ".txt". An empty name
+// becomes "Download" with that extension, a wrong extension is replaced and a
+// missing one appended; a fitting extension keeps its letter case.
 ProposedSave ProposeSaveName(std::string_view fileName, MakeType kind) {
     const bool html = IsHtmlKind(kind);
     ProposedSave proposed;
@@ -14,6 +17,7 @@ ProposedSave ProposeSaveName(std::string_view fileName, MakeType kind) {
         proposed.FileName = "Download" + std::string(wanted);
         return proposed;
     }
+    // The extension starts at the name's last dot after its folder part.
     const std::size_t nameStart = FolderPart(fileName).size();
     const std::size_t dot = fileName.rfind('.');
     const bool hasExtension = dot != std::string_view::npos && dot >= nameStart;

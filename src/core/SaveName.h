@@ -14,10 +14,8 @@ struct ProposedSave {
     std::string FileName;
 };
 
-// The HTML kinds want ".htm" or ".html", the list ".txt". An empty name
-// becomes "Download" with that extension, a wrong extension is replaced and a
-// missing one appended; a fitting extension keeps its letter case. The
-// extension starts at the name's last dot after its folder part.
+// The save dialog's filter for `kind`, and `fileName` with the extension
+// the kind wants.
 ProposedSave ProposeSaveName(std::string_view fileName, MakeType kind);
 
 }  // namespace zarnet

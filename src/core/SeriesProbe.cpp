@@ -119,13 +119,13 @@ std::optional<std::string> RedirectRefusal(std::string_view from, std::string_vi
 
 // Whether the group's addresses are asked on the web (or else on the disk).
 // Raises the message of an address neither can take.
-bool IsWebGroup(const GroupAddresses& group) {
-    const std::optional<std::string> scheme = SchemeOf(group.Base());
+bool IsWebGroup(const std::string& base) {
+    const std::optional<std::string> scheme = SchemeOf(base);
     if (IsWebScheme(scheme)) {
         return true;
     }
-    if (scheme && (scheme != "file" || !LocalPathOfFileUrl(group.Base()))) {
-        throw ZarnetError(messages::kCannotProbe, {group.Base()});
+    if (scheme && (scheme != "file" || !LocalPathOfFileUrl(base))) {
+        throw ZarnetError(messages::kCannotProbe, {base});
     }
     return false;
 }
@@ -169,7 +169,8 @@ struct SeriesProbe::Slot {
 class SeriesProbe::Group {
   public:
     Group(const PreparedRun& run, const std::string& value, std::int32_t gap)
-        : addresses_(run.Request, run.Title, value),
+        : value_(value),
+          texts_(TextsOfGroup(run.Request, run.Title, value)),
           numbered_(run.Range.Numbered),
           first_(run.Range.First),
           last_(run.Range.Last),
@@ -179,9 +180,9 @@ class SeriesProbe::Group {
           nextTyped_(first_),
           lowAsked_(first_),
           highAsked_(last_) {
-        web_ = IsWebGroup(addresses_);
+        web_ = IsWebGroup(texts_.Base);
         if (web_) {
-            addresses_.Fill(reference_.Entry, 0, OutOfSeriesNumber(startWidth_, run.Range));
+            Fill(reference_.Entry, 0, OutOfSeriesNumber(startWidth_, run.Range));
             reference_.Target = reference_.Entry.Address;
         } else {
             referenceAsked_ = referenceDone_ = true;  // a disk has no stand-ins
@@ -190,7 +191,7 @@ class SeriesProbe::Group {
         downDone_ = upDone_ = !numbered_;
     }
 
-    const std::string& Value() const { return addresses_.Value(); }
+    const std::string& Value() const { return value_; }
     std::uint64_t Planned() const {
         return static_cast<std::uint64_t>(last_ - first_ + 1) + extensions_;
     }
@@ -276,9 +277,14 @@ class SeriesProbe::Group {
   private:
     enum class Decision { Ask, Wait, Stop };
 
+    void Fill(AddressEntry& entry, std::int32_t n, std::string_view numberText) const {
+        entry.Value = value_;
+        FillEntry(entry, texts_, n, numberText);
+    }
+
     Slot& Make(std::int64_t n, std::string numberText) {
         Slot& slot = slots_[n];
-        addresses_.Fill(slot.Entry, static_cast<std::int32_t>(n), numberText);
+        Fill(slot.Entry, static_cast<std::int32_t>(n), numberText);
         slot.NumberText = std::move(numberText);
         slot.Target = slot.Entry.Address;
         if (!web_) {
@@ -344,7 +350,8 @@ class SeriesProbe::Group {
         return n > std::max(highestOpen, highestFound) + gap_ ? Decision::Stop : Decision::Wait;
     }
 
-    GroupAddresses addresses_;
+    std::string value_;
+    GroupTexts texts_;
     // The address that cannot belong to the series, asked first.
     Slot reference_;
     bool web_ = false;
@@ -369,7 +376,7 @@ class SeriesProbe::Group {
 
 void CheckProbeable(const PreparedRun& run) {
     for (const std::string& value : run.Values) {
-        IsWebGroup(GroupAddresses(run.Request, run.Title, value));
+        IsWebGroup(ReplaceMarker(run.Title, value));
     }
 }
 

@@ -46,18 +46,42 @@ constexpr bool StartsWithIgnoringCase(std::string_view text, std::string_view pr
            EqualsIgnoringCase(text.substr(0, prefix.size()), prefix);
 }
 
-// The text without the characters `isBlank` accepts at either end. Only for
-// blanks below 0x40, which are never the second byte of a code page 932
-// character.
+// The text without the characters `isBlank` accepts at its front, at its
+// back, or at either end. Only for blanks below 0x40, which are never the
+// second byte of a code page 932 character.
 template <class IsBlank>
-constexpr std::string_view TrimIf(std::string_view text, IsBlank isBlank) {
+constexpr std::string_view TrimFrontIf(std::string_view text, IsBlank isBlank) {
     while (!text.empty() && isBlank(text.front())) {
         text.remove_prefix(1);
     }
+    return text;
+}
+
+template <class IsBlank>
+constexpr std::string_view TrimBackIf(std::string_view text, IsBlank isBlank) {
     while (!text.empty() && isBlank(text.back())) {
         text.remove_suffix(1);
     }
     return text;
+}
+
+template <class IsBlank>
+constexpr std::string_view TrimIf(std::string_view text, IsBlank isBlank) {
+    return TrimBackIf(TrimFrontIf(text, isBlank), isBlank);
+}
+
+// Spaces (0x20) only, no other blank: around the names given to the INI
+// functions, and before a number.
+constexpr bool IsSpace(char c) {
+    return c == ' ';
+}
+
+constexpr std::string_view TrimSpaces(std::string_view text) {
+    return TrimIf(text, IsSpace);
+}
+
+constexpr std::string_view TrimLeadingSpaces(std::string_view text) {
+    return TrimFrontIf(text, IsSpace);
 }
 
 }  // namespace zarnet::ascii

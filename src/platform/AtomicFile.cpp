@@ -17,6 +17,9 @@ void SetReplaceStepHookForTesting(ReplaceStepHook hook) {
     stepHook.store(hook);
 }
 
+// The steps of ReplaceFile, AtomicFile and TextFileWriter: "created" (the
+// temporary file made), "written" (after each chunk of at most
+// AtomicFile::kChunkSize), "synced" and "renamed".
 void ReportReplaceStep(const char* step) {
     if (const ReplaceStepHook hook = stepHook.load()) {
         hook(step);

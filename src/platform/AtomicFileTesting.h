@@ -3,17 +3,10 @@
 // Seams for the tests of atomic replacement; the programs never set them.
 namespace zarnet {
 
-// When set, called after each step of every replacement (ReplaceFile,
-// AtomicFile, TextFileWriter) with "created" (temporary file made),
-// "written" (after each chunk of at most AtomicFile::kChunkSize), "synced"
-// and "renamed", so a crash test can end the process there. nullptr turns it
-// off.
+// When set, called with the name of each step of every replacement, so a
+// crash test can end the process there; nullptr turns it off.
 using ReplaceStepHook = void (*)(const char* step);
 void SetReplaceStepHookForTesting(ReplaceStepHook hook);
-
-// Where the system offers unnamed temporary files (POSIX only): write
-// through named ones instead, to try the fallback.
-void UseNamedTemporaryFilesForTesting(bool named);
 
 // Calls the hook; for the AtomicFile implementations.
 void ReportReplaceStep(const char* step);

@@ -54,6 +54,9 @@ struct Tables {
     std::array<std::uint16_t, 0x10000> FromUnicode;
 };
 
+// The system's converter gives the tables; the platform's quirks (look-alikes,
+// the five extra single bytes, duplicates) are settled here, so both
+// platforms convert with the same tables.
 std::unique_ptr<Tables> BuildTables() {
     auto tables = std::make_unique<Tables>();
     tables->ToUnicode.fill(kNoChar);
@@ -99,6 +102,8 @@ std::unique_ptr<Tables> BuildTables() {
     return tables;
 }
 
+// Built on first use, which is the first character beyond ASCII: text made of
+// ASCII alone, as most addresses are, never pays for building them.
 const Tables& GetTables() {
     static const std::unique_ptr<Tables> tables = BuildTables();
     return *tables;
@@ -112,32 +117,41 @@ void AppendUtf8(std::string& out, char16_t ch) {
     }
 }
 
-// Walks the code page 932 form of `utf8`: ascii(begin, end) for each run of
-// ASCII, which the code page keeps as it is; character(code, begin, end) for
-// every other character, "?" standing in for what the code page lacks and
-// for ill-formed input. Either returns false to stop the walk.
-template <class AsciiRun, class Character>
-void Walk(std::string_view utf8, AsciiRun&& ascii, Character&& character) {
-    const Tables& tables = GetTables();
+// The walk both directions share: ascii(begin, end) for each run of ASCII,
+// which both forms keep as it is, and other(pos) for each other character,
+// which moves `pos` past it. Either returns false to stop the walk.
+template <class AsciiRun, class Other>
+void WalkRuns(std::string_view text, AsciiRun&& ascii, Other&& other) {
     std::size_t pos = 0;
-    while (pos < utf8.size()) {
-        if (const std::size_t end = AsciiRunEnd(utf8, pos); end > pos) {
+    while (pos < text.size()) {
+        if (const std::size_t end = AsciiRunEnd(text, pos); end > pos) {
             if (!ascii(pos, end)) {
                 return;
             }
             pos = end;
-            continue;
-        }
-        const std::size_t begin = pos;
-        const char32_t cp = utf8::NextCodePoint(utf8, pos);
-        std::uint16_t code = cp < 0x10000 ? tables.FromUnicode[cp] : kNoCode;
-        if (code == kNoCode) {
-            code = '?';
-        }
-        if (!character(code, begin, pos)) {
+        } else if (!other(pos)) {
             return;
         }
     }
+}
+
+// Walks the code page 932 form of `utf8`: ascii(begin, end) for each run of
+// ASCII; character(code, begin, end) for every other character, "?" standing
+// in for what the code page lacks and for ill-formed input. Either returns
+// false to stop the walk.
+template <class AsciiRun, class Character>
+void Walk(std::string_view utf8, AsciiRun&& ascii, Character&& character) {
+    // The tables are built on the first character beyond ASCII, so a run of
+    // ASCII addresses never waits for them.
+    WalkRuns(utf8, ascii, [&](std::size_t& pos) {
+        const std::size_t begin = pos;
+        const char32_t cp = utf8::NextCodePoint(utf8, pos);
+        std::uint16_t code = cp < 0x10000 ? GetTables().FromUnicode[cp] : kNoCode;
+        if (code == kNoCode) {
+            code = '?';
+        }
+        return character(code, begin, pos);
+    });
 }
 
 // Walks code page 932 text: ascii(begin, end) for each run of ASCII,
@@ -145,30 +159,21 @@ void Walk(std::string_view utf8, AsciiRun&& ascii, Character&& character) {
 // form none. Either returns false to stop the walk.
 template <class AsciiRun, class Character>
 void WalkBytes(std::string_view bytes, AsciiRun&& ascii, Character&& character) {
-    const Tables& tables = GetTables();
-    std::size_t pos = 0;
-    while (pos < bytes.size()) {
-        if (const std::size_t end = AsciiRunEnd(bytes, pos); end > pos) {
-            if (!ascii(pos, end)) {
-                return;
-            }
-            pos = end;
-            continue;
-        }
+    WalkRuns(bytes, ascii, [&](std::size_t& pos) {
         const std::size_t size = CharSizeAt(bytes, pos);
         unsigned code = ByteAt(bytes, pos);
         if (size == 2) {
             code = code << 8 | ByteAt(bytes, pos + 1);
         }
-        if (!character(tables.ToUnicode[code])) {
-            return;
-        }
         pos += size;
-    }
+        return character(GetTables().ToUnicode[code]);
+    });
 }
 
 }  // namespace
 
+// A stray lead byte stands alone, so it never hides the quote or bracket after
+// it.
 std::size_t CharSizeAt(std::string_view bytes, std::size_t pos) {
     return IsLeadByte(ByteAt(bytes, pos)) && pos + 1 < bytes.size() &&
                    IsTrailByte(ByteAt(bytes, pos + 1))
@@ -234,6 +239,8 @@ void AppendEncoded(std::string& out, std::string_view utf8) {
         });
 }
 
+// The input methods' look-alikes (U+301C, U+2016, U+2212, U+00A2, U+00A3,
+// U+00AC) become the code page's own characters, by the tables.
 std::string Encode(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());

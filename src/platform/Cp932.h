@@ -13,8 +13,7 @@ namespace zarnet::cp932 {
 bool IsLeadByte(unsigned char byte);
 
 // Bytes of the character at `pos` of code page 932 text: 2 for a lead byte
-// with a valid second byte, else 1 (a stray lead byte stands alone, so it
-// never hides the quote or bracket after it).
+// with a valid second byte, else 1.
 std::size_t CharSizeAt(std::string_view bytes, std::size_t pos);
 
 // Code page 932 bytes to UTF-8. Bytes that form no character decode as '?'.
@@ -32,9 +31,7 @@ bool Holds(char32_t character);
 // (utf8::kIllFormed for an ill-formed sequence); none when it holds them all.
 std::optional<char32_t> FirstForeignCharacter(std::string_view utf8);
 
-// UTF-8 to code page 932. A character the code page cannot hold becomes '?';
-// the input methods' look-alikes (U+301C, U+2016, U+2212, U+00A2, U+00A3,
-// U+00AC) become the code page's own characters.
+// UTF-8 to code page 932; a character the code page cannot hold becomes '?'.
 std::string Encode(std::string_view utf8);
 
 // Encode(utf8) appended to `out`: lets writers of many lines reuse one buffer.

@@ -7,9 +7,15 @@
 
 namespace zarnet {
 
+// Edits touch one line (or append a few) and keep every other byte of the
+// file as it was; an index of the sections and keys keeps each read and edit
+// independent of the file's size. Names and values given are first cut by
+// OneLine, names then lose their spaces.
+
 namespace {
 
-bool IsBlank(char c) {
+// The blanks the INI rules drop around names and values.
+bool IsIniBlank(char c) {
     return c == ' ' || c == '\t' || c == '\v';
 }
 
@@ -18,13 +24,11 @@ bool IsBlank(char c) {
 using cp932::CharSizeAt;
 
 std::string_view TrimBlanks(std::string_view text) {
-    return ascii::TrimIf(text, IsBlank);
+    return ascii::TrimIf(text, IsIniBlank);
 }
 
 // Names given by the caller lose only their spaces, as with the platform.
-std::string_view TrimSpaces(std::string_view text) {
-    return ascii::TrimIf(text, [](char c) { return c == ' '; });
-}
+using ascii::TrimSpaces;
 
 // The form under which names are looked up: single-byte ASCII letters in
 // lower case, double-byte characters untouched (ア 83 41 is not ヂ 83 61).
@@ -102,6 +106,8 @@ IniText::IniText(std::string_view bytes) {
     Index();
 }
 
+// The platform's functions take C strings, and a line end written into a
+// value would forge lines of its own.
 std::string_view IniText::OneLine(std::string_view text) {
     return text.substr(0, text.find_first_of(std::string_view("\0\r\n", 3)));
 }
@@ -134,6 +140,7 @@ IniText::LineIter IniText::InsertAfter(LineIter at, std::string text) {
     return lines_.insert(std::next(at), Line{std::move(text), "\r\n"});
 }
 
+// Blanks around the value and one enclosing pair of matching quotes dropped.
 std::optional<std::string_view> IniText::Find(std::string_view section,
                                               std::string_view key) const {
     auto foundSection = sections_.find(Fold(TrimSpaces(OneLine(section))));
@@ -148,6 +155,8 @@ std::optional<std::string_view> IniText::Find(std::string_view section,
     return Unquote(Parse(foundKey->second->text).value);
 }
 
+// In place of the key's line when it exists, after the last key line of the
+// section when only the section exists, else in a new section at the end.
 void IniText::Set(std::string_view section, std::string_view key, std::string_view value) {
     section = TrimSpaces(OneLine(section));
     key = TrimSpaces(OneLine(key));

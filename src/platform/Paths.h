@@ -23,16 +23,9 @@ bool FileExists(const std::string& path);
 // made is no error here: the first file written into it names the reason.
 void CreateFolders(const std::string& path);
 
-// Where the program keeps its own files: the INI store and the templates,
-// and the default output file. Chosen once at start and given to whoever
-// reads or writes them, so tests can point it at temporary folders. Two
-// layouts:
-// - beside the program: everything in the program's own folder, as a copy
-//   run from a folder the user may write to (and always on Windows) has it;
-// - installed: the program never writes into its own folder; the INI store
-//   and the templates live in the user's settings folder
-//   ($XDG_CONFIG_HOME/zarnet/, on Windows %APPDATA%\Zarnet\), the default
-//   output file in the user's documents folder.
+// Where the program keeps its own files: the INI store, the templates and
+// the default output file. Chosen once at start and handed on, so tests can
+// point it at temporary folders.
 struct AppPaths {
     std::string ExePath;          // full path of the program
     std::string ExeFolder;        // its folder, with the trailing separator
@@ -41,11 +34,8 @@ struct AppPaths {
 
     // Beside the program at `exePath`.
     static AppPaths ForExecutable(const std::string& exePath);
-    // The layout that applies to a program at `exePath`: installed when its
-    // folder may not be written to, or when what its installer leaves
-    // proves it installed (the desktop entry at
-    // ../share/applications/org.zarnet.Zarnet.desktop; on Windows the
-    // uninstaller Uninstall.exe beside it); else beside the program.
+    // Beside the program, or in the user's folders when the program at
+    // `exePath` is installed.
     static AppPaths ForProgramAt(const std::string& exePath);
     static AppPaths OfRunningProgram() { return ForProgramAt(ExecutablePath()); }
 

@@ -6,19 +6,8 @@
 
 namespace zarnet {
 
-// One INI file, read and written key by key with the observable behaviour of
-// the platform's private-profile functions. Texts are UTF-8 here and code page
-// 932 in the file.
-//
-// Writes made between BeginBatch() and Commit() reach the disk together, in
-// one atomic replacement; outside a batch each write replaces the file at
-// once. Either way every write keeps the per-key rules, and a crash leaves the
-// old file or the new one, never a mix. Reads inside a batch see its writes;
-// outside one they see the file as it is now. A batch that is never
-// committed writes nothing.
-//
-// Names and values are cut at their first NUL, CR or LF: the platform takes
-// C strings, and a line end inside a value would forge lines of its own.
+// One INI file, read and written key by key as the platform's private-profile
+// functions do; texts are UTF-8 here and code page 932 in the file.
 class PrivateProfile {
   public:
     // Values longer than this less one byte come back cut.
@@ -38,6 +27,8 @@ class PrivateProfile {
     // when the file cannot be written.
     void WriteString(std::string_view section, std::string_view key, std::string_view value);
 
+    // The writes from here to Commit() reach the disk together, in one atomic
+    // replacement; a batch never committed writes nothing.
     void BeginBatch();
     // Writes what the batch changed; raises like WriteString.
     void Commit();

@@ -7,11 +7,9 @@
 
 namespace zarnet {
 
-// The registry operations the settings store needs, below HKEY_CURRENT_USER.
-// On Windows they are the system's ANSI registry functions; elsewhere a
-// registry file (REGEDIT4 text, code page 932) stands in.
-// Names are UTF-8; value data are the raw bytes as stored (code page 932 text
-// with its terminating zero byte for the string types).
+// The registry operations the settings store needs, below HKEY_CURRENT_USER:
+// the system's on Windows, a registry file elsewhere. Names are UTF-8; value
+// data are the bytes as stored.
 class Registry {
   public:
     using Key = std::uintptr_t;
@@ -28,6 +26,7 @@ class Registry {
 
     struct Value {
         std::uint32_t Type = kNone;
+        // Code page 932 text with its terminating zero byte for the string types.
         std::string Data;
     };
 
@@ -43,14 +42,8 @@ class Registry {
     virtual Status QueryValue(Key key, std::string_view name, Value& value) = 0;
     // Sets a REG_SZ value: `text` in code page 932, the zero byte added here.
     virtual Status SetStringValue(Key key, std::string_view name, std::string_view text) = 0;
-    // The registry file is read when the first key is opened from kCurrentUser
-    // and written back when the last open key is closed. Should that write
-    // fail, the key is closed all the same, the old file stays whole, and
-    // CloseKey raises the file's error ("ファイル %s を作成できません" or
-    // "ストリームへの書き込みエラー"), so a save never passes for done when
-    // nothing was written. A caller closing keys while another error unwinds
-    // keeps that first error and drops this one. The system's registry never
-    // raises here.
+    // Closes the key even when it raises: closing the last key of a registry
+    // file writes the file back, and a write that fails raises its error.
     virtual void CloseKey(Key key) = 0;
 
     // Where and why the last call that returned Failed failed, as "file:
@@ -71,21 +64,5 @@ enum class RegistryAccess { ReadWrite, ReadOnly };
 // $XDG_CONFIG_HOME/zarnet/registry.reg (~/.config when the variable is unset
 // or not an absolute path).
 std::unique_ptr<Registry> OpenUserRegistry(RegistryAccess access = RegistryAccess::ReadWrite);
-
-// Elsewhere than Windows: the registry file at `path`, which OpenUserRegistry
-// uses and tests point at a folder of their own.
-// - Its folder is created when needed.
-// - A lock file `path` + ".lock" beside it keeps two programs from saving at
-//   once. Reading needs no lock, since the file is only ever replaced whole;
-//   a lock that cannot be had within a few seconds (held by another program,
-//   or in a folder the user may not write) leaves the registry readable, and
-//   a save then fails naming the lock and why.
-// - A file that is not a registry file (its first non-blank line is not
-//   "REGEDIT4") is moved aside to `path` + ".bad" (".bad.1", ".bad.2" ...
-//   when that is taken), the registry starts empty, and TakeNotice() says so.
-// Read-only, it does none of this: a file that cannot be read or is no
-// registry file makes the first key fail to open.
-std::unique_ptr<Registry> OpenRegistryFile(const std::string& path,
-                                           RegistryAccess access = RegistryAccess::ReadWrite);
 
 }  // namespace zarnet

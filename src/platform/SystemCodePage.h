@@ -6,10 +6,8 @@
 
 namespace zarnet::cp932 {
 
-// The system's own code page 932 converter, asked one character at a time.
-// Only the codec's lookup tables are built with it, once; the platform's
-// quirks (look-alikes, the five extra single bytes, duplicates) are settled
-// there, so both platforms convert with the same tables.
+// The system's own code page 932 converter, asked one character at a time:
+// only the codec's tables are built with it, once.
 class SystemCodePage {
   public:
     static constexpr char16_t kNoChar = 0xFFFF;

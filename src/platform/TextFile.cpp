@@ -9,6 +9,7 @@ std::vector<std::string> SplitLines(std::string_view text) {
     return SplitLinesKeepingNul(text.substr(0, text.find('\0')));
 }
 
+// A line end at the very end adds no empty line.
 std::vector<std::string> SplitLinesKeepingNul(std::string_view text) {
     std::vector<std::string> lines;
     std::size_t pos = 0;
@@ -24,19 +25,39 @@ std::vector<std::string> SplitLinesKeepingNul(std::string_view text) {
     return lines;
 }
 
-void AppendEncodedLine(std::string& out, std::string_view utf8, TextEncoding encoding) {
+void CheckReadable(const std::string& path) {
+    static_cast<void>(ReadFileBytes(path));
+}
+
+namespace {
+
+void AppendInEncoding(std::string& out, std::string_view utf8, TextEncoding encoding) {
     if (encoding == TextEncoding::Cp932) {
         cp932::AppendEncoded(out, utf8);
     } else {
         out.append(utf8);
     }
-    out.append("\r\n");
 }
 
+}  // namespace
+
+std::string InEncoding(std::string_view utf8, TextEncoding encoding) {
+    std::string out;
+    AppendInEncoding(out, utf8, encoding);
+    return out;
+}
+
+void AppendEncodedLine(std::string& out, std::string_view utf8, TextEncoding encoding) {
+    AppendInEncoding(out, utf8, encoding);
+    out.append(kLineEnd);
+}
+
+// What is only passed on keeps what encoding would change: bytes outside the
+// code page, and the code page's duplicate codes.
 void AppendCodePageLine(std::string& out, std::string_view bytes, std::string_view utf8,
                         TextEncoding encoding) {
     out.append(encoding == TextEncoding::Cp932 ? bytes : utf8);
-    out.append("\r\n");
+    out.append(kLineEnd);
 }
 
 void KnownLines::Add(std::string_view bytes, std::string_view utf8) {
@@ -67,6 +88,8 @@ void WriteTextLines(const std::string& path, const std::vector<std::string>& lin
     writer.Commit();
 }
 
+// Lines gather in a buffer written a chunk at a time, so millions of lines
+// cost little.
 class TextFileWriter::Impl {
   public:
     Impl(const std::string& path, TextEncoding textEncoding) : file(path), encoding(textEncoding) {
@@ -106,6 +129,16 @@ void TextFileWriter::WriteLine(std::string_view utf8) {
 void TextFileWriter::WriteCodePageLine(std::string_view bytes, std::string_view utf8) {
     AppendCodePageLine(impl_->buffer, bytes, utf8, impl_->encoding);
     impl_->FlushWhenFull();
+}
+
+void TextFileWriter::WriteEncodedLine(std::string_view bytes) {
+    impl_->buffer.append(bytes);
+    impl_->buffer.append(kLineEnd);
+    impl_->FlushWhenFull();
+}
+
+TextEncoding TextFileWriter::Encoding() const {
+    return impl_->encoding;
 }
 
 void TextFileWriter::Commit() {

@@ -12,9 +12,8 @@ namespace zarnet {
 // How a text file's bytes stand for the program's UTF-8 text.
 enum class TextEncoding { Cp932, Utf8 };
 
-// Lines of a text by the reading rules: CR LF, CR and LF each end a line; a
-// line end at the very end adds no empty line; the text stops at its first
-// NUL byte.
+// The lines of a text up to its first NUL byte: CR LF, CR and LF each end a
+// line.
 std::vector<std::string> SplitLines(std::string_view text);
 
 // SplitLines for files whose lines must be written back byte for byte: zero
@@ -26,33 +25,35 @@ std::vector<std::string> SplitLinesKeepingNul(std::string_view text);
 // ends is refused long before memory runs out.
 inline constexpr std::size_t kMaxReadBytes = 16 * 1024 * 1024;
 
-// The whole file as bytes. Raises "ファイル %s は開けません" with the
-// system's reason when it cannot be opened or read, and with "too large"
-// beyond kMaxReadBytes.
+// The whole file as bytes; raises "ファイル %s は開けません" with the system's
+// reason, or with "too large" beyond kMaxReadBytes.
 std::string ReadFileBytes(const std::string& path);
 
-// Raises the "too large" error of ReadFileBytes for a file beyond
-// kMaxReadBytes, for readers that take a file they cannot read for an empty
-// one; anything else passes.
+// Raises what ReadFileBytes would for `path`: for a file named on purpose
+// that a lenient reader would take for an empty or a missing one.
+void CheckReadable(const std::string& path);
+
+// Raises ReadFileBytes's "too large" for a file beyond kMaxReadBytes, and
+// nothing else: for readers that take a file they cannot read for an empty one.
 void CheckReadSize(const std::string& path);
 
-// Replaces the file at `path` with `bytes` atomically: a temporary file in the
-// same folder, flushed to disk, then renamed over the target (a symbolic link
-// is followed, so its target is replaced). An existing file keeps its owner
-// where it may, and its permissions; one the user may not write is refused,
-// as it would be if it were opened for writing in place. Devices, pipes and
-// the program's open streams are written in place (see AtomicFile). On
-// failure the old file stays whole and the error is "ファイル %s を作成できません"
-// or "ストリームへの書き込みエラー".
+// `bytes` in place of the file at `path`, written as AtomicFile writes: on
+// failure the old file stays whole and AtomicFile's error is raised.
 void ReplaceFile(const std::string& path, std::string_view bytes);
+
+// What ends every line of the text files the program writes.
+inline constexpr std::string_view kLineEnd = "\r\n";
+
+// The text in the encoding, with no line end: a piece that many lines share,
+// put in their form once.
+std::string InEncoding(std::string_view utf8, TextEncoding encoding);
 
 // Appends the line in the encoding, followed by CR LF, as every text file the
 // program writes has it.
 void AppendEncodedLine(std::string& out, std::string_view utf8, TextEncoding encoding);
 
 // The same for a line read as code page 932 `bytes`, whose reading is `utf8`:
-// in code page 932 the bytes go as they are, so what is only passed on is
-// never re-encoded (bytes outside the code page, its duplicate codes).
+// in code page 932 the bytes go as they are, never re-encoded.
 void AppendCodePageLine(std::string& out, std::string_view bytes, std::string_view utf8,
                         TextEncoding encoding);
 
@@ -74,10 +75,8 @@ class KnownLines {
 void WriteTextLines(const std::string& path, const std::vector<std::string>& lines,
                     TextEncoding encoding = TextEncoding::Cp932, const KnownLines& known = {});
 
-// A text file written line by line and put in place only by Commit(): until
-// then the old file, if any, is untouched, and a writer destroyed without
-// Commit() leaves nothing behind. Output is buffered, so millions of lines
-// cost little.
+// A text file written line by line and put in place only by Commit(), as
+// AtomicFile writes; until then the old file, if any, is untouched.
 class TextFileWriter {
   public:
     explicit TextFileWriter(const std::string& path, TextEncoding encoding = TextEncoding::Cp932);
@@ -89,6 +88,9 @@ class TextFileWriter {
     void WriteLine(std::string_view utf8);
     // Appends a line read as code page 932, as AppendCodePageLine does.
     void WriteCodePageLine(std::string_view bytes, std::string_view utf8);
+    // Appends a line already in the file's encoding, and CR LF.
+    void WriteEncodedLine(std::string_view bytes);
+    TextEncoding Encoding() const;
     // Flushes, syncs and renames over the target.
     void Commit();
 

@@ -2,6 +2,8 @@
 
 namespace zarnet::utf8 {
 
+// An ill-formed sequence advances past its maximal valid prefix, at least one
+// byte.
 char32_t NextCodePoint(std::string_view utf8, std::size_t& pos) {
     const auto first = static_cast<unsigned char>(utf8[pos++]);
     if (first < 0x80) {

@@ -11,10 +11,10 @@ namespace zarnet {
 
 // One of the program's own messages: the Japanese text the user sees, "%s"
 // standing for a name, and its English meaning, which zarnet-cli adds outside
-// a Japanese locale. The two stand together so that neither changes unseen;
-// a meaning that is missing or names more or fewer things than the text does
-// not compile.
+// a Japanese locale.
 struct Message {
+    // The two stand together so that neither changes unseen: a meaning that is
+    // missing or names more or fewer things than the text does not compile.
     consteval Message(std::string_view text, std::string_view english)
         : Text(text), English(english) {
         if (text.empty() || english.empty() || Names(text) != Names(english)) {

@@ -12,17 +12,19 @@ TRegData NewSettings(const AppPaths& paths) {
     return data;
 }
 
-DefaultStore LoadFromDefaultStore(TRegData& data, const std::string& iniFileName,
-                                  Registry& registry, std::vector<std::string>& notices) {
-    const DefaultStore store =
-        TRegData::ReadIniDefault(iniFileName) ? DefaultStore::IniFile : DefaultStore::Registry;
+// A value the registry cannot give keeps its default and the load goes on; the
+// messages of what was passed over are for the program to show once.
+StoreKind LoadFromDefaultStore(TRegData& data, const std::string& iniFileName, Registry& registry,
+                               std::vector<std::string>& notices) {
+    const StoreKind store =
+        TRegData::ReadIniDefault(iniFileName) ? StoreKind::IniFile : StoreKind::Registry;
     notices = LoadFromStore(data, store, iniFileName, registry);
     return store;
 }
 
-std::vector<std::string> LoadFromStore(TRegData& data, DefaultStore store,
+std::vector<std::string> LoadFromStore(TRegData& data, StoreKind store,
                                        const std::string& iniFileName, Registry& registry) {
-    if (store == DefaultStore::IniFile) {
+    if (store == StoreKind::IniFile) {
         data.LoadFromIni(iniFileName);
         return {};
     }
@@ -30,15 +32,19 @@ std::vector<std::string> LoadFromStore(TRegData& data, DefaultStore store,
                                  TRegData::BadValue::UseDefault);
 }
 
-void SaveToDefaultStore(const TRegData& data, DefaultStore store, const std::string& iniFileName,
+void SaveToDefaultStore(const TRegData& data, StoreKind store, const std::string& iniFileName,
                         Registry& registry) {
-    if (store == DefaultStore::Registry) {
+    if (store == StoreKind::Registry) {
         data.SaveToRegistry(registry);
     } else {
         data.SaveToIni(iniFileName);
     }
 }
 
+// "./registry" names a file of that name. A registry that does not exist yet
+// gives its defaults; an INI file that cannot be read, a registry file that
+// cannot be read or is none, and a bad value raise ZarnetError naming the file
+// and the reason.
 TRegData LoadSettingsForCli(std::string_view source, const AppPaths& paths) {
     TRegData data = NewSettings(paths);
     if (source == "registry") {
@@ -49,8 +55,8 @@ TRegData LoadSettingsForCli(std::string_view source, const AppPaths& paths) {
     }
     const std::string fileName(source);
     // The INI reader takes a file it cannot read for an empty one; a store
-    // named on purpose must be there. Raises FileError.
-    ReadFileBytes(fileName);
+    // named on purpose must be there.
+    CheckReadable(fileName);
     data.LoadFromIni(fileName);
     return data;
 }

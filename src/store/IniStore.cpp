@@ -48,7 +48,7 @@ void TRegData::LoadFromIni(const std::string& fileName) {
     PrivateProfile profile(fileName);
     IniReader in(profile);
 
-    ReadFrom(in, StoreKind::Ini);
+    ReadFrom(in, StoreKind::IniFile);
     Header = in.ReadString(kUserSection, "Header", "");
     Footer = in.ReadString(kUserSection, "Footer", "");
 }

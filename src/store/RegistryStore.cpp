@@ -28,7 +28,8 @@ class OpenedKey {
         if (open_) {
             try {
                 registry_.CloseKey(key_);
-            } catch (const ZarnetError&) {
+            } catch (...) {
+                // Dropped: another error is on its way out, or a load wrote nothing.
             }
         }
     }
@@ -127,6 +128,10 @@ class RegistryWriter : public SettingsWriter {
 
 }  // namespace
 
+// Without a store key every value is its default; ExistingOnly then leaves the
+// registry as it was. A store key that exists but cannot be opened (the
+// registry file is unreadable, say) gives every value its default and is
+// reported like a bad value.
 std::vector<std::string> TRegData::LoadFromRegistry(Registry& registry, KeyAccess access,
                                                     BadValue onBadValue) {
     Registry::Key key{};

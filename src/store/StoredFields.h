@@ -6,13 +6,13 @@
 
 #include "core/PatternRequest.h"
 #include "core/ProbeSettings.h"
+#include "store/StoreKind.h"
 #include "store/TRegData.h"
 
 namespace zarnet {
 
-// The two stores of the record. They hold the same values under the same
-// names; they differ only in what a missing value reads as.
-enum class StoreKind { Ini, Registry };
+// Both stores hold the same values under the same names; they differ only in
+// what a missing value reads as.
 
 // One text of a pattern, in every history section "URL0" ... "URL19" and in
 // "Last".
@@ -23,7 +23,7 @@ struct URLItemField {
     std::string TURLItem::*Member;
 
     std::string_view Default(StoreKind store) const {
-        return store == StoreKind::Ini ? IniDefault : RegistryDefault;
+        return store == StoreKind::IniFile ? IniDefault : RegistryDefault;
     }
 };
 
@@ -66,7 +66,7 @@ struct SwitchField {
     SwitchMember Member;
 
     bool Default(StoreKind store) const {
-        return store == StoreKind::Ini ? IniDefault : RegistryDefault;
+        return store == StoreKind::IniFile ? IniDefault : RegistryDefault;
     }
 };
 

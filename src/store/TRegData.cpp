@@ -58,6 +58,10 @@ void TRegData::ClearHistory() {
     }
 }
 
+PatternRequest TRegData::RequestFor(const PatternTexts& pattern, MakeType kind) const {
+    return {.Texts = pattern, .Kind = kind, .Output = Output};
+}
+
 std::string TRegData::GetSaveFname() const {
     const std::string folder = FolderPart(LastSaveFname);
     return DirectoryExists(folder) ? LastSaveFname : DefaultSaveFname;
@@ -73,6 +77,8 @@ std::vector<std::string> TRegData::HistoryList() const {
     return list;
 }
 
+// While the history has no gaps the slot is also the list position; with a gap
+// (a hand-edited store) it still names the entry that was found.
 std::optional<std::size_t> TRegData::FindHistory(std::string_view dir) const {
     const std::u32string wanted = LowerCaseChars(dir);
     for (std::size_t slot = 0; slot < kHistorySize; ++slot) {
@@ -84,6 +90,8 @@ std::optional<std::size_t> TRegData::FindHistory(std::string_view dir) const {
     return std::nullopt;
 }
 
+// The entry found under the item's Dir (or, for a new Dir, the one in the last
+// slot) moves to slot 0 and takes all of `item`; the others keep their order.
 bool TRegData::AddToHistory(const TURLItem& item) {
     if (Trimmed(item.Dir).empty()) {
         return false;

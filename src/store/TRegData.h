@@ -49,6 +49,10 @@ class TRegData {
     // Empties the Dir of every entry; the other fields stay.
     void ClearHistory();
 
+    // A generation run of `pattern` in `kind`, with the record's output
+    // settings: what the window and zarnet-cli both run.
+    PatternRequest RequestFor(const PatternTexts& pattern, MakeType kind) const;
+
     // LastSaveFname while its folder exists, else DefaultSaveFname.
     std::string GetSaveFname() const;
 
@@ -56,14 +60,10 @@ class TRegData {
     // slot order.
     std::vector<std::string> HistoryList() const;
     // The slot of the first listed entry whose Dir equals `dir`, letters
-    // compared without regard to case. While the history has no gaps this is
-    // also the list position; with a gap (a hand-edited store) it still names
-    // the entry that was found.
+    // compared without regard to case.
     std::optional<std::size_t> FindHistory(std::string_view dir) const;
-    // Records `item` as the most recent pattern: the entry found under its
-    // Dir (or, for a new Dir, the one in the last slot) moves to slot 0 and
-    // takes all of `item`; the others keep their order. Does nothing and
-    // returns false for a Dir made only of blanks and control characters.
+    // Records `item` as the most recent pattern in slot 0; false, and nothing
+    // recorded, for a Dir made only of blanks and control characters.
     bool AddToHistory(const TURLItem& item);
 
     enum class KeyAccess { CreateIfMissing, ExistingOnly };
@@ -72,11 +72,8 @@ class TRegData {
     // back for the caller to show once (UseDefault).
     enum class BadValue { Raise, UseDefault };
     // Replaces history, current pattern, settings and font from the store key;
-    // Header and Footer stay. Without a store key every value is its default;
-    // ExistingOnly then leaves the registry as it was. A store key that exists
-    // but cannot be opened (the registry file is unreadable, say) gives every
-    // value its default and is reported like a bad value. Returns the
-    // messages of what UseDefault passed over, and the registry's notices.
+    // Header and Footer stay. Returns the messages of what UseDefault passed
+    // over, and the registry's notices.
     std::vector<std::string> LoadFromRegistry(Registry& registry,
                                               KeyAccess access = KeyAccess::CreateIfMissing,
                                               BadValue onBadValue = BadValue::Raise);

@@ -107,6 +107,8 @@ std::string HtmlTemplates::FooterPath() const {
     return folder_ + "Footer.txt";
 }
 
+// A template still as its own file gave it is not written, so the file keeps
+// every byte it holds, even those the template could not take.
 void HtmlTemplates::Save(const std::string& path, const std::vector<std::string>& lines,
                          FileRecord& record) {
     if (record.Known != FileRecord::State::Unknown && lines == record.Lines) {
@@ -164,6 +166,7 @@ TemplateLoss HtmlTemplates::FooterLoss(const std::vector<std::string>& lines) co
     return Loss(footer_, lines);
 }
 
+// The lines' own bytes go out as they are, the title encoded.
 void HtmlTemplates::InsertHeader(LineSink& lines, const std::string& title) const {
     const std::string encodedTitle = cp932::Encode(title);
     for (const std::string& line : HeaderLines) {
@@ -185,6 +188,8 @@ std::string HtmlTemplates::EditorText(const std::vector<std::string>& lines) {
     return std::move(text.Text);
 }
 
+// A line that reads as one of the template's lines `before` keeps that line's
+// bytes; any other is encoded and cut to kMaxLineBytes on a character's edge.
 std::vector<std::string> HtmlTemplates::FromEditorText(std::string_view utf8,
                                                        const std::vector<std::string>& before) {
     KnownLines known;

@@ -35,15 +35,12 @@ class HtmlTemplates : public DocumentFrame {
     std::vector<std::string> FooterLines;
 
     // From the file at `path`, or the built-in default when there is no file
-    // there. Raises "ファイル %s は開けません" for a file that cannot be read;
-    // the template then keeps its lines.
+    // there; a file that cannot be read raises and changes nothing.
     void LoadHeader(const std::string& path);
     void LoadFooter(const std::string& path);
 
-    // Write the header to HeaderPath() (the footer to FooterPath()), in the
-    // templates' folder. A template still as its own file gave it is not
-    // written, so the file keeps every byte it holds, even those the template
-    // could not take.
+    // Write the header to HeaderPath() (the footer to FooterPath()), unless
+    // the template is still as its file gave it.
     void SaveHeader();
     void SaveFooter();
 
@@ -55,18 +52,16 @@ class HtmlTemplates : public DocumentFrame {
     std::string HeaderPath() const;
     std::string FooterPath() const;
 
-    // The header lines with every "%%TITLE%%" (ASCII case ignored) replaced by
-    // the title; text the title brings in is not searched again. The lines'
-    // own bytes go out as they are.
+    // The header lines with every "%%TITLE%%" (ASCII case ignored) replaced
+    // by the title.
     void InsertHeader(LineSink& lines, const std::string& title) const override;
     void AppendFooter(LineSink& lines) const override;
 
     // A template as the editor shows it: its lines decoded, each followed by
     // "\n".
     static std::string EditorText(const std::vector<std::string>& lines);
-    // The editor's text as a template takes it: a line that reads as one of
-    // the template's lines `before` keeps that line's bytes; any other is
-    // encoded and cut to kMaxLineBytes on a character's edge.
+    // The editor's text as a template takes it, each line left as it was in
+    // `before` keeping its bytes.
     static std::vector<std::string> FromEditorText(std::string_view utf8,
                                                    const std::vector<std::string>& before);
 

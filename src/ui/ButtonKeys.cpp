@@ -5,6 +5,8 @@
 
 namespace zarnet {
 
+// As the system the program's users come from has it. No button stands for
+// Enter otherwise, so Enter in a box presses nothing.
 bool PressFocusedButton(const QWidget& window, const QKeyEvent& event) {
     auto* button = qobject_cast<QPushButton*>(window.focusWidget());
     if (button == nullptr || (event.key() != Qt::Key_Return && event.key() != Qt::Key_Enter)) {

@@ -5,10 +5,8 @@ class QWidget;
 
 namespace zarnet {
 
-// Enter on a focused push button presses it, as Space does and as the system
-// the program's users come from has it. No button stands for Enter otherwise,
-// so Enter in a box presses nothing. True when the key was Enter on a push
-// button of `window`.
+// Enter on a focused push button of `window` presses it, as Space does; true
+// when the key was such an Enter.
 bool PressFocusedButton(const QWidget& window, const QKeyEvent& event);
 
 }  // namespace zarnet

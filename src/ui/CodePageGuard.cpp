@@ -56,8 +56,13 @@ void ShowRefusal(QWidget& box, char32_t character) {
 
 }  // namespace
 
+// Boxes whose text is stored or written: a character beyond the code page that
+// the user types, pastes or drops is taken out at once and a tooltip at the box
+// names it, so the box shows what will be stored and written.
 void KeepToCodePage(QLineEdit& edit) {
-    QObject::connect(&edit, &QLineEdit::textEdited, &edit, [&edit](const QString& text) {
+    QObject::connect(&edit, &QLineEdit::textEdited, &edit, [&edit] {
+        // The box's own text: a guard before this one may have changed it.
+        const QString text = edit.text();
         std::optional<char32_t> first;
         const std::vector<Foreign> found = ForeignIn(text, first);
         if (found.empty()) {

@@ -7,11 +7,8 @@ class QString;
 
 namespace zarnet {
 
-// Boxes whose text is stored or written take only what code page 932 holds:
-// a character beyond it that the user types, pastes or drops is taken out at
-// once and a tooltip at the box names it, so the box shows what will be
-// stored and written. Text set from code passes as it is (for a text box,
-// set through SetTextFromCode).
+// The box takes only what code page 932 holds from the user; text set from
+// code passes (for a text box, through SetTextFromCode).
 void KeepToCodePage(QLineEdit& edit);
 void KeepToCodePage(QComboBox& combo);
 void KeepToCodePage(QPlainTextEdit& edit);

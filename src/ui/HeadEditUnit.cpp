@@ -1,7 +1,6 @@
 #include "ui/HeadEditUnit.h"
 
 #include <QFrame>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -24,25 +23,6 @@ namespace {
 constexpr QSize kOuterSize(502, 412);
 constexpr QPoint kPlace(295, 168);
 constexpr int kButtonBarHeight = 35;
-
-QPushButton* AddButton(QWidget* parent, const char* name, const QString& text, int x, int y) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(x, y, 40, 25);
-    return button;
-}
-
-// A panel that keeps a fixed width at the right end of its bar.
-QWidget* AddRightPanel(QWidget* bar, const char* name, int width) {
-    auto* panel = new QWidget(bar);
-    panel->setObjectName(QString::fromLatin1(name));
-    panel->setFixedWidth(width);
-    auto* layout = new QHBoxLayout(bar);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addStretch();
-    layout->addWidget(panel);
-    return panel;
-}
 
 std::vector<std::string> LinesOf(const QPlainTextEdit& edit,
                                  const std::vector<std::string>& before) {
@@ -108,23 +88,20 @@ THtmlEditForm::THtmlEditForm(Desktop& desktop, HtmlTemplates& templates, QWidget
     panes->addWidget(header.Panel);
     panes->addWidget(footer.Panel);
 
-    auto* buttonBar = new QFrame(this);
-    buttonBar->setObjectName(QStringLiteral("Panel3"));
-    buttonBar->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    QFrame* buttonBar = AddSunkenPanel(this, "Panel3");
     buttonBar->setFixedHeight(kButtonBarHeight);
-    saveButton_ = new QPushButton(QStringLiteral("保存終了"), buttonBar);
+    saveButton_ = AddButton(buttonBar, "Button3", QStringLiteral("保存終了"), QRect(12, 6, 75, 25));
     QPushButton* save = saveButton_;
-    save->setObjectName(QStringLiteral("Button3"));
-    save->setGeometry(12, 6, 75, 25);
     QWidget* cancelPanel = AddRightPanel(buttonBar, "Panel6", 89);
-    auto* cancel = new QPushButton(QStringLiteral("キャンセル"), cancelPanel);
-    cancel->setObjectName(QStringLiteral("Button4"));
-    cancel->setGeometry(2, 6, 75, 25);
+    QPushButton* cancel =
+        AddButton(cancelPanel, "Button4", QStringLiteral("キャンセル"), QRect(2, 6, 75, 25));
     layout->addWidget(buttonBar);
 
     SetTabOrder({save, cancel, headerEdit_, header.Standard, header.Browse, footer.Standard,
                  footer.Browse, footerEdit_});
 
+    // Before a file goes that the editor could not show whole, the user is
+    // asked, and "いいえ" keeps the file and the editor open.
     guard_.Connect(save, &QPushButton::clicked, [this] {
         if (!MayLose(templates_.HeaderPath(),
                      templates_.HeaderLoss(LinesOf(*headerEdit_, templates_.HeaderLines))) ||
@@ -145,26 +122,20 @@ THtmlEditForm::Pane THtmlEditForm::AddPane(const char* panel, const char* bar,
                                            const char* standard, const char* browse,
                                            const char* enter, int barHeight, const char* edit) {
     Pane pane{};
-    pane.Panel = new QWidget(this);
-    pane.Panel->setObjectName(QString::fromLatin1(panel));
+    pane.Panel = AddPanel(this, panel);
     QVBoxLayout* stack = StackLayout(pane.Panel);
 
     // The caption stands in the middle of the whole bar, the buttons over its
     // right end.
-    auto* captionBar = new QLabel(caption, pane.Panel);
-    captionBar->setObjectName(QString::fromLatin1(bar));
-    captionBar->setAlignment(Qt::AlignCenter);
-    captionBar->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    captionBar->setFixedHeight(barHeight);
+    QLabel* captionBar = AddCaptionBar(pane.Panel, bar, caption, barHeight,
+                                       QFrame::Panel | QFrame::Raised, Qt::AlignCenter);
     QWidget* buttonPanel = AddRightPanel(captionBar, buttons, 137);
-    pane.Standard = AddButton(buttonPanel, standard, QStringLiteral("標準"), 5, 4);
-    pane.Browse = AddButton(buttonPanel, browse, QStringLiteral("参照"), 48, 4);
-    AddButton(buttonPanel, enter, QStringLiteral("登録"), 92, 4)->hide();
+    pane.Standard = AddButton(buttonPanel, standard, QStringLiteral("標準"), QRect(5, 4, 40, 25));
+    pane.Browse = AddButton(buttonPanel, browse, QStringLiteral("参照"), QRect(48, 4, 40, 25));
+    AddButton(buttonPanel, enter, QStringLiteral("登録"), QRect(92, 4, 40, 25))->hide();
     stack->addWidget(captionBar);
 
-    pane.Edit = new QPlainTextEdit(pane.Panel);
-    pane.Edit->setObjectName(QString::fromLatin1(edit));
-    ShowWholeLines(*pane.Edit);
+    pane.Edit = AddTextBox(pane.Panel, edit);
     // Tab leaves the box, as in every other box of the program.
     pane.Edit->setTabChangesFocus(true);
     stack->addWidget(pane.Edit);
@@ -177,6 +148,8 @@ void THtmlEditForm::HTMLEditButtonClick() {
     if (exec() != QDialog::Accepted) {
         return;
     }
+    // "Header.txt", then "Footer.txt": a header that cannot be written leaves
+    // the footer file alone. The edited templates stay in memory either way.
     templates_.SaveHeader();
     templates_.SaveFooter();
 }

@@ -26,13 +26,8 @@ class THtmlEditForm : public KeylessDialog {
     QPlainTextEdit* HeaderEdit() const { return headerEdit_; }
     QPlainTextEdit* FooterEdit() const { return footerEdit_; }
 
-    // The opener behind "HTML編集(&H)" and the settings dialog's button: the
-    // text boxes start from the templates, and "保存終了" writes "Header.txt",
-    // then "Footer.txt". A header that cannot be written leaves the footer
-    // file alone; the edited templates stay in memory either way. A template
-    // left as its file gave it leaves the file as it is; before a file goes
-    // that the editor could not show whole ("保存終了" on an edited text), the
-    // user is asked, and "いいえ" keeps the file and the editor open.
+    // The opener behind "HTML編集(&H)" and the settings dialog's button: edits
+    // the templates, and "保存終了" writes them to their files.
     void HTMLEditButtonClick();
 
     void FillHeaderEdit();

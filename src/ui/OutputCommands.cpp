@@ -107,20 +107,14 @@ void OutputCommands::HandOn(void (OutputCommands::*outputStep)(), const QString&
     ui_.EditingLavel->setText(label);
 }
 
-PatternRequest OutputCommands::Request() {
-    PatternRequest request;
-    request.Texts = ui_.Pattern();
-    request.Kind = host_.GetMakeType();
-    request.Output = record_.Output;
-    return request;
-}
-
 PreparedRun OutputCommands::CheckedRun() {
-    const PatternRequest request = Request();
+    const PatternRequest request = record_.RequestFor(ui_.Pattern(), host_.GetMakeType());
     BoxWriteBack writeBack(ui_);
     return PrepareRun(request, &writeBack);
 }
 
+// The corrected extension and the group size go back into their boxes before
+// the preview's text and kind are replaced.
 void OutputCommands::BuildOutput() {
     const PreparedRun run = CheckedRun();
     CheckRunSize(run);

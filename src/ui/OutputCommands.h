@@ -16,10 +16,9 @@ class TListView;
 class TRegData;
 class ZarnetMainForm;
 
-// The main window's output commands. Each builds the document of the current
-// pattern into the preview, hands it on (shows, saves, saves as or copies
-// it), records the pattern in the history and sets the status label. The
-// browser button saves and then opens the saved file.
+// The main window's output commands: each builds the current pattern's
+// document into the preview, hands it on (shows, saves, saves as or copies
+// it), records the pattern in the history and sets the status label.
 class OutputCommands {
   public:
     // What the commands ask of the main window beyond its controls.
@@ -43,9 +42,8 @@ class OutputCommands {
     // application.
     void SpeedButton1Click();
 
-    // Runs the checks of the window's pattern, writing the corrected extension
-    // and the group size back into their boxes, and only then replaces the
-    // preview's text and kind. Raises the first failed check's message.
+    // The document of the window's pattern into the preview; raises the first
+    // failed check's message.
     void BuildOutput();
     // The window's pattern through the checks of a run, with their
     // write-backs, as every output command starts.
@@ -66,7 +64,6 @@ class OutputCommands {
     void RunCommand(void (OutputCommands::*outputStep)(), const QString& label);
     // A command's steps after its document is in the preview.
     void HandOn(void (OutputCommands::*outputStep)(), const QString& label);
-    PatternRequest Request();
 
     Desktop& desktop_;
     QWidget& window_;

@@ -30,12 +30,6 @@ constexpr QSize kClientSize(480, 360);
 // window stays quick while the probe never spins.
 constexpr std::chrono::milliseconds kStepWait{15};
 
-template <typename Widget>
-Widget* Named(Widget* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
 QLineEdit* AddNumberBox(QGridLayout& grid, int column, const QString& label, const char* name,
                         const QString& hint) {
     auto* box = Named(new QLineEdit, name);
@@ -121,9 +115,8 @@ TProbeForm::TProbeForm(Desktop& desktop, Host& host, QWidget* parent)
     rows->addWidget(progress_);
     counts_ = Named(new QLabel, "CountsLabel");
     rows->addWidget(counts_);
-    findings_ = Named(new QPlainTextEdit, "FindingsMemo");
+    findings_ = AddTextBox(nullptr, "FindingsMemo");
     findings_->setReadOnly(true);
-    ShowWholeLines(*findings_);
     rows->addWidget(findings_, 1);
 
     auto* buttons = new QHBoxLayout;

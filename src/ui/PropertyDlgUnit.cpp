@@ -11,6 +11,7 @@
 #include "ui/ControlLook.h"
 #include "ui/DesignFont.h"
 #include "ui/FormKit.h"
+#include "ui/FullWidthGuard.h"
 #include "ui/HeadEditUnit.h"
 #include "ui/QtText.h"
 #include "ui/WindowPlacement.h"
@@ -24,25 +25,6 @@ constexpr int kClientHeight = 208;
 constexpr int kButtonPanelHeight = 38;
 // The smallest thumbnail side the dialog accepts.
 constexpr std::int32_t kMinImageSide = 10;
-
-template <typename Widget>
-Widget* Place(Widget* widget, const char* name, const QRect& geometry) {
-    widget->setObjectName(QString::fromLatin1(name));
-    widget->setGeometry(geometry);
-    return widget;
-}
-
-QLabel* AddLabel(QWidget* parent, const char* name, const QString& text, int x, int y) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->adjustSize();
-    label->move(x, y);
-    return label;
-}
-
-QCheckBox* AddCheck(QWidget* parent, const char* name, const QString& text, const QRect& place) {
-    return Place(new QCheckBox(text, parent), name, place);
-}
 
 // A size as the dialog reads it: the engine's number conversion, -1 for a
 // text that is no number.
@@ -62,22 +44,22 @@ TPropertyForm::TPropertyForm(Desktop& desktop, THtmlEditForm& editor, QWidget* p
     setFixedSize(kClientWidth, kClientHeight);
     new WindowPlacement(*this, WindowPlacement::When::EveryShowing);
 
-    auto* sizes = Place(new QGroupBox(QStringLiteral("縮小イメージの大きさ"), this), "GroupBox4",
-                        QRect(16, 9, 131, 68));
-    TitleOnFrame(*sizes);
-    AddLabel(sizes, "Label9", QStringLiteral("表示幅"), 10, 22);
-    imageWidth_ = Place(new QLineEdit(sizes), "ImageWidth", QRect(68, 18, 40, 20));
-    AddLabel(sizes, "Label10", QStringLiteral("表示高"), 10, 46);
-    imageHeight_ = Place(new QLineEdit(sizes), "ImageHeight", QRect(68, 42, 40, 20));
+    QGroupBox* sizes = AddGroup(this, "GroupBox4", QStringLiteral("縮小イメージの大きさ"));
+    sizes->setGeometry(16, 9, 131, 68);
+    AddLabel(sizes, "Label9", QStringLiteral("表示幅"), QPoint(10, 22));
+    imageWidth_ = AddEdit(sizes, "ImageWidth", QRect(68, 18, 40, 20));
+    AddLabel(sizes, "Label10", QStringLiteral("表示高"), QPoint(10, 46));
+    imageHeight_ = AddEdit(sizes, "ImageHeight", QRect(68, 42, 40, 20));
+    TypeNumbersInAscii(*imageWidth_);
+    TypeNumbersInAscii(*imageHeight_);
 
-    auto* editTemplates = Place(new QPushButton(QStringLiteral("ヘッダ・フッタ編集"), this),
-                                "HTMLEditButton", QRect(16, 86, 105, 25));
+    QPushButton* editTemplates = AddButton(
+        this, "HTMLEditButton", QStringLiteral("ヘッダ・フッタ編集"), QRect(16, 86, 105, 25));
     // Some air between the caption and the bevel.
     FitTextWidth(*editTemplates, editTemplates->width() - 6);
 
-    auto* html = Place(new QGroupBox(QStringLiteral("HTML出力の設定"), this), "GroupBox1",
-                       QRect(160, 8, 185, 101));
-    TitleOnFrame(*html);
+    QGroupBox* html = AddGroup(this, "GroupBox1", QStringLiteral("HTML出力の設定"));
+    html->setGeometry(160, 8, 185, 101);
     separator_ =
         AddCheck(html, "SepCheckBox", QStringLiteral("セパレータを入れる"), QRect(9, 18, 160, 17));
     clickView_ =
@@ -90,14 +72,12 @@ TPropertyForm::TPropertyForm(Desktop& desktop, THtmlEditForm& editor, QWidget* p
     hideMenu_ = AddCheck(this, "HideMenuCheck", QStringLiteral("コンパクト表示でメニューも隠す"),
                          QRect(20, 144, 245, 17));
 
-    auto* buttons =
-        Place(new QFrame(this), "Panel1",
-              QRect(0, kClientHeight - kButtonPanelHeight, kClientWidth, kButtonPanelHeight));
-    buttons->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    auto* confirm = Place(new QPushButton(QStringLiteral("設定保存"), buttons), "Button1",
-                          QRect(16, 8, 75, 25));
-    auto* cancel = Place(new QPushButton(QStringLiteral("キャンセル"), buttons), "Button2",
-                         QRect(268, 8, 75, 25));
+    QFrame* buttons = AddSunkenPanel(this, "Panel1");
+    buttons->setGeometry(0, kClientHeight - kButtonPanelHeight, kClientWidth, kButtonPanelHeight);
+    QPushButton* confirm =
+        AddButton(buttons, "Button1", QStringLiteral("設定保存"), QRect(16, 8, 75, 25));
+    QPushButton* cancel =
+        AddButton(buttons, "Button2", QStringLiteral("キャンセル"), QRect(268, 8, 75, 25));
 
     SetTabOrder({imageWidth_, imageHeight_, editTemplates, border_, clickView_, separator_, confirm,
                  cancel, autoSave_, hideMenu_});
@@ -108,6 +88,14 @@ TPropertyForm::TPropertyForm(Desktop& desktop, THtmlEditForm& editor, QWidget* p
                    [&editor] { editor.HTMLEditButtonClick(); });
 }
 
+void TPropertyForm::showEvent(QShowEvent* event) {
+    KeylessDialog::showEvent(event);
+    // Every opening starts at the first control of the tab order, not at the
+    // button that closed the dialog last time.
+    imageWidth_->setFocus();
+}
+
+// The edited values go back only when the user confirms two valid sizes.
 bool TPropertyForm::Edit(TRegData& record) {
     Fill(record);
     if (exec() != QDialog::Accepted) {

@@ -13,9 +13,7 @@ namespace zarnet {
 class THtmlEditForm;
 
 // The settings dialog: the record's output settings and its two switches
-// AutoSave and HideMenu. It works on a copy: Edit() fills it from the record
-// and writes the edited values back only when the user confirms two valid
-// sizes.
+// AutoSave and HideMenu, edited on a copy.
 class TPropertyForm : public KeylessDialog {
     Q_OBJECT
 
@@ -29,6 +27,9 @@ class TPropertyForm : public KeylessDialog {
     // "設定保存": accepts when both sizes are numbers of at least 10, else
     // names the first that is not, the height first.
     void Button1Click();
+
+  protected:
+    void showEvent(QShowEvent* event) override;
 
   private:
     void Fill(const TRegData& record);

@@ -5,12 +5,16 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFileSystemModel>
 #include <QFontDialog>
 #include <QGuiApplication>
+#include <QHeaderView>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStringList>
+#include <QTreeView>
 #include <QUrl>
+#include <memory>
 #include <string>
 
 #include "platform/Paths.h"
@@ -55,8 +59,45 @@ QMessageBox::Icon IconFor(MessageKind kind) {
     return QMessageBox::Critical;
 }
 
+// Qt's own chooser sizes its columns for short English texts, so the dates of
+// the system's locale and the translated types came out cut. Once the folder
+// it opens on is read, each column but the name takes what its texts need,
+// and the chooser grows where the name would be left narrower than Qt makes
+// it. The system's own chooser lays out its columns itself.
+void ShowWholeColumns(QFileDialog& dialog) {
+    auto* tree = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
+    auto* model = dialog.findChild<QFileSystemModel*>();
+    if (tree == nullptr || model == nullptr) {
+        return;
+    }
+    const int nameWidth = tree->header()->sectionSize(0);
+    auto fitted = std::make_shared<QMetaObject::Connection>();
+    *fitted = QObject::connect(model, &QFileSystemModel::directoryLoaded, tree,
+                               [&dialog, tree, model, nameWidth, fitted](const QString& folder) {
+                                   // The folders above it are read first.
+                                   if (folder != model->filePath(tree->rootIndex())) {
+                                       return;
+                                   }
+                                   QObject::disconnect(*fitted);
+                                   QHeaderView* header = tree->header();
+                                   int width = nameWidth;
+                                   for (int column = 1; column < header->count(); ++column) {
+                                       tree->resizeColumnToContents(column);
+                                       width += header->sectionSize(column);
+                                   }
+                                   header->resizeSection(0, nameWidth);
+                                   const int missing = width - tree->viewport()->width();
+                                   if (missing > 0) {
+                                       // Grown on both sides, so it stays where it was centred.
+                                       dialog.setGeometry(dialog.geometry().adjusted(
+                                           -missing / 2, 0, missing - missing / 2, 0));
+                                   }
+                               });
+}
+
 }  // namespace
 
+// "*.*" becomes "*", which also matches names without a dot.
 QString QtFileFilter(const QString& filter) {
     const QStringList parts = filter.split(QLatin1Char('|'));
     QStringList entries;
@@ -127,6 +168,7 @@ bool QtDesktop::Execute(QWidget* parent, FileDialog& dialog) {
     if (const QString folder = DialogStartFolder(dialog); !folder.isEmpty()) {
         fileDialog.setDirectory(QDir::fromNativeSeparators(folder));
     }
+    ShowWholeColumns(fileDialog);
     if (!dialog.FileName.isEmpty()) {
         fileDialog.selectFile(QFileInfo(QDir::fromNativeSeparators(dialog.FileName)).fileName());
     }

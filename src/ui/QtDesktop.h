@@ -5,8 +5,7 @@
 namespace zarnet {
 
 // The program's filter text ("name|*.a;*.b|...") as a Qt filter string
-// ("name (*.a *.b);;..."). "*.*" becomes "*", which also matches names
-// without a dot.
+// ("name (*.a *.b);;...").
 QString QtFileFilter(const QString& filter);
 
 // The folder a file dialog opens in: the file name's own when it names an

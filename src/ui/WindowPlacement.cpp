@@ -23,6 +23,11 @@ WindowPlacement::WindowPlacement(QWidget& window, When when, std::optional<QSize
     window.installEventFilter(this);
 }
 
+// Qt learns a window's frame only once the window manager has put one round
+// it, after the window is shown; until then the frame the window had before,
+// or else its parent's, stands in, and the window is placed again as soon as
+// its own frame turns out different, unless the user has resized or maximised
+// it meanwhile.
 bool WindowPlacement::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
         case QEvent::Show:

@@ -12,11 +12,7 @@ namespace zarnet {
 
 // Sizes and places a window by its frame, as the layouts give them: an outer
 // size, and the frame's corner at a point or the frame in the middle of the
-// screen. Qt learns a window's frame only once the window manager has put one
-// round it, after the window is shown; until then the frame the window had
-// before, or else its parent's, stands in, and the window is placed again as
-// soon as its own frame turns out different, unless the user has resized or
-// maximised it meanwhile.
+// screen.
 class WindowPlacement : public QObject {
   public:
     enum class When { FirstShowing, EveryShowing };

@@ -19,8 +19,10 @@
 #include "core/SampleAddress.h"
 #include "core/SeriesProbe.h"
 #include "store/DefaultStore.h"
+#include "ui/AltKeyFilter.h"
 #include "ui/ButtonKeys.h"
 #include "ui/CodePageGuard.h"
+#include "ui/FullWidthGuard.h"
 #include "ui/HeadEditUnit.h"
 #include "ui/PropertyDlgUnit.h"
 #include "ui/QtText.h"
@@ -46,6 +48,8 @@ TZarnetform::TZarnetform(Desktop& desktop, const AppPaths& paths, Registry& regi
       templates_(paths.SettingsFolder) {
     ui_.SetupUi(*this);
     new WindowPlacement(*this, WindowPlacement::When::FirstShowing);
+    // For every window of the program, which all live as long as this one.
+    new AltKeyFilter(this);
     ConnectControls();
     FormCreate();
 }
@@ -64,6 +68,10 @@ void TZarnetform::ConnectControls() {
                             ui_.FileNameRear, ui_.FileNameExt, ui_.SaveFileNameEdit}) {
         KeepToCodePage(*edit);
     }
+    for (QLineEdit* number : {ui_.StCount, ui_.EdCount, ui_.PMEDit}) {
+        TypeNumbersInAscii(*number);
+    }
+    TypeSeparatorsInAscii(*ui_.CSVListEdit);
     for (QWidget* control : ui_.PopupOwners) {
         control->setContextMenuPolicy(Qt::CustomContextMenu);
         guard_.Connect(control, &QWidget::customContextMenuRequested,
@@ -192,7 +200,7 @@ void TZarnetform::FormCreate() {
     std::vector<std::string> notices;
     guard_.Run([this, &notices] {
         ui_.RegDefaultMenu->setChecked(LoadFromDefaultStore(regData_, iniFileName_, registry_,
-                                                            notices) == DefaultStore::Registry);
+                                                            notices) == StoreKind::Registry);
     });
     guard_.Run([this] { templates_.LoadHeader(templates_.HeaderPath()); });
     guard_.Run([this] { templates_.LoadFooter(templates_.FooterPath()); });
@@ -200,7 +208,7 @@ void TZarnetform::FormCreate() {
     ShowNotices(notices);
 }
 
-void TZarnetform::LoadAndApply(DefaultStore store) {
+void TZarnetform::LoadAndApply(StoreKind store) {
     const std::vector<std::string> notices =
         LoadFromStore(regData_, store, iniFileName_, registry_);
     ApplySettings();
@@ -361,7 +369,7 @@ void TZarnetform::LoadRegMenuClick() {
     if (desktop_.ShowMessage(this, MessageKind::Information,
                              QStringLiteral("ﾚｼﾞｽﾄﾘから読み込みます"),
                              MessageButtons::YesNo) == MessageAnswer::Yes) {
-        LoadAndApply(DefaultStore::Registry);
+        LoadAndApply(StoreKind::Registry);
     }
 }
 
@@ -381,8 +389,8 @@ void TZarnetform::RegDefaultMenuClick() {
         return desktop_.ShowMessage(this, MessageKind::Warning, question, MessageButtons::YesNo) ==
                MessageAnswer::Yes;
     };
-    const DefaultStore from = registryDefault ? DefaultStore::IniFile : DefaultStore::Registry;
-    const DefaultStore to = registryDefault ? DefaultStore::Registry : DefaultStore::IniFile;
+    const StoreKind from = registryDefault ? StoreKind::IniFile : StoreKind::Registry;
+    const StoreKind to = registryDefault ? StoreKind::Registry : StoreKind::IniFile;
     if (!ask(registryDefault ? QStringLiteral("ﾚｼﾞｽﾄﾘから読み込みますか？")
                              : QStringLiteral("INIファイルから読み込みますか？"))) {
         return;
@@ -432,8 +440,7 @@ void TZarnetform::closeEvent(QCloseEvent* event) {
     guard_.Run([this] {
         CollectSettings();
         SaveToDefaultStore(
-            regData_,
-            ui_.RegDefaultMenu->isChecked() ? DefaultStore::Registry : DefaultStore::IniFile,
+            regData_, ui_.RegDefaultMenu->isChecked() ? StoreKind::Registry : StoreKind::IniFile,
             iniFileName_, registry_);
     });
     event->accept();

@@ -107,7 +107,7 @@ class TZarnetform : public QMainWindow, private OutputCommands::Host, private TP
     void ShowNotices(const std::vector<std::string>& notices);
     // The store's record into the window; a value the registry cannot give
     // keeps its default and is told of afterwards.
-    void LoadAndApply(DefaultStore store);
+    void LoadAndApply(StoreKind store);
     // The handler runs through the error guard when the signal fires.
     template <typename Sender, typename Signal>
     void On(Sender* sender, Signal signal, void (TZarnetform::*handler)());

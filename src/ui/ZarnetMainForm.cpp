@@ -14,9 +14,7 @@
 #include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
-#include <algorithm>
 #include <initializer_list>
-#include <string>
 
 #include "ui/ControlLook.h"
 #include "ui/DesignFont.h"
@@ -30,70 +28,13 @@ namespace {
 
 constexpr int kSampleBoxHeight = 38;
 constexpr int kTitlePanelHeight = 24;
+// A caption strip: raised inner and lowered outer bevel, the text at the left.
+constexpr int kTitleFrame = QFrame::Box | QFrame::Sunken;
+constexpr Qt::Alignment kTitleAlignment = Qt::AlignLeft | Qt::AlignVCenter;
+constexpr int kTitleIndent = 4;
 constexpr int kFileSavePanelHeight = 30;
 constexpr int kButtonPanelHeight = 31;
 constexpr int kHistoryRows = 20;
-
-void Name(QObject* object, const char* name) {
-    object->setObjectName(QString::fromLatin1(name));
-}
-
-// Labels show addresses the user typed: never read them as markup.
-QLabel* NewLabel(const QString& text, QWidget* parent, const char* name) {
-    auto* label = new QLabel(text, parent);
-    Name(label, name);
-    label->setTextFormat(Qt::PlainText);
-    return label;
-}
-
-QLabel* AddLabel(QWidget* parent, const char* name, const QString& text, int x, int y) {
-    QLabel* label = NewLabel(text, parent, name);
-    label->adjustSize();
-    label->move(x, y);
-    return label;
-}
-
-// Edit boxes take the height their font needs, as the strips are fitted to it.
-QLineEdit* AddEdit(QWidget* parent, const char* name, const QString& text, int x, int y, int width,
-                   const QString& hint) {
-    auto* edit = new QLineEdit(text, parent);
-    Name(edit, name);
-    edit->setToolTip(hint);
-    edit->setGeometry(x, y, width, edit->sizeHint().height());
-    return edit;
-}
-
-QPushButton* AddButton(QWidget* parent, const char* name, const QString& text, const QIcon& icon,
-                       const QRect& geometry, const QString& hint) {
-    auto* button = new QPushButton(icon, text, parent);
-    Name(button, name);
-    button->setToolTip(hint);
-    button->setGeometry(geometry);
-    return button;
-}
-
-// A caption strip: raised inner and lowered outer bevel.
-QLabel* AddTitlePanel(QWidget* parent, const char* name, const QString& text) {
-    QLabel* panel = NewLabel(text, parent, name);
-    panel->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    panel->setIndent(4);
-    panel->setFixedHeight(kTitlePanelHeight);
-    return panel;
-}
-
-QWidget* AddPlainPanel(QWidget* parent, const char* name) {
-    auto* panel = new QWidget(parent);
-    Name(panel, name);
-    return panel;
-}
-
-// A strip of the main panel: its caption, then the panel its controls go on.
-QWidget* AddStrip(QVBoxLayout& rows, QLabel* title, const char* name) {
-    rows.addWidget(title);
-    QWidget* panel = AddPlainPanel(title->parentWidget(), name);
-    rows.addWidget(panel);
-    return panel;
-}
 
 }  // namespace
 
@@ -125,34 +66,37 @@ void ZarnetMainForm::SetupUi(QMainWindow& window) {
 }
 
 void ZarnetMainForm::BuildClientArea(QMainWindow& window) {
-    ClientArea = new QWidget(&window);
-    Name(ClientArea, "ClientArea");
+    ClientArea = AddPanel(&window, "ClientArea");
     window.setCentralWidget(ClientArea);
     QVBoxLayout* strips = StackLayout(ClientArea);
 
-    SampleBox = new QGroupBox(QStringLiteral("ｻﾝﾌﾟﾙ"), ClientArea);
-    Name(SampleBox, "SampleBox");
-    SampleBox->setFixedHeight(kSampleBoxHeight);
     // The caption sits on the frame line, leaving the box's height to the
     // sample.
-    TitleOnFrame(*SampleBox);
-    SampleUrl = NewLabel(QStringLiteral("Sample"), SampleBox, "SampleUrl");
+    SampleBox = AddGroup(ClientArea, "SampleBox", QStringLiteral("ｻﾝﾌﾟﾙ"));
+    SampleBox->setFixedHeight(kSampleBoxHeight);
+    SampleUrl = AddLabel(SampleBox, "SampleUrl", QStringLiteral("Sample"), QPoint(3, 14));
     SampleUrl->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     SampleUrl->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     SampleUrl->setToolTip(QStringLiteral("作成するアドレスのｻﾝﾌﾟﾙを表示します"));
     SampleUrl->setGeometry(3, 14, kClientWidth - 6, kSampleBoxHeight - 16);
     strips->addWidget(SampleBox);
 
-    MainPanel = AddPlainPanel(ClientArea, "MainPanel");
+    MainPanel = AddPanel(ClientArea, "MainPanel");
     QVBoxLayout* rows = StackLayout(MainPanel);
     strips->addWidget(MainPanel);
 
+    // Each strip of the main panel: its caption, then the panel its controls
+    // go on.
     TitlePanel1 =
-        AddTitlePanel(MainPanel, "TitlePanel1",
-                      QStringLiteral("基本ｱﾄﾞﾚｽ共通部　([%%]を使うと連続生成が使用できます)"));
-    AdrsPanel = AddStrip(*rows, TitlePanel1, "AdrsPanel");
+        AddCaptionBar(MainPanel, "TitlePanel1",
+                      QStringLiteral("基本ｱﾄﾞﾚｽ共通部　([%%]を使うと連続生成が使用できます)"),
+                      kTitlePanelHeight, kTitleFrame, kTitleAlignment);
+    TitlePanel1->setIndent(kTitleIndent);
+    rows->addWidget(TitlePanel1);
+    AdrsPanel = AddPanel(MainPanel, "AdrsPanel");
+    rows->addWidget(AdrsPanel);
     UrlCombo = new QComboBox(AdrsPanel);
-    Name(UrlCombo, "UrlCombo");
+    Name(*UrlCombo, "UrlCombo");
     UrlCombo->setEditable(true);
     // The list is the history, rebuilt from the record only.
     UrlCombo->setInsertPolicy(QComboBox::NoInsert);
@@ -161,71 +105,67 @@ void ZarnetMainForm::BuildClientArea(QMainWindow& window) {
     UrlCombo->setToolTip(QStringLiteral("アドレス共通部、%%を使うと代入する文字列を指定できます"));
     UrlCombo->setGeometry(4, 2, 419, UrlCombo->sizeHint().height());
     CSVListEdit =
-        AddEdit(AdrsPanel, "CSVListEdit", QString(), 4, 0, 285,
+        AddEdit(AdrsPanel, "CSVListEdit", QRect(4, 0, 285, kFontHeight), QString(),
                 QStringLiteral("共通部の%%に代入する文字列をカンマで区切って指定します。"));
     QPalette buttonFace = CSVListEdit->palette();
     buttonFace.setColor(QPalette::Base, buttonFace.color(QPalette::Button));
     CSVListEdit->setPalette(buttonFace);
-    Label7 = AddLabel(AdrsPanel, "Label7", QStringLiteral("連続生成（%%代入文字）"), 302, 0);
+    Label7 =
+        AddLabel(AdrsPanel, "Label7", QStringLiteral("連続生成（%%代入文字）"), QPoint(302, 0));
     FitTextWidth(*Label7, kClientWidth - Label7->x() - 2);
     Label7->adjustSize();
 
     TitlePanel2 =
-        AddTitlePanel(MainPanel, "TitlePanel2",
-                      QStringLiteral("ファイル名生成部（前後の固定文字列にも%%を反映できます）"));
-    FNamePanel = AddStrip(*rows, TitlePanel2, "FNamePanel");
-    Label2 = AddLabel(FNamePanel, "Label2", QStringLiteral("前"), 4, 4);
-    FileNameFront = AddEdit(FNamePanel, "FileNameFront", QString(), 24, 2, 69,
+        AddCaptionBar(MainPanel, "TitlePanel2",
+                      QStringLiteral("ファイル名生成部（前後の固定文字列にも%%を反映できます）"),
+                      kTitlePanelHeight, kTitleFrame, kTitleAlignment);
+    TitlePanel2->setIndent(kTitleIndent);
+    rows->addWidget(TitlePanel2);
+    FNamePanel = AddPanel(MainPanel, "FNamePanel");
+    rows->addWidget(FNamePanel);
+    Label2 = AddLabel(FNamePanel, "Label2", QStringLiteral("前"), QPoint(4, 4));
+    FileNameFront = AddEdit(FNamePanel, "FileNameFront", QRect(24, 2, 69, kFontHeight), QString(),
                             QStringLiteral("ファイル名の数字の前に入れる文字列"));
-    Label4 = AddLabel(FNamePanel, "Label4", QStringLiteral("開始"), 96, 4);
-    StCount = AddEdit(FNamePanel, "StCount", QStringLiteral("001"), 128, 2, 37,
+    Label4 = AddLabel(FNamePanel, "Label4", QStringLiteral("開始"), QPoint(96, 4));
+    StCount = AddEdit(FNamePanel, "StCount", QRect(128, 2, 37, kFontHeight), QStringLiteral("001"),
                       QStringLiteral("連続番号の開始（桁数も指定します）"));
-    Label5 = AddLabel(FNamePanel, "Label5", QStringLiteral("終了"), 168, 4);
-    EdCount = AddEdit(FNamePanel, "EdCount", QStringLiteral("060"), 200, 2, 36,
+    Label5 = AddLabel(FNamePanel, "Label5", QStringLiteral("終了"), QPoint(168, 4));
+    EdCount = AddEdit(FNamePanel, "EdCount", QRect(200, 2, 36, kFontHeight), QStringLiteral("060"),
                       QStringLiteral("連続番号の終了（桁数は無視します）"));
-    Label6 = AddLabel(FNamePanel, "Label6", QStringLiteral("後"), 240, 4);
-    FileNameRear = AddEdit(FNamePanel, "FileNameRear", QString(), 260, 2, 69,
+    Label6 = AddLabel(FNamePanel, "Label6", QStringLiteral("後"), QPoint(240, 4));
+    FileNameRear = AddEdit(FNamePanel, "FileNameRear", QRect(260, 2, 69, kFontHeight), QString(),
                            QStringLiteral("ファイル名の数字の後に入れる文字列"));
-    Label3 = AddLabel(FNamePanel, "Label3", QStringLiteral("拡張子"), 332, 4);
-    FileNameExt = AddEdit(FNamePanel, "FileNameExt", QStringLiteral(".jpg"), 380, 2, 45,
-                          QStringLiteral("拡張子を指定します。"));
-    MinusButton = AddButton(FNamePanel, "MinusButton", QStringLiteral("－"), QIcon(),
-                            QRect(116, 0, 16, 20), QString());
-    PMEDit = AddEdit(FNamePanel, "PMEDit", QStringLiteral("10"), 134, 0, 35, QString());
-    PlusButton = AddButton(FNamePanel, "PlusButton", QStringLiteral("＋"), QIcon(),
-                           QRect(170, 0, 16, 20), QString());
+    Label3 = AddLabel(FNamePanel, "Label3", QStringLiteral("拡張子"), QPoint(332, 4));
+    FileNameExt = AddEdit(FNamePanel, "FileNameExt", QRect(380, 2, 45, kFontHeight),
+                          QStringLiteral(".jpg"), QStringLiteral("拡張子を指定します。"));
+    MinusButton = AddButton(FNamePanel, "MinusButton", QStringLiteral("－"), QRect(116, 0, 16, 20));
+    PMEDit = AddEdit(FNamePanel, "PMEDit", QRect(134, 0, 35, kFontHeight), QStringLiteral("10"));
+    PlusButton = AddButton(FNamePanel, "PlusButton", QStringLiteral("＋"), QRect(170, 0, 16, 20));
 
-    auto* savePanel = new QFrame(MainPanel);
-    savePanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    FileSavePanel = savePanel;
-    Name(FileSavePanel, "FileSavePanel");
+    FileSavePanel = AddSunkenPanel(MainPanel, "FileSavePanel");
     OverwriteButton =
-        AddButton(FileSavePanel, "OverwriteButton", QString(), icons::SaveFile(),
-                  QRect(4, 2, 24, 25), QStringLiteral("変換結果をファイルに出力します"));
-    SaveFileNameEdit = AddEdit(FileSavePanel, "SaveFileNameEdit", QString(), 32, 4, 325, QString());
-    EditingLavel = AddLabel(FileSavePanel, "EditingLavel", QStringLiteral("編集中"), 364, 9);
-    SpeedButton1 = new QToolButton(FileSavePanel);
-    Name(SpeedButton1, "SpeedButton1");
-    SpeedButton1->setIcon(icons::Browser());
-    SpeedButton1->setAutoRaise(true);
-    SpeedButton1->setFocusPolicy(Qt::NoFocus);
-    SpeedButton1->setToolTip(QStringLiteral("ブラウザを起動"));
+        AddButton(FileSavePanel, "OverwriteButton", QString(), QRect(4, 2, 24, 25),
+                  QStringLiteral("変換結果をファイルに出力します"), icons::SaveFile());
+    SaveFileNameEdit = AddEdit(FileSavePanel, "SaveFileNameEdit", QRect(32, 4, 325, kFontHeight));
+    EditingLavel =
+        AddLabel(FileSavePanel, "EditingLavel", QStringLiteral("編集中"), QPoint(364, 9));
+    SpeedButton1 = AddToolButton(FileSavePanel, "SpeedButton1", icons::Browser(),
+                                 QRect(404, 4, 23, 22), QStringLiteral("ブラウザを起動"));
     GiveKey(*SpeedButton1, QKeySequence(Qt::CTRL | Qt::Key_B));
-    SpeedButton1->setGeometry(404, 4, 23, 22);
     rows->addWidget(FileSavePanel);
 
-    ButtonPanel = AddPlainPanel(ClientArea, "ButtonPanel");
+    ButtonPanel = AddPanel(ClientArea, "ButtonPanel");
     ButtonPanel->setFixedHeight(kButtonPanelHeight);
     SaveBtn =
-        AddButton(ButtonPanel, "SaveBtn", QStringLiteral("ファイル出力"), icons::WriteOutput(),
-                  QRect(12, 4, 110, 25), QStringLiteral("変換結果をファイルに出力します"));
+        AddButton(ButtonPanel, "SaveBtn", QStringLiteral("ファイル出力"), QRect(12, 4, 110, 25),
+                  QStringLiteral("変換結果をファイルに出力します"), icons::WriteOutput());
     ClipBord =
-        AddButton(ButtonPanel, "ClipBord", QStringLiteral("ｸﾘｯﾌﾟﾎﾞｰﾄﾞ"), icons::Clipboard(),
-                  QRect(128, 4, 110, 25), QStringLiteral("変換結果をｸﾘｯﾌﾟﾎﾞｰﾄﾞにｺﾋﾟｰします"));
-    ViewBtn = AddButton(ButtonPanel, "ViewBtn", QStringLiteral("変換確認"), icons::Preview(),
-                        QRect(244, 4, 110, 25), QStringLiteral("変換結果を確認します"));
-    QuitBtn = AddButton(ButtonPanel, "QuitBtn", QStringLiteral("終了"), QIcon(),
-                        QRect(360, 4, 67, 25), QStringLiteral("終了します"));
+        AddButton(ButtonPanel, "ClipBord", QStringLiteral("ｸﾘｯﾌﾟﾎﾞｰﾄﾞ"), QRect(128, 4, 110, 25),
+                  QStringLiteral("変換結果をｸﾘｯﾌﾟﾎﾞｰﾄﾞにｺﾋﾟｰします"), icons::Clipboard());
+    ViewBtn = AddButton(ButtonPanel, "ViewBtn", QStringLiteral("変換確認"), QRect(244, 4, 110, 25),
+                        QStringLiteral("変換結果を確認します"), icons::Preview());
+    QuitBtn = AddButton(ButtonPanel, "QuitBtn", QStringLiteral("終了"), QRect(360, 4, 67, 25),
+                        QStringLiteral("終了します"));
     strips->addWidget(ButtonPanel);
 }
 
@@ -294,14 +234,14 @@ void ZarnetMainForm::BuildMenus(QMainWindow& window) {
     };
 
     QMenuBar* mainMenu = window.menuBar();
-    Name(mainMenu, "MainMenu1");
+    Name(*mainMenu, "MainMenu1");
     PopupMenu1 = new QMenu(&window);
-    Name(PopupMenu1, "PopupMenu1");
+    Name(*PopupMenu1, "PopupMenu1");
     for (const SubMenu& menu : menus) {
         QMenu* barMenu = mainMenu->addMenu(QString::fromUtf8(menu.Caption));
         QMenu* popupMenu = PopupMenu1->addMenu(QString::fromUtf8(menu.Caption));
-        Name(barMenu, menu.Name);
-        Name(popupMenu, menu.Twin);
+        Name(*barMenu, menu.Name);
+        Name(*popupMenu, menu.Twin);
         // The radio items of a sub-menu form one group in each menu.
         QActionGroup* barGroup = nullptr;
         QActionGroup* popupGroup = nullptr;
@@ -310,13 +250,13 @@ void ZarnetMainForm::BuildMenus(QMainWindow& window) {
         }
         for (const Item& item : menu.Items) {
             if (item.Caption == nullptr) {
-                Name(barMenu->addSeparator(), item.Name);
-                Name(popupMenu->addSeparator(), item.Twin);
+                Name(*barMenu->addSeparator(), item.Name);
+                Name(*popupMenu->addSeparator(), item.Twin);
                 continue;
             }
             const auto addItem = [&item](QMenu* to, const char* name, QActionGroup*& group) {
                 QAction* action = to->addAction(QString::fromUtf8(item.Caption));
-                Name(action, name);
+                Name(*action, name);
                 action->setCheckable(item.Marked != Mark::None);
                 if (item.Marked == Mark::Radio) {
                     if (group == nullptr) {
@@ -375,6 +315,8 @@ PatternTexts ZarnetMainForm::Pattern() const {
             .ExtStr = ToStd(FileNameExt->text())};
 }
 
+// Setting a box's text runs its change handling when the text changes; the
+// combo's text runs none.
 void ZarnetMainForm::ShowPattern(const PatternTexts& pattern) {
     UrlCombo->setEditText(ToQt(pattern.Dir));
     CSVListEdit->setText(ToQt(pattern.ContStr));

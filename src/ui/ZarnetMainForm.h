@@ -32,8 +32,6 @@ class ZarnetMainForm {
     void FitStrips();
 
     // The seven pattern texts as the boxes show them, and into the boxes.
-    // Setting a box's text runs its change handling when the text changes;
-    // the combo's text runs none.
     PatternTexts Pattern() const;
     void ShowPattern(const PatternTexts& pattern);
 

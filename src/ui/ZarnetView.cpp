@@ -42,27 +42,28 @@ TListView::TListView(Desktop& desktop, QWidget* parent)
 
     QVBoxLayout* layout = StackLayout(this);
 
-    auto* bar = new QWidget(this);
-    bar->setObjectName(QStringLiteral("ToolBarPanel"));
+    QWidget* bar = AddPanel(this, "ToolBarPanel");
     bar->setFixedHeight(kToolBarHeight);
     layout->addWidget(bar);
 
-    QToolButton* closeButton = AddToolButton(bar, "SpeedButton2", icons::CloseWindow(), 4,
-                                             QStringLiteral("ウインドウを閉じる"));
-    QToolButton* saveButton = AddToolButton(bar, "SaveToFileButton", icons::SaveFile(), 32,
-                                            QStringLiteral("ファイルに保存"));
-    QToolButton* fontButton =
-        AddToolButton(bar, "SpeedButton3", icons::Font(), 60, QStringLiteral("表示フォントの設定"));
-    QToolButton* copyButton = AddToolButton(bar, "ClipBordButton", icons::Clipboard(), 90,
-                                            QStringLiteral("クリップボードにコピーします"));
+    const auto toolPlace = [](int x) {
+        return QRect(x, kToolButtonTop, kToolButtonWidth, kToolButtonHeight);
+    };
+    QToolButton* closeButton = AddToolButton(bar, "SpeedButton2", icons::CloseWindow(),
+                                             toolPlace(4), QStringLiteral("ウインドウを閉じる"));
+    QToolButton* saveButton = AddToolButton(bar, "SaveToFileButton", icons::SaveFile(),
+                                            toolPlace(32), QStringLiteral("ファイルに保存"));
+    QToolButton* fontButton = AddToolButton(bar, "SpeedButton3", icons::Font(), toolPlace(60),
+                                            QStringLiteral("表示フォントの設定"));
+    QToolButton* copyButton =
+        AddToolButton(bar, "ClipBordButton", icons::Clipboard(), toolPlace(90),
+                      QStringLiteral("クリップボードにコピーします"));
     // Escape closes the window; the other buttons have keys of their own.
     GiveKey(*saveButton, QKeySequence(Qt::CTRL | Qt::Key_S));
     GiveKey(*fontButton, QKeySequence(Qt::CTRL | Qt::Key_F));
     GiveKey(*copyButton, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
 
-    memo_ = new QPlainTextEdit(this);
-    memo_->setObjectName(QStringLiteral("ListVIewMemo"));
-    ShowWholeLines(*memo_);
+    memo_ = AddTextBox(this, "ListVIewMemo");
     // Saved as code page 932, like the boxes of the main window.
     KeepToCodePage(*memo_);
     layout->addWidget(memo_);
@@ -74,18 +75,6 @@ TListView::TListView(Desktop& desktop, QWidget* parent)
     guard_.Connect(saveButton, &QToolButton::clicked, [this] { SaveToFileButtonClick(); });
     guard_.Connect(fontButton, &QToolButton::clicked, [this] { SpeedButton3Click(); });
     guard_.Connect(copyButton, &QToolButton::clicked, [this] { ClipBordButtonClick(); });
-}
-
-QToolButton* TListView::AddToolButton(QWidget* bar, const char* name, const QIcon& icon, int x,
-                                      const QString& hint) {
-    auto* button = new QToolButton(bar);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setIcon(icon);
-    button->setAutoRaise(true);
-    button->setToolTip(hint);
-    button->setFocusPolicy(Qt::NoFocus);
-    button->setGeometry(x, kToolButtonTop, kToolButtonWidth, kToolButtonHeight);
-    return button;
 }
 
 std::vector<std::string> TListView::Lines() const {
@@ -184,6 +173,8 @@ void TListView::CollectViewFont(TViewFont& font) const {
             std::lround(shown.pointSizeF() * font.PixelsPerInch() / 72.0));
     }
     font.SetName(shown.family().toStdString());
+    // A load takes the height from Size, read last: round it through whole
+    // points now, so the saved font loads back as it is.
     font.SetSize(font.Size());
 }
 

@@ -14,7 +14,6 @@
 #include "ui/ErrorGuard.h"
 
 class QPlainTextEdit;
-class QToolButton;
 
 namespace zarnet {
 
@@ -69,8 +68,6 @@ class TListView : public QDialog {
     void showEvent(QShowEvent* event) override;
 
   private:
-    QToolButton* AddToolButton(QWidget* bar, const char* name, const QIcon& icon, int x,
-                               const QString& hint);
     void ShowColor();
 
     Desktop& desktop_;

@@ -9,6 +9,7 @@
 #include "cli/CliMessages.h"
 #include "cli/CliOptions.h"
 #include "cli/CliRun.h"
+#include "platform/Cp932.h"
 #include "platform/TextFile.h"
 #include "support/TempDir.h"
 #include "support/UserRegistry.h"
@@ -129,6 +130,33 @@ TEST(CliTest, OutputFileIsReplacedWhole) {
     EXPECT_EQ(o.status, kWritten);
     EXPECT_EQ(o.out, "");
     EXPECT_EQ(folder.Read("out.txt"), "a/\r\n");
+}
+
+// Lines are written from pieces put in code page 932 apart: they must come
+// out as the whole line encoded, to standard output and to a file alike.
+TEST(CliTest, CodePageOutputIsTheUtf8OutputEncoded) {
+    TempDir folder;
+    const Args cases[] = {
+        {"-b", "表/%%", "-l", "ソ,能", "-f", "予表", "-s", "8", "-e", "12", "-r", "ソ表", "-x",
+         "表"},
+        {"-b", "ｱ%%", "-l", "\"a\"\"b\"", "-f", "\"", "-s", "-11", "-e", "1", "-r", "～－"},
+        {"-b", "写真", "-f", "%%", "-r", "表"},
+    };
+    for (const Args& pattern : cases) {
+        for (const char* kind : {"list", "html", "image"}) {
+            Args args = pattern;
+            args.insert(args.end(), {"-k", kind, "--click-view"});
+            const Outcome codePage = Invoke(args, folder);
+            args.push_back("--utf8");
+            const Outcome utf8 = Invoke(args, folder);
+            ASSERT_EQ(codePage.status, kWritten) << codePage.err;
+            EXPECT_EQ(codePage.out, cp932::Encode(utf8.out)) << pattern[1] << " " << kind;
+            args.pop_back();
+            args.insert(args.end(), {"-o", folder.File("out.txt")});
+            ASSERT_EQ(Invoke(args, folder).status, kWritten);
+            EXPECT_EQ(folder.Read("out.txt"), codePage.out) << pattern[1] << " " << kind;
+        }
+    }
 }
 
 TEST(CliTest, OutputThatCannotBeWrittenIsAFileError) {

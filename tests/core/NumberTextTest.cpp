@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <string>
 
 namespace zarnet {
 namespace {
@@ -75,6 +76,47 @@ TEST(NumberTextTest, PadNumberFillsAndRaisesTheWidth) {
         std::size_t width = c.width;
         EXPECT_EQ(PadNumber(c.n, width), c.text) << c.n << " at width " << c.width;
         EXPECT_EQ(width, c.widthAfter) << c.n << " at width " << c.width;
+    }
+}
+
+// Each step gives PadNumber's text with the width carried on, and names
+// every character that differs from the text before.
+TEST(NumberTextTest, PaddedNumbersStepAsPadNumberDoes) {
+    struct Case {
+        std::int64_t first;
+        std::int64_t last;
+        std::size_t width;
+    };
+    const Case cases[] = {
+        {8, 11, 1},      // "9" to "10" raises the width
+        {98, 1001, 2},   // carries through several digits, twice a new digit
+        {0, 12, 3},      // leading zeros take the carry
+        {-12, 3, 1},     // "-10" raises the width to 3 for "-09" to "003"
+        {-3, 2, 0},      // the sign goes at zero
+        {-100, -95, 5},  // zeros after the sign
+        {2147483640, 2147483647, 1},
+        {-2147483648, -2147483640, 0},
+    };
+    for (const Case& c : cases) {
+        std::size_t width = c.width;
+        PaddedNumbers numbers(c.first, c.width);
+        std::string before;
+        for (std::int64_t n = c.first;; ++n) {
+            const std::string text = PadNumber(n, width);
+            ASSERT_EQ(numbers.Number(), n);
+            ASSERT_EQ(numbers.Text(), text) << c.first << ".." << c.last << " at width " << c.width;
+            const std::size_t kept = text.size() - numbers.Changed();
+            if (n == c.first || before.size() != text.size()) {
+                EXPECT_EQ(kept, 0u) << text;
+            } else {
+                EXPECT_EQ(before.substr(0, kept), text.substr(0, kept)) << text;
+            }
+            before = text;
+            if (n == c.last) {
+                break;
+            }
+            numbers.Next();
+        }
     }
 }
 

@@ -149,5 +149,68 @@ TEST(OutputDocumentTest, EmptyValueListGivesFrameAlone) {
     EXPECT_EQ(Document(Request(MakeType::ListText, "d/%%", ",", "1", "3")), Strings{});
 }
 
+// The document line by line as each entry's own line, with the rules and
+// breaks where they go: what the lines composed once a group must equal.
+struct PerEntryDocument : ExpansionSink {
+    explicit PerEntryDocument(const PatternRequest& r) : request(r) {}
+    void BeginGroup(const std::string&) override {
+        if (request.Kind != MakeType::ListText && request.Output.Separator) {
+            Lines.emplace_back("<HR>");
+        }
+    }
+    void Entry(const AddressEntry& entry) override {
+        Lines.push_back(LineOf(entry, request));
+        if (request.Kind == MakeType::Html && entry.Number % 10 == 0) {
+            Lines.emplace_back("<BR>");
+        }
+    }
+    const PatternRequest& request;
+    Strings Lines;
+};
+
+TEST(OutputDocumentTest, LinesOfAGroupAreEachEntrysOwnLine) {
+    struct Case {
+        PatternTexts texts;  // base, values, front, rear, start, end, extension
+        const char* about;
+    };
+    const Case cases[] = {
+        {{"d/%%", "a,b", "f", "r", "1", "12", "x"}, "9 to 10 at width 1, afresh per group"},
+        {{"d", "", "", "", "-12", "3", ""}, "negative numbers raise the width to 3"},
+        {{"d", "", "", "", "", "", ""}, "no numbers"},
+        {{"d/%%", "a,,b", "<%%>", "%%", "", "", "e"}, "no numbers, an empty value"},
+        {{"d/%%%", "5%", "%%%", "r%%%%", "98", "101", "%%"}, "markers that join up"},
+        {{"d/\"q\"", "", "f\"", "\"r", "0", "2", ".\""}, "quotes beside the number"},
+        {{"表/%%", "ソ,能", "予表", "ソ表", "009", "011", ".jpg"}, "double-byte text beside it"},
+        {{"d/%%", "1-3", "", "", "2147483646", "2147483647", ""}, "the last numbers"},
+    };
+    for (const Case& c : cases) {
+        for (MakeType kind : {MakeType::ListText, MakeType::Html, MakeType::ImageSrc}) {
+            for (int switches = 0; switches < 8; ++switches) {
+                PatternRequest request;
+                request.Texts = c.texts;
+                request.Kind = kind;
+                request.Output.Separator = (switches & 1) != 0;
+                request.Output.Border = (switches & 2) != 0;
+                request.Output.ClickView = (switches & 4) != 0;
+                request.Output.ImageWidth = -1;
+                const PreparedRun run = PrepareRun(request);
+                PerEntryDocument expected(run.Request);
+                const bool framed = kind != MakeType::ListText;
+                if (framed) {
+                    expected.Lines.push_back("HEAD " + run.Title);
+                }
+                run.Expand(expected);
+                if (framed) {
+                    expected.Lines.emplace_back("FOOT");
+                }
+                LineListSink out;
+                WriteDocument(run, MarkerFrame{}, out);
+                EXPECT_EQ(out.Lines, expected.Lines)
+                    << c.about << ", kind " << static_cast<int>(kind) << ", switches " << switches;
+            }
+        }
+    }
+}
+
 }  // namespace
 }  // namespace zarnet

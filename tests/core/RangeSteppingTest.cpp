@@ -30,7 +30,9 @@ TEST(RangeSteppingTest, StepsMoveTheRangeKeepingTheWidthRules) {
         {"あ", "9", "5", StepDirection::Up, "10", "15"},
         {"011", "021", "10", StepDirection::Down, "000", "010"},
         {"021", "031", "10", StepDirection::Down, "010", "020"},
-        {"5", "9", "10", StepDirection::Down, "-6", "04"},
+        // A block that would pass below zero starts at zero.
+        {"5", "9", "10", StepDirection::Down, "0", "4"},
+        {"001", "012", "12", StepDirection::Down, "000", "000"},
         {"100", "x", "9", StepDirection::Down, "090", "099"},
     };
     for (const Case& c : cases) {
@@ -57,7 +59,9 @@ TEST(RangeSteppingTest, StepsRefuseTextsThatAreNoNumbersAndResultsBeyond32Bits) 
         {"1", "2147483646", "5", StepDirection::Up, messages::kCheckEnd.Text},
         {"1", "2147483647", "0", StepDirection::Up, messages::kCheckEnd.Text},
         {"x", "9", "5", StepDirection::Down, messages::kStartNotNumber.Text},
-        {"-2147483647", "0", "5", StepDirection::Down, messages::kCheckEnd.Text},
+        {"2147483647", "0", "-5", StepDirection::Down, messages::kCheckEnd.Text},
+        {"000", "012", "13", StepDirection::Down, messages::kNothingBelowZero.Text},
+        {"-5", "3", "1", StepDirection::Down, messages::kNothingBelowZero.Text},
     };
     for (const Case& c : cases) {
         try {

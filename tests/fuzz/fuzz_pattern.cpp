@@ -1,5 +1,6 @@
 // The pattern engine on arbitrary texts: every run ends, raises only its own
-// errors, and yields exactly the entries it announced.
+// errors, yields exactly the entries it announced, and writes each document
+// as its entries' lines composed one by one would be.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -8,6 +9,7 @@
 
 #include "core/OutputDocument.h"
 #include "core/PatternExpansion.h"
+#include "platform/Cp932.h"
 #include "platform/ZarnetError.h"
 
 namespace {
@@ -17,6 +19,63 @@ struct CountingSink : zarnet::ExpansionSink {
     void BeginGroup(const std::string&) override {}
     void Entry(const zarnet::AddressEntry&) override { ++Entries; }
 };
+
+// The document in code page 932, its lines put together from pieces encoded
+// apart, as the program's files are written.
+struct CodePageSink : zarnet::LineSink {
+    std::string Bytes;
+    void AddLine(std::string_view line) override { AddOwnFormLine(zarnet::cp932::Encode(line)); }
+    std::string InOwnForm(std::string_view text) const override {
+        return zarnet::cp932::Encode(text);
+    }
+    void AddOwnFormLine(std::string_view line) override {
+        Bytes += line;
+        Bytes += '\n';
+    }
+};
+
+// The same document with each entry's line composed and encoded whole.
+struct PerEntryDocument : zarnet::ExpansionSink {
+    explicit PerEntryDocument(const zarnet::PatternRequest& r) : request(r) {}
+    void BeginGroup(const std::string&) override {
+        if (request.Kind != zarnet::MakeType::ListText && request.Output.Separator) {
+            Bytes += "<HR>\n";
+        }
+    }
+    void Entry(const zarnet::AddressEntry& entry) override {
+        zarnet::ComposeLine(line, entry, request);
+        Bytes += zarnet::cp932::Encode(line) + '\n';
+        if (request.Kind == zarnet::MakeType::Html && entry.Number % 10 == 0) {
+            Bytes += "<BR>\n";
+        }
+    }
+    const zarnet::PatternRequest& request;
+    std::string line;
+    std::string Bytes;
+};
+
+struct NoFrame : zarnet::DocumentFrame {
+    void InsertHeader(zarnet::LineSink&, const std::string&) const override {}
+    void AppendFooter(zarnet::LineSink&) const override {}
+};
+
+// Every kind, with switches taken from the input's length.
+void CompareDocuments(zarnet::PreparedRun run, std::size_t size) {
+    for (zarnet::MakeType kind :
+         {zarnet::MakeType::ListText, zarnet::MakeType::Html, zarnet::MakeType::ImageSrc}) {
+        run.Request.Kind = kind;
+        run.Request.Output.Separator = (size & 1) != 0;
+        run.Request.Output.Border = (size & 2) != 0;
+        run.Request.Output.ClickView = (size & 4) != 0;
+        CodePageSink composed;
+        zarnet::WriteDocument(run, NoFrame{}, composed);
+        PerEntryDocument expected(run.Request);
+        run.Expand(expected);
+        if (composed.Bytes != expected.Bytes) {
+            std::abort();
+        }
+    }
+}
 
 }  // namespace
 
@@ -46,6 +105,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         run.Expand(sink);
         if (sink.Entries != run.EntryCount()) {
             std::abort();
+        }
+        if (run.EntryCount() <= 20000) {
+            CompareDocuments(run, size);
         }
         std::string line;
         for (zarnet::MakeType kind : {zarnet::MakeType::Html, zarnet::MakeType::ImageSrc}) {

@@ -14,9 +14,10 @@
 #include <system_error>
 #include <vector>
 
-#include "platform/RegFileDocument.h"
 #include "platform/Registry.h"
 #include "platform/ZarnetError.h"
+#include "platform/posix/RegFileDocument.h"
+#include "platform/posix/RegistryFile.h"
 
 namespace {
 

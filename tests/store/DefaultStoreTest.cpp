@@ -39,8 +39,7 @@ class DefaultStoreTest : public ::testing::Test {
 TEST_F(DefaultStoreTest, FirstStartUsesTheRegistryAndCreatesNoIniFile) {
     TRegData data = NewSettings(paths_);
     std::vector<std::string> notices;
-    EXPECT_EQ(LoadFromDefaultStore(data, ini_, *OpenUserRegistry(), notices),
-              DefaultStore::Registry);
+    EXPECT_EQ(LoadFromDefaultStore(data, ini_, *OpenUserRegistry(), notices), StoreKind::Registry);
     EXPECT_TRUE(notices.empty());
     EXPECT_EQ(data.LastItem.StCount, "001");
     EXPECT_EQ(data.LastSaveFname, program_.File("Download.html"));
@@ -48,14 +47,13 @@ TEST_F(DefaultStoreTest, FirstStartUsesTheRegistryAndCreatesNoIniFile) {
 }
 
 TEST_F(DefaultStoreTest, SwitchChoosesTheStoreForStartAndShutDown) {
-    const std::pair<const char*, DefaultStore> cases[] = {{"1", DefaultStore::IniFile},
-                                                          {"0", DefaultStore::Registry},
-                                                          {"on", DefaultStore::Registry}};
+    const std::pair<const char*, StoreKind> cases[] = {
+        {"1", StoreKind::IniFile}, {"0", StoreKind::Registry}, {"on", StoreKind::Registry}};
     for (const auto& [switchText, store] : cases) {
         testing::ClearUserRegistry();
         program_.Write("zarnet.ini", std::string("[Default]\r\nIniFile=") + switchText +
                                          "\r\n[Last]\r\nDir=from ini\r\n");
-        const bool ini = store == DefaultStore::IniFile;
+        const bool ini = store == StoreKind::IniFile;
         TRegData data = NewSettings(paths_);
         std::vector<std::string> notices;
         ASSERT_EQ(LoadFromDefaultStore(data, ini_, *OpenUserRegistry(), notices), store)

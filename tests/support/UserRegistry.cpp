@@ -8,8 +8,8 @@
 #include <utility>
 #include <vector>
 
-#include "platform/RegFileDocument.h"
 #include "platform/TextFile.h"
+#include "platform/posix/RegFileDocument.h"
 
 #ifdef _WIN32
 #include <windows.h>

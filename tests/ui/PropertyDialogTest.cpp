@@ -148,11 +148,13 @@ class PropertyDialogTest : public WindowTest {
             QTest::keyClick(&Dialog(), Qt::Key_Escape);  // bound to no button
             QTest::keyClick(Box("ImageWidth"), Qt::Key_Return);
             QVERIFY(Dialog().isVisible());
+            Child<QPushButton>(Dialog(), "Button2")->setFocus();
             Click("Button2");
         });
         QVERIFY(Current() == before);
-        // Each opening starts from the values again.
+        // Each opening starts from the values again, at the first control.
         RunDialog([&] {
+            QCOMPARE(Dialog().focusWidget(), Box("ImageWidth"));
             QCOMPARE(Box("ImageWidth")->text(), Q("40"));
             QVERIFY(Check("SepCheckBox")->isChecked());
             Click("Button2");

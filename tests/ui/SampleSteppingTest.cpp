@@ -144,6 +144,20 @@ class SampleSteppingTest : public WindowTest {
                                                         << "000"
                                                         << "010"
                                                         << "";
+        QTest::newRow("minus stops at zero") << "MinusButton"
+                                             << "005"
+                                             << "014"
+                                             << "10"
+                                             << "000"
+                                             << "004"
+                                             << "";
+        QTest::newRow("minus from zero") << "MinusButton"
+                                         << "000"
+                                         << "012"
+                                         << "12"
+                                         << "000"
+                                         << "012"
+                                         << "0より前の番号には戻れません.";
         QTest::newRow("step with a trailing blank") << "PlusButton"
                                                     << "1"
                                                     << "5"

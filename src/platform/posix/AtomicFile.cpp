@@ -16,6 +16,7 @@
 #include "platform/AtomicFileTesting.h"
 #include "platform/FileErrors.h"
 #include "platform/Paths.h"
+#include "platform/posix/TemporaryFileTesting.h"
 
 namespace zarnet {
 
@@ -136,8 +137,13 @@ int OpenUnnamed(const std::string& folder) {
 
 }  // namespace
 
+// Bytes go to a temporary file in the target's folder; Commit() flushes it to
+// disk and renames it over the target. Where the system offers unnamed
+// temporary files, the file gets its name only at Commit(), so an interrupted
+// write leaves nothing.
 class AtomicFile::Impl {
   public:
+    // Without Commit() the temporary file goes.
     ~Impl() { Discard(); }
 
     void Discard() {
@@ -185,6 +191,17 @@ class AtomicFile::Impl {
         }
     }
 
+    // Writes through `descriptor`, opened on the file where it is: nothing is
+    // renamed. Raises for a descriptor that could not be had.
+    void WriteInPlace(int descriptor) {
+        fd = descriptor;
+        if (fd < 0) {
+            ThrowCannotCreate(shownPath);
+        }
+        inPlace = true;
+        ReportReplaceStep("created");
+    }
+
     std::string shownPath;  // as the caller named it, for messages
     std::string target;
     std::string folder;
@@ -194,6 +211,8 @@ class AtomicFile::Impl {
     int fd = -1;
 };
 
+// Only named temporary files need it: an unnamed one goes with the process.
+// The desktop program's windows close in order instead.
 void AtomicFile::RemoveTemporaryFilesOnTermination() {
     for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) {
         // A signal the program was started to ignore (nohup, a background
@@ -237,12 +256,7 @@ AtomicFile::AtomicFile(const std::string& path) : impl_(std::make_unique<Impl>()
     // opened for appending, and nothing is renamed over the file behind it.
     if (const int stream = end.Descriptor >= 0 ? end.Descriptor : StandardOutputAt(end.Path);
         stream >= 0) {
-        impl_->fd = fcntl(stream, F_DUPFD_CLOEXEC, 0);
-        if (impl_->fd < 0) {
-            ThrowCannotCreate(path);
-        }
-        impl_->inPlace = true;
-        ReportReplaceStep("created");
+        impl_->WriteInPlace(fcntl(stream, F_DUPFD_CLOEXEC, 0));
         return;
     }
     impl_->target = end.Path;
@@ -257,12 +271,7 @@ AtomicFile::AtomicFile(const std::string& path) : impl_(std::make_unique<Impl>()
         ThrowCannotCreate(path);
     }
     if (exists && IsDeviceOrPipe(status)) {
-        impl_->fd = open(impl_->target.c_str(), O_WRONLY | O_CLOEXEC);
-        if (impl_->fd < 0) {
-            ThrowCannotCreate(path);
-        }
-        impl_->inPlace = true;
-        ReportReplaceStep("created");
+        impl_->WriteInPlace(open(impl_->target.c_str(), O_WRONLY | O_CLOEXEC));
         return;
     }
     impl_->folder = FolderPart(impl_->target);

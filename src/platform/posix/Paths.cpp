@@ -40,6 +40,8 @@ std::string FolderPart(std::string_view fileName) {
                                            : std::string(fileName.substr(0, slash + 1));
 }
 
+// Installed when the program's folder may not be written to, or when the
+// desktop entry its installer leaves is there.
 AppPaths AppPaths::ForProgramAt(const std::string& exePath) {
     const std::string folder = FolderPart(exePath);
     const bool installed = access(folder.empty() ? "." : folder.c_str(), W_OK) != 0 ||

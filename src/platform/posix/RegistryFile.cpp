@@ -15,10 +15,12 @@
 
 #include "platform/Cp932.h"
 #include "platform/FileErrors.h"
-#include "platform/RegFileDocument.h"
 #include "platform/Registry.h"
 #include "platform/TextFile.h"
 #include "platform/ZarnetError.h"
+#include "platform/posix/Descriptor.h"
+#include "platform/posix/RegFileDocument.h"
+#include "platform/posix/RegistryFile.h"
 #include "platform/posix/UserFolders.h"
 
 namespace zarnet {
@@ -32,6 +34,17 @@ constexpr std::chrono::milliseconds kLockPoll{20};
 // The registry as a file. Between the first key opened from kCurrentUser and
 // the last key closed (one load or save of the store) the file is locked and
 // held in memory; the last close writes it back if anything changed.
+// - Its folder is created when needed.
+// - A lock file `path` + ".lock" beside it keeps two programs from saving at
+//   once. Reading needs no lock, since the file is only ever replaced whole;
+//   a lock that cannot be had within a few seconds (held by another program,
+//   or in a folder the user may not write) leaves the registry readable, and
+//   a save then fails naming the lock and why.
+// - A file that is not a registry file (its first non-blank line is not
+//   "REGEDIT4") is moved aside to `path` + ".bad" (".bad.1", ".bad.2" ...
+//   when that is taken), the registry starts empty, and TakeNotice() says so.
+// Read-only, it does none of this: a file that cannot be read or is no
+// registry file makes the first key fail to open.
 class RegistryFile final : public Registry {
   public:
     RegistryFile(std::string path, RegistryAccess access)
@@ -62,12 +75,13 @@ class RegistryFile final : public Registry {
     // The name the file was moved to, or empty when it could not be.
     std::string MoveAside() const;
     void EndSession();
-    void Unlock();
 
     std::string path_;
     std::string lockPath_;
     RegistryAccess access_;
-    int lockFd_ = -1;
+    // The lock file's descriptor, open only while it holds the lock: closing
+    // it releases the lock.
+    Descriptor lock_;
     // Why this session holds no lock, in words: its save fails with this.
     std::string lockProblem_;
     std::string failure_;
@@ -83,7 +97,8 @@ RegistryFile::~RegistryFile() {
     if (document_) {
         try {
             EndSession();
-        } catch (const ZarnetError&) {
+        } catch (...) {
+            // Nobody is left to hear of a failed write; the old file stays whole.
         }
     }
 }
@@ -156,6 +171,10 @@ Registry::Status RegistryFile::SetStringValue(Key key, std::string_view name,
     return Status::Ok;
 }
 
+// The last key closed writes the file back. Should that write fail, the key is
+// closed all the same, the old file stays whole, and the file's error
+// ("ファイル %s を作成できません" or "ストリームへの書き込みエラー") is raised,
+// so a save never passes for done when nothing was written.
 void RegistryFile::CloseKey(Key key) {
     if (openKeys_.erase(key) != 0 && openKeys_.empty()) {
         EndSession();
@@ -178,7 +197,7 @@ bool RegistryFile::BeginSession() {
     }
     document_ = ReadDocument();
     if (!document_) {
-        Unlock();
+        lock_.Close();
         return false;
     }
     changed_ = false;
@@ -189,18 +208,18 @@ void RegistryFile::TakeLock() {
     // A lock file of its own: the registry file itself is replaced by rename,
     // which would leave a lock on it behind with the old file. Another
     // user's lock file can still be locked through a descriptor for reading.
-    lockFd_ = ::open(lockPath_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
-    if (lockFd_ < 0) {
+    Descriptor opened(::open(lockPath_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666));
+    if (!opened.Open()) {
         // Why it could not be made, unless it exists and was only not ours.
         const int createError = errno;
-        lockFd_ = ::open(lockPath_.c_str(), O_RDONLY | O_CLOEXEC);
-        if (lockFd_ < 0) {
+        opened = Descriptor(::open(lockPath_.c_str(), O_RDONLY | O_CLOEXEC));
+        if (!opened.Open()) {
             lockProblem_ = std::strerror(errno == ENOENT ? createError : errno);
             return;
         }
     }
     const auto giveUp = std::chrono::steady_clock::now() + kLockWait;
-    while (::flock(lockFd_, LOCK_EX | LOCK_NB) != 0) {
+    while (::flock(opened.Get(), LOCK_EX | LOCK_NB) != 0) {
         const int error = errno;
         if (error == EINTR) {
             continue;
@@ -209,12 +228,12 @@ void RegistryFile::TakeLock() {
             lockProblem_ = error == EWOULDBLOCK ? "held by another program for " +
                                                       std::to_string(kLockWait.count()) + " seconds"
                                                 : std::strerror(error);
-            Unlock();
             return;
         }
         std::this_thread::sleep_for(kLockPoll);
     }
     lockProblem_.clear();
+    lock_ = std::move(opened);
 }
 
 std::optional<RegFileDocument> RegistryFile::ReadDocument() {
@@ -246,7 +265,7 @@ std::optional<RegFileDocument> RegistryFile::ReadDocument() {
     }
     // Only a session holding the lock may move the file, or another
     // program's good file could be the one set aside.
-    if (ReadOnly() || lockFd_ < 0) {
+    if (ReadOnly() || !lock_.Open()) {
         failure_ = path_ + ": not a registry file";
         return std::nullopt;
     }
@@ -274,27 +293,13 @@ void RegistryFile::EndSession() {
     // fails, the old file stays whole.
     const std::optional<RegFileDocument> document = std::exchange(document_, std::nullopt);
     const bool changed = std::exchange(changed_, false);
-    const bool locked = lockFd_ >= 0;
-    try {
-        // Without the lock another program's save could be lost under this one.
-        if (changed && !locked) {
-            throw FileError(messages::kCannotCreateFile, path_, lockPath_, lockProblem_);
-        }
-        if (changed) {
-            ReplaceFile(path_, document->Text());
-        }
-    } catch (...) {
-        Unlock();
-        throw;
+    const Descriptor lock = std::move(lock_);
+    // Without the lock another program's save could be lost under this one.
+    if (changed && !lock.Open()) {
+        throw FileError(messages::kCannotCreateFile, path_, lockPath_, lockProblem_);
     }
-    Unlock();
-}
-
-void RegistryFile::Unlock() {
-    // Closing the descriptor releases the lock.
-    if (lockFd_ >= 0) {
-        ::close(lockFd_);
-        lockFd_ = -1;
+    if (changed) {
+        ReplaceFile(path_, document->Text());
     }
 }
 

@@ -8,6 +8,7 @@
 #include <cstdint>
 
 #include "platform/FileErrors.h"
+#include "platform/posix/Descriptor.h"
 
 namespace zarnet {
 
@@ -17,26 +18,15 @@ bool TooLarge(const struct stat& status) {
     return S_ISREG(status.st_mode) && static_cast<std::uint64_t>(status.st_size) > kMaxReadBytes;
 }
 
-class ClosedAtEnd {
-  public:
-    explicit ClosedAtEnd(int fd) : fd_(fd) {}
-    ~ClosedAtEnd() { close(fd_); }
-    ClosedAtEnd(const ClosedAtEnd&) = delete;
-    ClosedAtEnd& operator=(const ClosedAtEnd&) = delete;
-
-  private:
-    int fd_;
-};
-
 }  // namespace
 
 std::string ReadFileBytes(const std::string& path) {
     constexpr std::size_t kReadSize = 64 * 1024;
-    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
+    const Descriptor file(open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (!file.Open()) {
         ThrowCannotOpen(path);
     }
-    const ClosedAtEnd closer(fd);
+    const int fd = file.Get();
     std::string bytes;
     if (struct stat status{}; fstat(fd, &status) == 0) {
         if (S_ISDIR(status.st_mode)) {

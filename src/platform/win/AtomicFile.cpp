@@ -64,8 +64,11 @@ std::string FollowLinks(const std::string& path) {
 
 }  // namespace
 
+// Bytes go to a temporary file in the target's folder; Commit() flushes it to
+// disk and moves it over the target.
 class AtomicFile::Impl {
   public:
+    // Without Commit() the temporary file goes.
     ~Impl() { Discard(); }
 
     void Discard() {

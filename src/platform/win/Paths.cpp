@@ -58,6 +58,8 @@ std::string FolderPart(std::string_view fileName) {
                                                : std::string(fileName.substr(0, separator + 1));
 }
 
+// Installed when the uninstaller its installer leaves is beside it, or when
+// its folder may not be written to.
 AppPaths AppPaths::ForProgramAt(const std::string& exePath) {
     const std::string folder = FolderPart(exePath);
     // The uninstaller is asked first, so an installed program never probes

@@ -124,6 +124,7 @@ Registry::Status SystemRegistry::SetStringValue(Key key, std::string_view name,
     return result == ERROR_SUCCESS ? Status::Ok : Status::Failed;
 }
 
+// The system writes its registry itself: nothing to raise here.
 void SystemRegistry::CloseKey(Key key) {
     if (key != kCurrentUser) {
         RegCloseKey(ToHandle(key));

@@ -4,6 +4,7 @@
 
 #include <string_view>
 
+#include "platform/AsciiText.h"
 #include "platform/Cp932.h"
 
 namespace zarnet {
@@ -18,10 +19,11 @@ std::string SystemReason(unsigned long error) {
         nullptr, error, 0, reinterpret_cast<LPSTR>(&text), 0, nullptr);
     std::string reason = length == 0 ? "error " + std::to_string(error) : std::string(text, length);
     LocalFree(text);
-    while (!reason.empty() && (reason.back() == '\n' || reason.back() == '\r' ||
-                               reason.back() == ' ' || reason.back() == '.')) {
-        reason.pop_back();
-    }
+    // The sentence goes into a message of ours: without its full stop and
+    // line end.
+    reason.resize(ascii::TrimBackIf(reason, [](char c) {
+                      return c == '\n' || c == '\r' || c == ' ' || c == '.';
+                  }).size());
     // A Japanese system ends its sentence with an ideographic full stop.
     std::string words = cp932::Decode(reason);
     constexpr std::string_view kFullStop = "\u3002";

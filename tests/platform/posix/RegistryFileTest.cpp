@@ -12,10 +12,11 @@
 
 #include "platform/AtomicFileTesting.h"
 #include "platform/FileErrors.h"
-#include "platform/RegFileDocument.h"
 #include "platform/Registry.h"
 #include "platform/TextFile.h"
 #include "platform/ZarnetError.h"
+#include "platform/posix/RegFileDocument.h"
+#include "platform/posix/RegistryFile.h"
 #include "support/TempDir.h"
 
 namespace zarnet {

@@ -17,6 +17,7 @@
 #include "platform/FileErrors.h"
 #include "platform/FileTestHelpers.h"
 #include "platform/TextFile.h"
+#include "platform/posix/TemporaryFileTesting.h"
 
 namespace zarnet {
 namespace {

@@ -1,4 +1,4 @@
-#include "platform/RegFileDocument.h"
+#include "platform/posix/RegFileDocument.h"
 
 #include <gtest/gtest.h>
 

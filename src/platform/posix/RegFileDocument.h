@@ -11,10 +11,7 @@
 namespace zarnet {
 
 // The text of a registry file (REGEDIT4, code page 932) seen as the keys below
-// HKEY_CURRENT_USER and their typed values. Whatever else the file holds (keys
-// of other roots, lines this reader does not understand) is kept where it
-// stands and written back as it was read, and so are values nobody changed.
-// Names here are code page 932 bytes.
+// HKEY_CURRENT_USER and their typed values; names are code page 932 bytes.
 class RegFileDocument {
   public:
     // Key names below HKEY_CURRENT_USER, outermost first; empty for the root.
@@ -28,9 +25,8 @@ class RegFileDocument {
     // and a blank line after it; CR LF after each line.
     std::string Text() const;
 
-    // True for a name the file can hold: no line break, no zero byte, and no
-    // lead byte without its second byte (it would swallow the quote or
-    // bracket after it).
+    // True for a name the file can hold: no line break, no zero byte, no lead
+    // byte without its second byte.
     static bool IsWritableName(std::string_view name);
     // `path` split at its backslashes; nullopt when a name is empty or not
     // writable. An empty path is the key itself.

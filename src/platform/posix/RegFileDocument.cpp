@@ -1,4 +1,4 @@
-#include "platform/RegFileDocument.h"
+#include "platform/posix/RegFileDocument.h"
 
 #include <cstdint>
 #include <iterator>
@@ -13,7 +13,6 @@ namespace zarnet {
 namespace {
 
 constexpr std::string_view kRoot = "HKEY_CURRENT_USER";
-constexpr std::string_view kLineEnd = "\r\n";
 
 using cp932::CharSizeAt;
 
@@ -36,12 +35,13 @@ bool EndsWithSingleByte(std::string_view text, char ch) {
     return last != std::string_view::npos && last + 1 == text.size() && text[last] == ch;
 }
 
-bool IsBlank(char c) {
+// The blanks of a REGEDIT4 line.
+bool IsRegBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
 std::string_view Trim(std::string_view text) {
-    return ascii::TrimIf(text, IsBlank);
+    return ascii::TrimIf(text, IsRegBlank);
 }
 
 bool IsBlankLine(std::string_view line) {
@@ -198,13 +198,11 @@ std::optional<ValueHead> SplitValueLine(std::string_view line) {
     } else if (!line.starts_with('"') || !ParseQuoted(line, pos, head.Name)) {
         return std::nullopt;
     }
-    while (pos < line.size() && IsBlank(line[pos])) {
-        ++pos;
-    }
-    if (pos == line.size() || line[pos] != '=') {
+    const std::string_view assigned = ascii::TrimFrontIf(line.substr(pos), IsRegBlank);
+    if (!assigned.starts_with('=')) {
         return std::nullopt;
     }
-    head.Data = Trim(line.substr(pos + 1));
+    head.Data = Trim(assigned.substr(1));
     return head;
 }
 
@@ -285,6 +283,9 @@ bool SamePath(const RegFileDocument::KeyPath& path, const RegFileDocument::KeyPa
 
 }  // namespace
 
+// Whatever else the file holds (keys of other roots, lines this reader does not
+// understand) is kept where it stands and written back as it was read, and so
+// are values nobody changed.
 std::optional<RegFileDocument> RegFileDocument::Parse(std::string_view bytes) {
     // Lines kept unread must be written back as they were, zero bytes and all.
     const std::vector<std::string> lines = SplitLinesKeepingNul(bytes);
@@ -384,6 +385,8 @@ std::string RegFileDocument::Text() const {
     return out;
 }
 
+// A lead byte without its second byte would swallow the quote or bracket
+// after it.
 bool RegFileDocument::IsWritableName(std::string_view name) {
     return IsPlainText(name);
 }
