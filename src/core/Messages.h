@@ -32,6 +32,9 @@ inline constexpr Message kHostUnreachable{"ホスト %s に接続できません
 // The value of a group whose series went on past the numbers one group spans.
 inline constexpr Message kProbeLimit{"%s の連番は1000個の上限で打ち切りました",
                                      "the series of %s was cut off at its limit of 1,000 numbers"};
+// "%s" is the address, trimmed.
+inline constexpr Message kNoNumberInAddress{"アドレス %s には連番にできる数字がありません",
+                                            "the address %s holds no number to count"};
 // The window's limit on one run: the count, then the limit.
 inline constexpr Message kTooManyAddresses{"作成するアドレスが多すぎます（%s件、上限は%s件です）",
                                            "too many addresses (%s; at most %s)"};
