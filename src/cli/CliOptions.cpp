@@ -20,6 +20,10 @@ const char* const kUsage =
     "  -e, --end TEXT       end number; a number range holds at most 1,000 numbers\n"
     "  -r, --rear TEXT      file-name rear string\n"
     "  -x, --ext TEXT       extension\n"
+    "      --from-address ADDRESS\n"
+    "                       base, values, front, start, end, rear and extension\n"
+    "                       of the pattern ADDRESS is one entry of, counting on\n"
+    "                       its last number; -b -l -f -s -e -r -x win over it\n"
     "  -k, --kind KIND      list | html | image (or 0 | 1 | 2); default image\n"
     "      --width N        thumbnail width (default 40)\n"
     "      --height N       thumbnail height (default 60)\n"
@@ -57,8 +61,9 @@ const char* const kUsage =
     "to tell a server's stand-in for missing files; it names each address it\n"
     "could not check, with the reason, on standard error.\n"
     "Exit status: 0 when written, 1 when the pattern fails a check, 2 for usage\n"
-    "and file errors, 3 when a probe left an address unchecked or could not reach\n"
-    "a host (what was found is written all the same).\n";
+    "and file errors (an address without a number for --from-address among\n"
+    "them), 3 when a probe left an address unchecked or could not reach a host\n"
+    "(what was found is written all the same).\n";
 
 namespace {
 
@@ -138,6 +143,8 @@ std::vector<Option> Options() {
         {"end", 'e', true, text(&PatternTexts::EdCount), true},
         {"rear", 'r', true, text(&PatternTexts::RearStr), true},
         {"ext", 'x', true, text(&PatternTexts::ExtStr), true},
+        {"from-address", 0, true, [](CliOptions& o, const std::string& v) { o.FromAddress = v; },
+         true},
         {"kind", 'k', true,
          [](CliOptions& o, const std::string& v) {
              o.Pattern.Add([kind = ParseKind(v)](PatternRequest& r) { r.Kind = kind; });

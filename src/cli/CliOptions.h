@@ -51,6 +51,9 @@ struct CliOptions {
     PatternOverrides Pattern;
     // The pattern texts as given, each with the option that gave it.
     std::vector<std::pair<std::string, std::string>> PatternTexts;
+    // The pattern of which the address is one entry; the pattern options
+    // above win over it wherever they stand.
+    std::optional<std::string> FromAddress;
     std::optional<std::string> HeaderFile;
     std::optional<std::string> FooterFile;
     std::optional<std::string> OutputFile;

@@ -6,6 +6,7 @@
 #include "cli/CliOptions.h"
 #include "cli/CliProbe.h"
 #include "cli/OutputSinks.h"
+#include "core/AddressPattern.h"
 #include "core/CodePageRefusal.h"
 #include "core/Messages.h"
 #include "core/OutputDocument.h"
@@ -61,14 +62,18 @@ struct Start {
 };
 
 // A fresh installation's settings with empty pattern texts, or those of the
-// chosen store; the command line has the last word. Raises ZarnetError when
-// the store cannot be loaded.
+// chosen store; then the pattern of the address; the command line's other
+// options have the last word. Raises ZarnetError when the store cannot be
+// loaded or the address holds no number.
 Start StartFrom(const CliOptions& options, const AppPaths& paths) {
     Start start;
     if (options.Settings) {
         const TRegData stored = LoadSettingsForCli(*options.Settings, paths);
         start.Request = stored.RequestFor(stored.LastItem, stored.Kind);
         start.Probe = stored.Probe;
+    }
+    if (options.FromAddress) {
+        start.Request.Texts = PatternFromAddress(*options.FromAddress, start.Request.Texts);
     }
     options.Pattern.ApplyTo(start.Request);
     options.ProbeChanges.ApplyTo(start.Probe);

@@ -247,6 +247,66 @@ TEST(CliTest, SettingsStartFromTheStoredPatternAndTheCommandLineOverrides) {
     EXPECT_EQ(broken.err, "zarnet-cli: 'ImageWidth' のデータ型が不正です\n");
 }
 
+TEST(CliTest, FromAddressFillsThePatternAndThePatternOptionsWinWhereverTheyStand) {
+    TempDir folder;
+    zarnet::testing::ScopedConfigHome configHome(folder.Path());
+    folder.Write("saved.ini", "[Last]\r\nDir=old\r\nContStr=a,b\r\nRearStr=_old\r\n");
+    const std::string address = "http://h/pics/img017_s.jpg";
+    struct Case {
+        Args args;
+        int status;
+        std::string out;
+        std::string err;
+    };
+    const Case cases[] = {
+        {{"--from-address", address, "-k", "list"}, kWritten, address + "\r\n", ""},
+        {{"--from-address", address, "-e", "019", "-k", "list"},
+         kWritten,
+         "http://h/pics/img017_s.jpg\r\nhttp://h/pics/img018_s.jpg\r\n"
+         "http://h/pics/img019_s.jpg\r\n",
+         ""},
+        {{"-e", "18", "-r", "", "--from-address=" + address, "-x", "png", "-k", "list"},
+         kWritten,
+         "http://h/pics/img017.png\r\nhttp://h/pics/img018.png\r\n",
+         ""},
+        // A number of the folder: the values; -l widens them.
+        {{"-k", "list", "-l", "3-4", "--from-address", "http://h/vol2/cover.jpg"},
+         kWritten,
+         "http://h/vol3/cover.jpg\r\nhttp://h/vol4/cover.jpg\r\n",
+         ""},
+        // The stored values stay where the number is in the file name;
+        // everything else is the address's.
+        {{"--settings", folder.File("saved.ini"), "-b", "http://h/%%/", "--from-address",
+          "http://h/p/x1.jpg", "-k", "list"},
+         kWritten,
+         "http://h/a/x1.jpg\r\nhttp://h/b/x1.jpg\r\n",
+         ""},
+        // A "%%" of the address's own would be taken for the marker.
+        {{"--from-address", "http://h/%%/x1.jpg"},
+         kUsageOrFileError,
+         "",
+         "zarnet-cli: アドレス http://h/%%/x1.jpg には連番にできる数字がありません\n"},
+        {{"--from-address", " http://h/index.html "},
+         kUsageOrFileError,
+         "",
+         "zarnet-cli: アドレス http://h/index.html には連番にできる数字がありません\n"},
+        {{"--from-address", "http://h/café1.jpg"},
+         kCheckFailed,
+         "",
+         "zarnet-cli: コードページ932にない文字「é」U+00E9 は使えません (--from-address)\n"},
+        {{"--from-address"},
+         kUsageOrFileError,
+         "",
+         "zarnet-cli: --from-address needs a value\nTry 'zarnet-cli --help'.\n"},
+    };
+    for (const Case& c : cases) {
+        Outcome o = Invoke(c.args, folder);
+        EXPECT_EQ(o.status, c.status) << o.err;
+        EXPECT_EQ(o.out, c.out);
+        EXPECT_EQ(o.err, c.err);
+    }
+}
+
 // A store that cannot be read is an error naming it.
 TEST(CliTest, StoreThatCannotBeReadExitsTwo) {
     TempDir folder;

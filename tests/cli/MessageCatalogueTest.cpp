@@ -24,7 +24,7 @@ const Message* const kEveryMessage[] = {
     &messages::kMovedAside,       &messages::kInvalidDataType,  &messages::kCannotGetData,
     &messages::kCannotCreateKey,  &messages::kCannotSetData,    &messages::kCannotOpenKey,
     &messages::kNotSaved,         &messages::kNotUtf8,          &messages::kCannotProbe,
-    &messages::kHostUnreachable,  &messages::kProbeLimit,
+    &messages::kHostUnreachable,  &messages::kProbeLimit,       &messages::kNoNumberInAddress,
 };
 
 // The Japanese text reaches the window and a Japanese Windows console through
