@@ -27,6 +27,7 @@ class NoDesktop : public Desktop {
     bool Execute(QWidget*, FileDialog&) override { return false; }
     std::optional<QFont> ChooseFont(QWidget*, const QFont&) override { return std::nullopt; }
     void SetClipboardText(const QString&) override {}
+    QString ClipboardText() override { return {}; }
     void OpenWithAssociatedApp(const QString&, const QString&, const QString&) override {}
 };
 

@@ -49,12 +49,12 @@ std::vector<Foreign> ForeignIn(QStringView text, std::optional<char32_t>& first)
 // Set on a text box while the program itself fills it.
 constexpr char kFillingFromCode[] = "zarnetFillingFromCode";
 
-void ShowRefusal(QWidget& box, char32_t character) {
+}  // namespace
+
+void ShowCodePageRefusal(QWidget& box, char32_t character) {
     QToolTip::showText(box.mapToGlobal(QPoint(0, box.height())),
                        QString::fromStdString(NotInCodePageMessage(character)), &box);
 }
-
-}  // namespace
 
 // Boxes whose text is stored or written: a character beyond the code page that
 // the user types, pastes or drops is taken out at once and a tooltip at the box
@@ -78,7 +78,7 @@ void KeepToCodePage(QLineEdit& edit) {
         }
         edit.setText(kept);
         edit.setCursorPosition(cursor);
-        ShowRefusal(edit, *first);
+        ShowCodePageRefusal(edit, *first);
     });
 }
 
@@ -114,7 +114,7 @@ void KeepToCodePage(QPlainTextEdit& edit) {
                              cut.removeSelectedText();
                          }
                          cut.endEditBlock();
-                         ShowRefusal(edit, *first);
+                         ShowCodePageRefusal(edit, *first);
                      });
 }
 

@@ -4,6 +4,7 @@ class QComboBox;
 class QLineEdit;
 class QPlainTextEdit;
 class QString;
+class QWidget;
 
 namespace zarnet {
 
@@ -12,6 +13,9 @@ namespace zarnet {
 void KeepToCodePage(QLineEdit& edit);
 void KeepToCodePage(QComboBox& combo);
 void KeepToCodePage(QPlainTextEdit& edit);
+
+// The tooltip at the box that names a character code page 932 lacks.
+void ShowCodePageRefusal(QWidget& box, char32_t character);
 
 // Fills a guarded text box with text the program made: it already holds only
 // what code page 932 holds, and a long document is not scanned again.

@@ -54,6 +54,8 @@ class Desktop {
     virtual std::optional<QFont> ChooseFont(QWidget* parent, const QFont& initial) = 0;
 
     virtual void SetClipboardText(const QString& text) = 0;
+    // The clipboard's plain text; empty when it holds none.
+    virtual QString ClipboardText() = 0;
 
     // Opens `file` with the application the system associates with it,
     // handing it `parameters` and starting in `folder`. Failures are silent.

@@ -192,6 +192,10 @@ void QtDesktop::SetClipboardText(const QString& text) {
     QGuiApplication::clipboard()->setText(text);
 }
 
+QString QtDesktop::ClipboardText() {
+    return QGuiApplication::clipboard()->text();
+}
+
 void QtDesktop::OpenWithAssociatedApp(const QString& file,
                                       [[maybe_unused]] const QString& parameters,
                                       [[maybe_unused]] const QString& folder) {

@@ -21,6 +21,7 @@ class QtDesktop : public Desktop {
     bool Execute(QWidget* parent, FileDialog& dialog) override;
     std::optional<QFont> ChooseFont(QWidget* parent, const QFont& initial) override;
     void SetClipboardText(const QString& text) override;
+    QString ClipboardText() override;
     void OpenWithAssociatedApp(const QString& file, const QString& parameters,
                                const QString& folder) override;
 };

@@ -57,6 +57,10 @@ void FakeDesktop::SetClipboardText(const QString& text) {
     Clipboard = text;
 }
 
+QString FakeDesktop::ClipboardText() {
+    return Clipboard;
+}
+
 void FakeDesktop::OpenWithAssociatedApp(const QString& file, const QString& parameters,
                                         const QString& folder) {
     OpenedFiles.push_back({file, parameters, folder});

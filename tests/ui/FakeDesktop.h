@@ -36,6 +36,7 @@ class FakeDesktop : public Desktop {
     bool Execute(QWidget* parent, FileDialog& dialog) override;
     std::optional<QFont> ChooseFont(QWidget* parent, const QFont& initial) override;
     void SetClipboardText(const QString& text) override;
+    QString ClipboardText() override;
     void OpenWithAssociatedApp(const QString& file, const QString& parameters,
                                const QString& folder) override;
 
@@ -51,6 +52,7 @@ class FakeDesktop : public Desktop {
     std::vector<FileDialog> Dialogs;
     std::vector<QFont> FontRequests;
     std::vector<Opened> OpenedFiles;
+    // What the program copied, and what it reads back.
     QString Clipboard;
     int Unscripted = 0;
 };
