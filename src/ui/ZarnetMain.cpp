@@ -4,13 +4,17 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPushButton>
+#include <QTimer>
 #include <QToolButton>
 #include <initializer_list>
 
@@ -22,6 +26,7 @@
 #include "ui/AltKeyFilter.h"
 #include "ui/ButtonKeys.h"
 #include "ui/CodePageGuard.h"
+#include "ui/FromAddressDlgUnit.h"
 #include "ui/FullWidthGuard.h"
 #include "ui/HeadEditUnit.h"
 #include "ui/PropertyDlgUnit.h"
@@ -110,6 +115,13 @@ void TZarnetform::ConnectControls() {
                    [this] { PlusButtonClick(StepDirection::Up); });
     guard_.Connect(ui_.MinusButton, &QPushButton::clicked,
                    [this] { PlusButtonClick(StepDirection::Down); });
+
+    On(ui_.FromAddressMenu, &QAction::triggered, &TZarnetform::FromAddressMenuClick);
+    // Drops go past the boxes to the window, whatever they land on.
+    setAcceptDrops(true);
+    for (QLineEdit* edit : ui_.ClientArea->findChildren<QLineEdit*>()) {
+        edit->setAcceptDrops(false);
+    }
 
     // The commands come to life with the preview window, in FormCreate.
     const auto output = [this](QObject* sender, void (OutputCommands::*command)()) {
@@ -347,6 +359,33 @@ void TZarnetform::PlusButtonClick(StepDirection direction) {
     if (regData_.AutoSave) {
         outputs_->SaveToMenuClick();
     }
+}
+
+void TZarnetform::FromAddressMenuClick() {
+    OpenFromAddress(ClipboardAddress(desktop_.ClipboardText()));
+}
+
+void TZarnetform::OpenFromAddress(const QString& address) {
+    TFromAddressForm dialog(desktop_, this);
+    if (const std::optional<PatternTexts> pattern = dialog.Ask(address, ui_.Pattern())) {
+        ui_.ShowPattern(*pattern);
+        // The combo's text runs no change handling of its own.
+        UrlAdrsChange();
+    }
+}
+
+void TZarnetform::dragEnterEvent(QDragEnterEvent* event) {
+    if (!DroppedAddress(*event->mimeData()).isEmpty()) {
+        event->acceptProposedAction();
+    }
+}
+
+void TZarnetform::dropEvent(QDropEvent* event) {
+    const QString address = DroppedAddress(*event->mimeData());
+    event->acceptProposedAction();
+    // The dialog waits until the drop is over, so the program it came from
+    // is not held up meanwhile.
+    QTimer::singleShot(0, this, [this, address] { guard_.Run([&] { OpenFromAddress(address); }); });
 }
 
 void TZarnetform::LoadIniMenuClick() {

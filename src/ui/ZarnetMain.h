@@ -61,6 +61,13 @@ class TZarnetform : public QMainWindow, private OutputCommands::Host, private TP
     // Both range buttons: the next block up (＋) or down (－).
     void PlusButtonClick(StepDirection direction);
 
+    // ｱﾄﾞﾚｽから設定: the dialog, on the clipboard's address when it holds
+    // one line.
+    void FromAddressMenuClick();
+    // The dialog on `address`; a confirmed pattern fills the boxes as typing
+    // would, and the history stays as it is.
+    void OpenFromAddress(const QString& address);
+
     // The list menu's store commands.
     void LoadIniMenuClick();
     void SaveIniMenuClick();
@@ -95,6 +102,9 @@ class TZarnetform : public QMainWindow, private OutputCommands::Host, private TP
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // An address dropped anywhere on the window opens ｱﾄﾞﾚｽから設定 on it.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
   private:

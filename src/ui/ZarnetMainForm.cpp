@@ -47,9 +47,10 @@ void ZarnetMainForm::SetupUi(QMainWindow& window) {
     window.setFont(DesignFont());
     BuildClientArea(window);
     BuildMenus(window);
+    GiveKey(*FromAddressMenu, window, QKeySequence(Qt::CTRL | Qt::Key_L));
     GiveKey(*ProbeMenu, window, QKeySequence(Qt::CTRL | Qt::Key_R));
     for (const auto& [master, twin] : Twins) {
-        if (master == ProbeMenu) {  // the twin's hint names the key too
+        if (!master->shortcut().isEmpty()) {  // the twin's hint names the key too
             twin->setToolTip(master->toolTip());
             twin->setStatusTip(master->statusTip());
         }
@@ -189,7 +190,10 @@ void ZarnetMainForm::BuildMenus(QMainWindow& window) {
         {"File2",
          "File3",
          "ファイル(&F)",
-         {{"SaveToMenu", "Save1", "保存(&S)", &ZarnetMainForm::SaveToMenu, Mark::None},
+         {{"FromAddressMenu", "FromAddressSubMenu", "ｱﾄﾞﾚｽから設定(&A)",
+           &ZarnetMainForm::FromAddressMenu, Mark::None, "1つのｱﾄﾞﾚｽから各欄を設定します"},
+          {"N11", "N12", nullptr, nullptr, Mark::None},
+          {"SaveToMenu", "Save1", "保存(&S)", &ZarnetMainForm::SaveToMenu, Mark::None},
           {"SaveAsMenu", "N7", "新規保存(&N)", &ZarnetMainForm::SaveAsMenu, Mark::None},
           {"ClipBordMenu", "C1", "ｸﾘｯﾌﾟﾎﾞｰﾄﾞ(&C)", &ZarnetMainForm::ClipBordMenu, Mark::None},
           {"V1", "V2", "変換確認(&V)", &ZarnetMainForm::V1, Mark::None},

@@ -71,6 +71,7 @@ class ZarnetMainForm {
     QPushButton* QuitBtn = nullptr;
 
     QMenu* PopupMenu1 = nullptr;
+    QAction* FromAddressMenu = nullptr;
     QAction* SaveToMenu = nullptr;
     QAction* SaveAsMenu = nullptr;
     QAction* ClipBordMenu = nullptr;
