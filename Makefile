@@ -101,7 +101,7 @@ windows-package: windows
 
 # Everything above under Wine, in a prefix of its own.
 windows-test: windows-package build
-	@tools/install-deps.sh wine wine64 xvfb xauth xdotool imagemagick locales fonts-noto-cjk
+	@tools/install-deps.sh wine wine64 xvfb xauth xdotool xclip imagemagick locales fonts-noto-cjk
 	tools/windows-test.sh $(WIN_BUILD) $(BUILD)/bin/zarnet-cli
 
 clean:

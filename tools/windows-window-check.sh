@@ -4,7 +4,10 @@
 # output-file box, compare the file byte for byte with zarnet-cli.exe's
 # output; press Alt+V in 終了 in the compact view without a menu bar and the
 # minus button down to zero, saving and comparing after each; quit, and read
-# the history back from Wine's registry.
+# the history back from Wine's registry. Then start it again with an address
+# copied in another program, paste it through ｱﾄﾞﾚｽから設定 (Ctrl+L, the
+# menu bar hidden as the first run left it), save with the disk button and
+# compare the file with what zarnet-cli.exe --from-address writes.
 # Usage: tools/windows-window-check.sh WINDOWS_BIN_DIR [SCREENSHOT.png]
 # (WINEPREFIX set up by tools/wine-prefix.sh, DISPLAY an X server)
 set -euo pipefail
@@ -82,3 +85,22 @@ history=$(wine reg query 'HKCU\Software\t-velka\Zarnet\URL0' /v Dir | tr -d '\r'
 grep -qF "$base" <<<"$history" || { echo "history not stored: $history" >&2; exit 1; }
 echo "window check: the saved lists equal zarnet-cli.exe's (Alt+V typed nothing, the minus" \
     "button stopped at zero), and the history holds them"
+
+# The address as another program leaves it on the X clipboard, which Wine
+# hands to the program; xclip stays to serve it.
+address='http://example.com/gallery/img017_s.jpg'
+printf '%s\n' "$address" | xclip -selection clipboard
+rm -f "$work/list.html" "$work/expected.html"
+start_window "$work/app/zarnet.exe"
+keys ctrl+l
+sleep 1
+# OK; the focus is back on the disk button, which saves to the file the box
+# kept from the first run.
+keys Return
+sleep 1
+keys Return
+wait_for_file "$work/list.html"
+quit_window
+wine "$work/app/zarnet-cli.exe" --from-address "$address" -o "$expected"
+cmp "$work/expected.html" "$work/list.html"
+echo "window check: the pasted address saves as zarnet-cli.exe --from-address writes it"
