@@ -89,7 +89,7 @@ TFromAddressForm::TFromAddressForm(Desktop& desktop, QWidget* parent)
     rows->setSizeConstraint(QLayout::SetFixedSize);
     address_ = new QLineEdit(this);
     address_->setObjectName(QStringLiteral("AddressEdit"));
-    address_->setToolTip(QStringLiteral("連番の1つのｱﾄﾞﾚｽ（貼り付けかﾄﾞﾛｯﾌﾟで入ります）"));
+    address_->setToolTip(QStringLiteral("連番のうち1つのｱﾄﾞﾚｽを入れます"));
     address_->setMinimumWidth(kAddressWidth);
     AddCaption(*rows, QStringLiteral("ｱﾄﾞﾚｽ(&A)"), address_);
     numbers_ = new QListWidget(this);

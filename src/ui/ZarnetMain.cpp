@@ -41,6 +41,19 @@ namespace {
 const QString kEditing = QStringLiteral("編集中");
 const QString kIniFilter = QStringLiteral("Iniﾌｧｲﾙ|*.ini|全てのﾌｧｲﾙ|*.*");
 
+// A drop that names an address is taken as a copy, never as a move, which
+// would have the program it came from delete the text or the file.
+bool TakeAsCopy(QDropEvent& event) {
+    if (!event.possibleActions().testFlag(Qt::CopyAction) ||
+        DroppedAddress(*event.mimeData()).isEmpty()) {
+        event.ignore();
+        return false;
+    }
+    event.setDropAction(Qt::CopyAction);
+    event.accept();
+    return true;
+}
+
 }  // namespace
 
 TZarnetform::TZarnetform(Desktop& desktop, const AppPaths& paths, Registry& registry,
@@ -375,14 +388,18 @@ void TZarnetform::OpenFromAddress(const QString& address) {
 }
 
 void TZarnetform::dragEnterEvent(QDragEnterEvent* event) {
-    if (!DroppedAddress(*event->mimeData()).isEmpty()) {
-        event->acceptProposedAction();
-    }
+    TakeAsCopy(*event);
+}
+
+void TZarnetform::dragMoveEvent(QDragMoveEvent* event) {
+    TakeAsCopy(*event);
 }
 
 void TZarnetform::dropEvent(QDropEvent* event) {
+    if (!TakeAsCopy(*event)) {
+        return;
+    }
     const QString address = DroppedAddress(*event->mimeData());
-    event->acceptProposedAction();
     // The dialog waits until the drop is over, so the program it came from
     // is not held up meanwhile.
     QTimer::singleShot(0, this, [this, address] { guard_.Run([&] { OpenFromAddress(address); }); });

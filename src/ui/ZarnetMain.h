@@ -104,6 +104,7 @@ class TZarnetform : public QMainWindow, private OutputCommands::Host, private TP
     void closeEvent(QCloseEvent* event) override;
     // An address dropped anywhere on the window opens ｱﾄﾞﾚｽから設定 on it.
     void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     void showEvent(QShowEvent* event) override;
 

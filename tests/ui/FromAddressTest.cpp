@@ -169,29 +169,34 @@ class FromAddressTest : public WindowTest {
         QTest::addColumn<QString>("target");
         QTest::addColumn<QStringList>("urls");
         QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("actions");      // what the source allows
         QTest::addColumn<QString>("address");  // none: the drop is refused
         QTest::addColumn<QString>("front");
+        const int copyOrMove = Qt::CopyAction | Qt::MoveAction;
         const QString file = QDir::toNativeSeparators(Q("/srv/写真/img017.jpg"));
         QTest::newRow("link on a box")
             << "FileNameFront" << QStringList{"http://h/a/b01.jpg"} << Q("http://h/a/b01.jpg")
-            << Q("http://h/a/b01.jpg") << Q("b");
+            << copyOrMove << Q("http://h/a/b01.jpg") << Q("b");
         QTest::newRow("text of two lines on the sample")
             << "SampleUrl" << QStringList{} << Q(" http://h/x/a5.png\nhttp://h/x/a6.png")
-            << Q("http://h/x/a5.png") << Q("a");
+            << copyOrMove << Q("http://h/x/a5.png") << Q("a");
         QTest::newRow("file on a label")
             << "Label3" << QStringList{QUrl::fromLocalFile(Q("/srv/写真/img017.jpg")).toString()}
-            << QString() << file << Q("img");
+            << QString() << int(Qt::CopyAction) << file << Q("img");
         QTest::newRow("address alone on the base box")
-            << "UrlCombo" << QStringList{"http://h/%E5%86%99/p9.jpg"} << QString()
+            << "UrlCombo" << QStringList{"http://h/%E5%86%99/p9.jpg"} << QString() << copyOrMove
             << Q("http://h/%E5%86%99/p9.jpg") << Q("p");
-        QTest::newRow("picture") << "SampleUrl" << QStringList{} << QString() << QString()
-                                 << Q("f");
+        QTest::newRow("picture") << "SampleUrl" << QStringList{} << QString() << copyOrMove
+                                 << QString() << Q("f");
+        QTest::newRow("only to be moved") << "SampleUrl" << QStringList{} << Q("http://h/a1.jpg")
+                                          << int(Qt::MoveAction) << QString() << Q("f");
     }
 
     void dropAnywhereOpensTheDialogOnIt() {
         QFETCH(QString, target);
         QFETCH(QStringList, urls);
         QFETCH(QString, text);
+        QFETCH(int, actions);
         QFETCH(QString, address);
         QFETCH(QString, front);
         Window().show();
@@ -211,7 +216,9 @@ class FromAddressTest : public WindowTest {
         const QWidget* over = Child<QWidget>(Window(), target.toLatin1().constData());
         const QPoint at = over->mapTo(&Window(), over->rect().center());
         QWindow* window = Window().windowHandle();
-        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        const auto allowed = static_cast<Qt::DropActions>(actions);
+        // Shift asks for a move.
+        QDragEnterEvent enter(at, allowed, &data, Qt::LeftButton, Qt::ShiftModifier);
         QApplication::sendEvent(window, &enter);
         QCOMPARE(enter.isAccepted(), !address.isEmpty());
         if (address.isEmpty()) {
@@ -219,9 +226,11 @@ class FromAddressTest : public WindowTest {
             QApplication::sendEvent(window, &leave);
             return;
         }
-        QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QDropEvent drop(at, allowed, &data, Qt::LeftButton, Qt::ShiftModifier);
         QApplication::sendEvent(window, &drop);
         QVERIFY(drop.isAccepted());
+        // A move would have the source delete what it gave.
+        QCOMPARE(drop.dropAction(), Qt::CopyAction);
         // The dialog opens once the drop is over.
         QString opened;
         WhenShown(this, [&] {
