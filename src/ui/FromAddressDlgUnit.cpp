@@ -1,6 +1,7 @@
 #include "ui/FromAddressDlgUnit.h"
 
 #include <QDir>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -144,11 +145,16 @@ std::optional<PatternTexts> TFromAddressForm::Ask(const QString& address,
     return Chosen();
 }
 
-void TFromAddressForm::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    // The tooltip needs the box where it shows.
+void TFromAddressForm::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        ShowRefusalSoon();
+    }
+}
+
+void TFromAddressForm::ShowRefusalSoon() {
     QTimer::singleShot(0, this, [this] {
-        if (foreign_) {
+        if (foreign_ && isVisible()) {
             ShowCodePageRefusal(*address_, *foreign_);
         }
     });

@@ -41,9 +41,12 @@ class TFromAddressForm : public QDialog {
     std::optional<PatternTexts> Ask(const QString& address, const PatternTexts& current);
 
   protected:
-    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
+    // The tooltip that refuses the address, once the window's activation,
+    // which takes every tooltip away, is over.
+    void ShowRefusalSoon();
     // The address box changed: its numbers follow, the default chosen.
     void AddressChange();
     // Another number was chosen: the sample and OK follow.
