@@ -79,7 +79,7 @@ QString DroppedAddress(const QMimeData& data) {
 
 TFromAddressForm::TFromAddressForm(Desktop& desktop, QWidget* parent)
     : QDialog(parent), guard_(desktop, this) {
-    setObjectName(QStringLiteral("FromAddressForm"));
+    Name(*this, "FromAddressForm");
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setWindowTitle(QStringLiteral("ｱﾄﾞﾚｽから設定"));
@@ -88,22 +88,18 @@ TFromAddressForm::TFromAddressForm(Desktop& desktop, QWidget* parent)
 
     auto* rows = new QVBoxLayout(this);
     rows->setSizeConstraint(QLayout::SetFixedSize);
-    address_ = new QLineEdit(this);
-    address_->setObjectName(QStringLiteral("AddressEdit"));
-    address_->setToolTip(QStringLiteral("連番のうち1つのｱﾄﾞﾚｽを入れます"));
+    address_ =
+        AddEdit(this, "AddressEdit", QRect(), {}, QStringLiteral("連番のうち1つのｱﾄﾞﾚｽを入れます"));
     address_->setMinimumWidth(kAddressWidth);
     AddCaption(*rows, QStringLiteral("ｱﾄﾞﾚｽ(&A)"), address_);
-    numbers_ = new QListWidget(this);
-    numbers_->setObjectName(QStringLiteral("NumberList"));
+    numbers_ = Named(new QListWidget(this), "NumberList");
     numbers_->setToolTip(QStringLiteral("連番にする数字を選びます"));
     // As high as a few rows: one measured, then taken away.
     numbers_->addItem(QStringLiteral("0"));
     numbers_->setFixedHeight(numbers_->sizeHintForRow(0) * kListRows + 2 * numbers_->frameWidth());
     numbers_->clear();
     AddCaption(*rows, QStringLiteral("連番にする数字(&N)"), numbers_);
-    sample_ = new QLabel(this);
-    sample_->setObjectName(QStringLiteral("SampleUrl"));
-    sample_->setTextFormat(Qt::PlainText);
+    sample_ = AddLabel(this, "SampleUrl", {}, QPoint());
     sample_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     sample_->setToolTip(QStringLiteral("作成するアドレスのｻﾝﾌﾟﾙを表示します"));
     sample_->setMinimumHeight(address_->sizeHint().height());
@@ -114,11 +110,9 @@ TFromAddressForm::TFromAddressForm(Desktop& desktop, QWidget* parent)
     // OK first, as the program's other dialogs have their confirming button.
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    ok_ = new QPushButton(QStringLiteral("OK"), this);
-    ok_->setObjectName(QStringLiteral("OKButton"));
+    ok_ = AddButton(this, "OKButton", QStringLiteral("OK"), QRect());
     ok_->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("キャンセル"), this);
-    cancel->setObjectName(QStringLiteral("CancelButton"));
+    QPushButton* cancel = AddButton(this, "CancelButton", QStringLiteral("キャンセル"), QRect());
     buttons->addWidget(ok_);
     buttons->addWidget(cancel);
     rows->addLayout(buttons);
