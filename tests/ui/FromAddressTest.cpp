@@ -271,8 +271,6 @@ class FromAddressTest : public WindowTest {
         });
         QTest::keyClick(Edit("FileNameFront"), Qt::Key_L, Qt::ControlModifier);
         QTRY_COMPARE(order, (QStringList{"AddressEdit", "NumberList", "OKButton", "CancelButton"}));
-        QCOMPARE(Action("FromAddressMenu")->toolTip(),
-                 Q("1つのｱﾄﾞﾚｽから各欄を設定します (Ctrl+L)"));
     }
 };
 
