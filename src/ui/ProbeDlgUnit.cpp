@@ -255,7 +255,9 @@ void TProbeForm::ShowProgress() {
     const ProbeProgress& progress = probe_->Progress();
     progress_->setMaximum(static_cast<int>(std::max<std::uint64_t>(progress.Planned, 1)));
     progress_->setValue(static_cast<int>(progress.Checked));
-    counts_->setText(QStringLiteral("発見 %1　欠番 %2　未確認 %3")
+    // Not found counts the numbers past the series' ends too; the findings'
+    // 欠番 are only those between the first and the last found.
+    counts_->setText(QStringLiteral("発見 %1　見つからず %2　未確認 %3")
                          .arg(progress.Found)
                          .arg(progress.Missing)
                          .arg(progress.Unchecked));
