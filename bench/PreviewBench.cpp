@@ -36,6 +36,7 @@ class NoFrame : public DocumentFrame {
   public:
     void InsertHeader(LineSink&, const std::string&) const override {}
     void AppendFooter(LineSink&) const override {}
+    std::uint64_t LongestHeaderLine(const std::string&) const override { return 0; }
 };
 
 QApplication& App() {

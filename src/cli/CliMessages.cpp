@@ -1,7 +1,10 @@
 #include "cli/CliMessages.h"
 
 #include <cstdlib>
+#include <new>
 #include <string_view>
+
+#include "core/Messages.h"
 
 namespace zarnet::cli {
 
@@ -12,6 +15,10 @@ bool IsJapanese(std::string_view locale) {
 }
 
 }  // namespace
+
+bool IsOutOfMemory(const std::exception& error) {
+    return dynamic_cast<const std::bad_alloc*>(&error) != nullptr;
+}
 
 // The first of LC_ALL, LC_MESSAGES and LANG that is set decides, as for any
 // program's messages.
@@ -30,8 +37,12 @@ bool WantsEnglish() {
 
 // "zarnet-cli: ", the message as the program writes it, and in parentheses
 // what it leaves out (a file error's reason) with, where wanted, the English
-// meaning first. Any other exception gives its own text.
+// meaning first. Memory that ran out is told in words; any other exception
+// gives its own text.
 std::string ErrorLine(const std::exception& error, bool english) {
+    if (IsOutOfMemory(error)) {
+        return ErrorLine(ZarnetError(messages::kOutOfMemory), english);
+    }
     std::string line = std::string("zarnet-cli: ") + error.what();
     const auto* own = dynamic_cast<const ZarnetError*>(&error);
     if (own == nullptr) {

@@ -19,6 +19,9 @@ namespace zarnet::cli {
 bool WantsEnglish(const char* lcAll, const char* lcMessages, const char* lang);
 bool WantsEnglish();  // from the environment
 
+// Whether `error` tells that memory ran out.
+bool IsOutOfMemory(const std::exception& error);
+
 // The error line zarnet-cli prints for `error`, its English meaning added
 // when `english`.
 std::string ErrorLine(const std::exception& error, bool english);

@@ -49,6 +49,10 @@ const char* const kUsage =
     "  -h, --help           show this help and exit\n"
     "      --version        show the version and exit\n"
     "\n"
+    "An address may hold at most 65,536 bytes (64 KiB, in UTF-8), and so may a\n"
+    "header line with its title put in: a %% of the front or the rear takes the\n"
+    "whole value, and a pattern that would make a longer one fails its check.\n"
+    "\n"
     "Texts are taken exactly as given. Give numbers in ASCII digits and signs:\n"
     "full-width ones, as an input method types them, are no number. Only ASCII\n"
     "commas and blanks separate values: the ideographic comma U+3001, the\n"
@@ -62,8 +66,8 @@ const char* const kUsage =
     "could not check, with the reason, on standard error.\n"
     "Exit status: 0 when written, 1 when the pattern fails a check, 2 for usage\n"
     "and file errors (an address without a number for --from-address among\n"
-    "them), 3 when a probe left an address unchecked or could not reach a host\n"
-    "(what was found is written all the same).\n";
+    "them) and when memory runs out, 3 when a probe left an address unchecked or\n"
+    "could not reach a host (what was found is written all the same).\n";
 
 namespace {
 

@@ -12,6 +12,7 @@
 #include "core/OutputDocument.h"
 #include "core/PatternExpansion.h"
 #include "core/ProbeReport.h"
+#include "core/RunLimit.h"
 #include "core/SeriesProbe.h"
 #include "platform/Cp932.h"
 #include "platform/CurlTransport.h"
@@ -114,7 +115,10 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     }
     const Start start = StartFrom(options, paths);
     PreparedRun run;
-    if (failsCheck([&] { run = PrepareRun(start.Request); })) {
+    if (failsCheck([&] {
+            run = PrepareRun(start.Request);
+            CheckAddressLength(run);
+        })) {
         return kCheckFailed;
     }
     std::optional<CurlTransport> transport;
@@ -132,6 +136,9 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
                      &HtmlTemplates::LoadHeader);
         LoadTemplate(templates, options.FooterFile, templates.FooterPath(),
                      &HtmlTemplates::LoadFooter);
+        if (failsCheck([&] { CheckHeaderLength(run, templates); })) {
+            return kCheckFailed;
+        }
     }
     // The output file is made first, so that one that cannot be is told
     // before the probe, not after it.
@@ -165,7 +172,10 @@ int Guarded(std::ostream& err, Body body) {
         } catch (...) {
             // No memory left to compose the line: the bare message, which a
             // stream writes without throwing.
-            err << "zarnet-cli: " << error.what() << "\n";
+            err << "zarnet-cli: "
+                << (IsOutOfMemory(error) ? messages::kOutOfMemory.English
+                                         : std::string_view(error.what()))
+                << "\n";
         }
     } catch (...) {
         err << "zarnet-cli: unexpected error\n";

@@ -38,5 +38,14 @@ inline constexpr Message kNoNumberInAddress{"アドレス %s には連番にで�
 // The window's limit on one run: the count, then the limit.
 inline constexpr Message kTooManyAddresses{"作成するアドレスが多すぎます（%s件、上限は%s件です）",
                                            "too many addresses (%s; at most %s)"};
+// The limit on one line that a run builds: its length, then the limit, in
+// bytes.
+inline constexpr Message kAddressTooLong{"アドレスが長すぎます（%sバイト、上限は%sバイトです）",
+                                         "an address is too long (%s bytes; at most %s)"};
+inline constexpr Message kHeaderLineTooLong{
+    "ヘッダの行が長すぎます（%sバイト、上限は%sバイトです）",
+    "a header line with the title put in is too long (%s bytes; at most %s)"};
+// Memory ran out all the same.
+inline constexpr Message kOutOfMemory{"メモリが足りません", "out of memory"};
 
 }  // namespace zarnet::messages

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -52,6 +53,9 @@ class DocumentFrame {
     virtual ~DocumentFrame() = default;
     virtual void InsertHeader(LineSink& lines, const std::string& title) const = 0;
     virtual void AppendFooter(LineSink& lines) const = 0;
+    // The length in bytes of the longest line InsertHeader would add for the
+    // title, counted without building it; 0 for a header of no lines.
+    virtual std::uint64_t LongestHeaderLine(const std::string& title) const = 0;
 };
 
 // The entry's line in the request's kind and switches, into `line`: one line

@@ -180,38 +180,82 @@ std::vector<std::string> SubstitutionValues(const PatternRequest& request) {
     return SplitCommaText(ExpandRanges(Trimmed(request.Texts.ContStr)));
 }
 
-// "%%%" with "5%" gives "55%", but the value's own text is never searched
-// again: a value holding "%%" is inserted whole every time, so every
-// replacement ends.
-std::string ReplaceMarker(std::string_view text, std::string_view value) {
-    // One pass from left to right. The leftmost marker is either the next
-    // "%%" of the text, or a "%" that ends the value just inserted followed by
-    // a "%" of the text; the value's inside is never searched.
-    // A value holding a marker itself goes in whole and joins nothing.
-    const bool valueEndsInPercent = !value.empty() && value.back() == '%' && !HoldsMarker(value);
-    std::string result;
-    result.reserve(text.size() + value.size());
+namespace {
+
+// A value holding a marker itself goes in whole and joins nothing.
+bool JoinsPercent(std::string_view value) {
+    return !value.empty() && value.back() == '%' && !HoldsMarker(value);
+}
+
+// The replacements of ReplaceMarker from left to right, in one pass:
+// keep(piece) for each piece of the text that stays, replace(joined) for each
+// marker. The leftmost marker is either the next "%%" of the text or, when
+// `joinsPercent`, the "%" that ends the value just put in followed by a "%"
+// of the text (`joined`: that last "%" of the value goes). The value's inside
+// is never searched, so every replacement ends.
+template <class Keep, class Replace>
+void WalkMarkers(std::string_view text, bool joinsPercent, Keep&& keep, Replace&& replace) {
     bool pendingPercent = false;
     std::size_t i = 0;
     while (i < text.size()) {
         if (pendingPercent && text[i] == '%') {
-            result.pop_back();
             ++i;
+            replace(true);
         } else {
             const std::size_t at = text.find(kMarker, i);
             if (at == std::string_view::npos) {
                 break;
             }
-            result.append(text.substr(i, at - i));
+            keep(text.substr(i, at - i));
             i = at + kMarker.size();
+            replace(false);
         }
-        result.append(value);
-        pendingPercent = valueEndsInPercent;
+        pendingPercent = joinsPercent;
     }
-    if (i < text.size()) {
-        result.append(text.substr(i));
-    }
+    keep(text.substr(i));
+}
+
+}  // namespace
+
+// "%%%" with "5%" gives "55%", but the value's own text is never searched
+// again: a value holding "%%" is inserted whole every time.
+std::string ReplaceMarker(std::string_view text, std::string_view value) {
+    std::string result;
+    result.reserve(text.size() + value.size());
+    WalkMarkers(
+        text, JoinsPercent(value), [&](std::string_view piece) { result.append(piece); },
+        [&](bool joined) {
+            if (joined) {
+                result.pop_back();
+            }
+            result.append(value);
+        });
     return result;
+}
+
+MarkerCount::MarkerCount(std::string_view text) : textLength_(text.size()) {
+    const auto count = [text](bool joinsPercent) {
+        std::uint64_t markers = 0;
+        WalkMarkers(
+            text, joinsPercent, [](std::string_view) {}, [&markers](bool) { ++markers; });
+        return markers;
+    };
+    markers_ = count(false);
+    joiningMarkers_ = count(true);
+}
+
+// Each replacement takes two characters and puts in the value; the sum is
+// never below zero, so the order keeps it unsigned.
+std::uint64_t MarkerCount::ReplacedLength(std::string_view value) const {
+    const std::uint64_t markers = JoinsPercent(value) ? joiningMarkers_ : markers_;
+    return textLength_ + markers * value.size() - 2 * markers;
+}
+
+std::size_t WidestNumber(const NumberRange& range, std::size_t width) {
+    if (!range.Numbered) {
+        return 0;
+    }
+    return std::max({width, std::to_string(range.First).size(), std::to_string(range.Last).size()});
 }
 
 std::int64_t GroupSize(const NumberRange& range) {

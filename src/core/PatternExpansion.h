@@ -48,6 +48,20 @@ std::string ExpandRanges(std::string_view text);
 // replacement brings together with the text around it.
 std::string ReplaceMarker(std::string_view text, std::string_view value);
 
+// How long ReplaceMarker makes a text for any value, counted without building
+// it: a replacement puts in the value for the two characters of a marker (or
+// for a "%" of the text and the "%" that ends the value before it).
+class MarkerCount {
+  public:
+    explicit MarkerCount(std::string_view text);
+    std::uint64_t ReplacedLength(std::string_view value) const;
+
+  private:
+    std::uint64_t textLength_;
+    std::uint64_t markers_;         // for a value that joins no "%" of the text
+    std::uint64_t joiningMarkers_;  // for one that ends in "%" and does
+};
+
 // What every entry of a group shares: the base address, and the file name's
 // front and rear (the extension included), the group's value put in.
 struct GroupTexts {
@@ -88,6 +102,10 @@ void WalkRun(const PatternRequest& request, const NumberRange& range, const std:
 void ExpandPattern(const PatternRequest& request, const NumberRange& range,
                    const std::string& title, const std::vector<std::string>& values,
                    ExpansionSink& sink);
+
+// The length of the range's widest number text, its leading zeros to
+// `width` included; 0 without numbering.
+std::size_t WidestNumber(const NumberRange& range, std::size_t width);
 
 // Entries of one group, and of a whole run.
 std::int64_t GroupSize(const NumberRange& range);

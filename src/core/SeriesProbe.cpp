@@ -6,6 +6,7 @@
 
 #include "core/Messages.h"
 #include "core/NumberText.h"
+#include "core/RunLimit.h"
 #include "platform/AsciiText.h"
 #include "platform/LocalFiles.h"
 
@@ -141,11 +142,19 @@ struct AnswerLook {
     bool operator==(const AnswerLook&) const = default;
 };
 
-// A number's text no group can reach: four digits more than its widest.
+// A number's text no group can reach: four digits more than its widest. No
+// number a probe asks is longer: a group spans at most 1,000 numbers.
+std::size_t OutOfSeriesDigits(std::size_t width, const NumberRange& range) {
+    return std::max<std::size_t>(WidestNumber(range, width), 1) + 4;
+}
+
 std::string OutOfSeriesNumber(std::size_t width, const NumberRange& range) {
-    const std::size_t digits =
-        std::max({width, std::to_string(range.First).size(), std::to_string(range.Last).size()});
-    return std::string(digits + 4, '9');
+    return std::string(OutOfSeriesDigits(width, range), '9');
+}
+
+// The probe's addresses are as long as the run's, but for their numbers.
+void CheckProbeLength(const PreparedRun& run) {
+    CheckAddressLength(run, OutOfSeriesDigits(NumberWidth(run.Request.Texts.StCount), run.Range));
 }
 
 }  // namespace
@@ -375,6 +384,7 @@ class SeriesProbe::Group {
 };
 
 void CheckProbeable(const PreparedRun& run) {
+    CheckProbeLength(run);
     for (const std::string& value : run.Values) {
         IsWebGroup(ReplaceMarker(run.Title, value));
     }
@@ -390,6 +400,7 @@ bool ProbeResult::Complete() const {
 SeriesProbe::SeriesProbe(const PreparedRun& run, const ProbeSettings& settings,
                          ProbeTransport& transport)
     : settings_(settings), transport_(transport) {
+    CheckProbeLength(run);
     for (const std::string& value : run.Values) {
         groups_.push_back(std::make_unique<Group>(run, value, settings.Gap));
         progress_.Planned += groups_.back()->Planned();

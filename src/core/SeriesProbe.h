@@ -61,7 +61,8 @@ struct ProbeProgress {
 };
 
 // Raises "アドレス %s は調べられません" when an address of the run is neither
-// a web address nor a local one.
+// a web address nor a local one, and CheckAddressLength's message when one a
+// probe asks would be too long.
 void CheckProbeable(const PreparedRun& run);
 
 // Finds which numbers of a pattern exist, group by group. Every number of the
@@ -79,7 +80,8 @@ void CheckProbeable(const PreparedRun& run);
 class SeriesProbe {
   public:
     // Raises "アドレス %s は調べられません" for an address that is neither a
-    // web address nor a local one, before any request.
+    // web address nor a local one, and CheckAddressLength's message for one
+    // too long, before any request.
     SeriesProbe(const PreparedRun& run, const ProbeSettings& settings, ProbeTransport& transport);
     ~SeriesProbe();
     SeriesProbe(const SeriesProbe&) = delete;

@@ -1,5 +1,6 @@
 #include "templates/HtmlTemplates.h"
 
+#include <algorithm>
 #include <exception>
 #include <string_view>
 #include <unordered_set>
@@ -16,23 +17,31 @@ namespace {
 
 constexpr std::string_view kTitleMarker = "%%TITLE%%";
 
-// Every marker of the line replaced; the title's own text is not searched.
-// The same for code page 932 bytes and for UTF-8: "%" is never the second
-// byte of a character, so a marker found always starts on a character's edge.
-std::string WithTitle(std::string_view line, std::string_view title) {
-    std::string result;
+// The title markers of the line from left to right: keep(piece) for each
+// piece of the line around them, marker() for each of them. The same for code
+// page 932 bytes and for UTF-8: "%" is never the second byte of a character,
+// so a marker found always starts on a character's edge.
+template <class Keep, class Marker>
+void WalkTitleMarkers(std::string_view line, Keep&& keep, Marker&& marker) {
     std::size_t copied = 0;
     for (std::size_t at = line.find('%'); at != std::string_view::npos;) {
         if (ascii::StartsWithIgnoringCase(line.substr(at), kTitleMarker)) {
-            result.append(line.substr(copied, at - copied));
-            result.append(title);
+            keep(line.substr(copied, at - copied));
+            marker();
             copied = at + kTitleMarker.size();
             at = line.find('%', copied);
         } else {
             at = line.find('%', at + 1);
         }
     }
-    result.append(line.substr(copied));
+    keep(line.substr(copied));
+}
+
+// Every marker of the line replaced; the title's own text is not searched.
+std::string WithTitle(std::string_view line, std::string_view title) {
+    std::string result;
+    WalkTitleMarkers(
+        line, [&](std::string_view piece) { result.append(piece); }, [&] { result.append(title); });
     return result;
 }
 
@@ -172,6 +181,21 @@ void HtmlTemplates::InsertHeader(LineSink& lines, const std::string& title) cons
     for (const std::string& line : HeaderLines) {
         lines.AddCodePageLine(WithTitle(line, encodedTitle), WithTitle(cp932::Decode(line), title));
     }
+}
+
+// The line as text, the longer of its two forms: a character of code page 932
+// never takes fewer bytes in UTF-8, nor does the title.
+std::uint64_t HtmlTemplates::LongestHeaderLine(const std::string& title) const {
+    std::uint64_t longest = 0;
+    for (const std::string& line : HeaderLines) {
+        const std::string text = cp932::Decode(line);
+        std::uint64_t markers = 0;
+        WalkTitleMarkers(
+            text, [](std::string_view) {}, [&markers] { ++markers; });
+        longest = std::max<std::uint64_t>(
+            longest, text.size() - markers * kTitleMarker.size() + markers * title.size());
+    }
+    return longest;
 }
 
 void HtmlTemplates::AppendFooter(LineSink& lines) const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -56,6 +57,7 @@ class HtmlTemplates : public DocumentFrame {
     // by the title.
     void InsertHeader(LineSink& lines, const std::string& title) const override;
     void AppendFooter(LineSink& lines) const override;
+    std::uint64_t LongestHeaderLine(const std::string& title) const override;
 
     // A template as the editor shows it: its lines decoded, each followed by
     // "\n".

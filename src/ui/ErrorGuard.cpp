@@ -1,8 +1,10 @@
 #include "ui/ErrorGuard.h"
 
 #include <exception>
+#include <new>
 #include <string>
 
+#include "core/Messages.h"
 #include "platform/ZarnetError.h"
 #include "ui/Desktop.h"
 
@@ -10,10 +12,14 @@ namespace zarnet {
 
 namespace {
 
-// A file error brings the system's reason too, as the command line gives it.
+// A file error brings the system's reason too, as the command line gives it;
+// memory that ran out is told in words.
 std::string MessageOf(const std::exception& error) {
     if (const auto* own = dynamic_cast<const ZarnetError*>(&error)) {
         return own->Explained();
+    }
+    if (dynamic_cast<const std::bad_alloc*>(&error) != nullptr) {
+        return std::string(messages::kOutOfMemory.Text);
     }
     return error.what();
 }

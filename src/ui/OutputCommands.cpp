@@ -110,7 +110,10 @@ void OutputCommands::HandOn(void (OutputCommands::*outputStep)(), const QString&
 PreparedRun OutputCommands::CheckedRun() {
     const PatternRequest request = record_.RequestFor(ui_.Pattern(), host_.GetMakeType());
     BoxWriteBack writeBack(ui_);
-    return PrepareRun(request, &writeBack);
+    PreparedRun run = PrepareRun(request, &writeBack);
+    CheckAddressLength(run);
+    CheckHeaderLength(run, templates_);
+    return run;
 }
 
 // The corrected extension and the group size go back into their boxes before

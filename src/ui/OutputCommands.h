@@ -46,7 +46,8 @@ class OutputCommands {
     // failed check's message.
     void BuildOutput();
     // The window's pattern through the checks of a run, with their
-    // write-backs, as every output command starts.
+    // write-backs, and the limits on what it builds, as every output command
+    // starts.
     PreparedRun CheckedRun();
 
     // The view command for what a probe found: the document of the found

@@ -16,15 +16,16 @@ namespace zarnet {
 namespace {
 
 const Message* const kEveryMessage[] = {
-    &messages::kStartNotNumber,   &messages::kEndNotNumber,     &messages::kRangeReversed,
-    &messages::kRangeTooLarge,    &messages::kAddressEmpty,     &messages::kValuesEmpty,
-    &messages::kStepNotNumber,    &messages::kCheckEnd,         &messages::kNothingBelowZero,
-    &messages::kNotInCodePage,    &messages::kTooManyAddresses, &messages::kCannotOpenFile,
-    &messages::kCannotCreateFile, &messages::kWriteError,       &messages::kCannotWriteIni,
-    &messages::kMovedAside,       &messages::kInvalidDataType,  &messages::kCannotGetData,
-    &messages::kCannotCreateKey,  &messages::kCannotSetData,    &messages::kCannotOpenKey,
-    &messages::kNotSaved,         &messages::kNotUtf8,          &messages::kCannotProbe,
-    &messages::kHostUnreachable,  &messages::kProbeLimit,       &messages::kNoNumberInAddress,
+    &messages::kStartNotNumber,   &messages::kEndNotNumber,      &messages::kRangeReversed,
+    &messages::kRangeTooLarge,    &messages::kAddressEmpty,      &messages::kValuesEmpty,
+    &messages::kStepNotNumber,    &messages::kCheckEnd,          &messages::kNothingBelowZero,
+    &messages::kNotInCodePage,    &messages::kTooManyAddresses,  &messages::kCannotOpenFile,
+    &messages::kCannotCreateFile, &messages::kWriteError,        &messages::kCannotWriteIni,
+    &messages::kMovedAside,       &messages::kInvalidDataType,   &messages::kCannotGetData,
+    &messages::kCannotCreateKey,  &messages::kCannotSetData,     &messages::kCannotOpenKey,
+    &messages::kNotSaved,         &messages::kNotUtf8,           &messages::kCannotProbe,
+    &messages::kHostUnreachable,  &messages::kProbeLimit,        &messages::kNoNumberInAddress,
+    &messages::kAddressTooLong,   &messages::kHeaderLineTooLong, &messages::kOutOfMemory,
 };
 
 // The Japanese text reaches the window and a Japanese Windows console through

@@ -18,6 +18,7 @@ using Strings = std::vector<std::string>;
 struct NoFrame : DocumentFrame {
     void InsertHeader(LineSink&, const std::string&) const override {}
     void AppendFooter(LineSink&) const override {}
+    std::uint64_t LongestHeaderLine(const std::string&) const override { return 0; }
 };
 
 // The list the generator writes for the pattern.

@@ -17,6 +17,9 @@ struct MarkerFrame : DocumentFrame {
         lines.AddLine("HEAD " + title);
     }
     void AppendFooter(LineSink& lines) const override { lines.AddLine("FOOT"); }
+    std::uint64_t LongestHeaderLine(const std::string& title) const override {
+        return 5 + title.size();
+    }
 };
 
 PatternRequest Request(MakeType kind, std::string dir, std::string values, std::string start,

@@ -237,6 +237,7 @@ TEST(PatternExpansionTest, ValueListWritesOutNumericRanges) {
     EXPECT_EQ(SubstitutionValues(Pattern("no-marker", "a,b", "", "", "", "", "")), Strings{"--"});
 }
 
+// The length is counted as well as built, and the two must agree.
 TEST(PatternExpansionTest, ReplaceMarkerReplacesEveryMarkerAndAlwaysEnds) {
     struct Case {
         const char* text;
@@ -260,6 +261,8 @@ TEST(PatternExpansionTest, ReplaceMarkerReplacesEveryMarkerAndAlwaysEnds) {
     };
     for (const Case& c : cases) {
         EXPECT_EQ(ReplaceMarker(c.text, c.value), c.result) << c.text << " with " << c.value;
+        EXPECT_EQ(MarkerCount(c.text).ReplacedLength(c.value), std::string_view(c.result).size())
+            << c.text << " with " << c.value;
     }
 }
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/ProbeReport.h"
+#include "core/RunLimit.h"
 #include "platform/LocalFiles.h"
 
 namespace zarnet {
@@ -434,6 +435,29 @@ TEST(SeriesProbeTest, AddressesNoProbeCanAskAreRefusedBeforeAnyRequest) {
     }
 }
 
+// The probe builds its stand-in address with a number four digits wider
+// than the run's widest, so a run at the limit is refused for a probe.
+TEST(SeriesProbeTest, AddressesTooLongForAProbeAreRefusedBeforeAnyRequest) {
+    const PreparedRun run =
+        PrepareRun(Pattern("http://s/" + std::string(65'521, 'a'), "", "", ""));  // 65,536 bytes
+    EXPECT_NO_THROW(CheckAddressLength(run));
+    const std::string message = "アドレスが長すぎます（65,541バイト、上限は65,536バイトです）";
+    try {
+        CheckProbeable(run);
+        ADD_FAILURE() << "no error";
+    } catch (const ZarnetError& error) {
+        EXPECT_EQ(error.what(), message);
+    }
+    ScriptedTransport transport(Holding({}));
+    try {
+        SeriesProbe probe(run, {}, transport);
+        ADD_FAILURE() << "no error";
+    } catch (const ZarnetError& error) {
+        EXPECT_EQ(error.what(), message);
+    }
+    EXPECT_TRUE(transport.Asked.empty());
+}
+
 TEST(SeriesProbeTest, CancelEndsAtOnceKeepingWhatWasFound) {
     ScriptedTransport transport(Holding({1, 2, 3, 4, 5, 6, 7, 8, 9}));
     SeriesProbe probe(PrepareRun(Pattern("http://s/", "", "1", "9")), {0, 2, 15}, transport);
@@ -457,6 +481,7 @@ TEST(SeriesProbeTest, FoundDocumentHoldsOnlyTheFoundAddressesInTheRunsKind) {
     struct NoFrame : DocumentFrame {
         void InsertHeader(LineSink&, const std::string&) const override {}
         void AppendFooter(LineSink&) const override {}
+        std::uint64_t LongestHeaderLine(const std::string&) const override { return 0; }
     };
     LineListSink document;
     WriteFoundDocument(run, probe.Result(), NoFrame{}, document);

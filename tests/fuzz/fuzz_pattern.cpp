@@ -57,6 +57,7 @@ struct PerEntryDocument : zarnet::ExpansionSink {
 struct NoFrame : zarnet::DocumentFrame {
     void InsertHeader(zarnet::LineSink&, const std::string&) const override {}
     void AppendFooter(zarnet::LineSink&) const override {}
+    std::uint64_t LongestHeaderLine(const std::string&) const override { return 0; }
 };
 
 // Every kind, with switches taken from the input's length.

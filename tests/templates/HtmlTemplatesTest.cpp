@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/Cp932.h"
@@ -47,6 +48,8 @@ TEST(HtmlTemplatesTest, MissingFilesGiveTheBuiltInTemplates) {
               }));
 }
 
+// The length of the longest line is counted as well, and must be what the
+// header really holds.
 TEST(HtmlTemplatesTest, TitleMarkerIsReplacedInHeaderLinesOnly) {
     struct Case {
         const char* line;
@@ -62,15 +65,23 @@ TEST(HtmlTemplatesTest, TitleMarkerIsReplacedInHeaderLinesOnly) {
         {"%%TITLE%%", "p/%%TITLE%%/", "p/%%TITLE%%/"},
         {"%%TITLE%%", "p/%%/", "p/%%/"},
         {"見出し%%TITLE%%", "写真/", "見出し写真/"},
+        {"ｱ%%TITLE%%", "ｲ", "ｱｲ"},  // one byte in code page 932, three as text
     };
     for (const Case& c : cases) {
         HtmlTemplates templates("/nowhere/");
         templates.HeaderLines = {cp932::Encode(c.line)};
         templates.FooterLines = {"%%TITLE%%"};
         EXPECT_EQ(Framed(templates, c.title), (Strings{c.result, "%%TITLE%%"})) << c.line;
+        EXPECT_EQ(templates.LongestHeaderLine(c.title), std::string_view(c.result).size())
+            << c.line;
     }
     HtmlTemplates empty("/nowhere/");
     EXPECT_EQ(Framed(empty, "t"), Strings{});
+    EXPECT_EQ(empty.LongestHeaderLine("t"), 0u);
+    HtmlTemplates lines("/nowhere/");
+    lines.HeaderLines = {"%%TITLE%%%%TITLE%%", "a long line, no title"};
+    EXPECT_EQ(lines.LongestHeaderLine("t"), 21u);
+    EXPECT_EQ(lines.LongestHeaderLine(std::string(20, 't')), 40u);
 }
 
 TEST(HtmlTemplatesTest, FilesAreReadByTheLineRules) {

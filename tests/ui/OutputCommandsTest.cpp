@@ -453,6 +453,17 @@ class OutputCommandsTest : public WindowTest {
             << "1000"
             << "作成するアドレスが多すぎます（1,001,000件、上限は1,000,000件です）."
             << "編集中";
+        // The value three times in one address: 9 + 90,000 + "/p2.jpg".
+        QTest::newRow("address too long")
+            << "http://e/%%%%%%" << QString(30'000, QLatin1Char('v')) << "2"
+            << "アドレスが長すぎます（90,016バイト、上限は65,536バイトです）."
+            << "before";
+        // The header holds the title three times on one line.
+        QTest::newRow("header line too long")
+            << QString(30'000, QLatin1Char('h')) << "a"
+            << "2"
+            << "ヘッダの行が長すぎます（90,005バイト、上限は65,536バイトです）."
+            << "before";
     }
 
     void failedCheckLeavesEverythingAsItWas() {
@@ -466,6 +477,7 @@ class OutputCommandsTest : public WindowTest {
         Trigger("SaveToMenu");
         const std::string saved = Folder().Read("list.txt");
 
+        Window().Templates().HeaderLines = {"<%%TITLE%%%%TITLE%%%%TITLE%%>"};
         Action("HTML")->trigger();
         Combo()->setEditText(dir);
         Edit("CSVListEdit")->setText(values);

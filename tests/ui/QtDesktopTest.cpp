@@ -4,8 +4,10 @@
 #include <QTest>
 #include <QTimer>
 #include <functional>
+#include <new>
 
 #include "ui/ErrorGuard.h"
+#include "ui/FakeDesktop.h"
 #include "ui/QtDesktop.h"
 
 namespace zarnet::testing {
@@ -152,6 +154,16 @@ class QtDesktopTest : public QObject {
             Qt::Key_Return);
         ErrorGuard guard(desktop, nullptr);
         QVERIFY(!guard.Run([] { throw std::runtime_error("failed"); }));
+    }
+
+    // Memory that ran out abandons the command alone, and says so in words.
+    void outOfMemoryIsToldInTheErrorBox() {
+        FakeDesktop desktop;
+        ErrorGuard guard(desktop, nullptr);
+        QVERIFY(!guard.Run([] { throw std::bad_alloc(); }));
+        QCOMPARE(desktop.Errors.size(), size_t{1});
+        QCOMPARE(desktop.Errors[0].Text, Q("メモリが足りません."));
+        QVERIFY(guard.Run([] {}));
     }
 };
 
