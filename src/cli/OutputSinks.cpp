@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "platform/FileErrors.h"
+#include "platform/StandardOutput.h"
 
 namespace zarnet::cli {
 
@@ -60,7 +61,7 @@ void OutputTarget::Write(const std::function<void(LineSink&)>& write) {
     }
     out_.flush();
     if (!out_) {
-        ThrowWriteError();
+        ThrowStandardOutputError(WriteFailureReason(out_));
     }
 }
 

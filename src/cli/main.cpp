@@ -1,4 +1,4 @@
-#include <iostream>
+#include <ostream>
 #include <sstream>
 
 #include "cli/CliRun.h"
@@ -6,13 +6,13 @@
 #include "platform/StandardOutput.h"
 
 int main(int argc, char** argv) {
-    std::ios::sync_with_stdio(false);
-    zarnet::UseBinaryStandardOutput();
     // Ctrl+C or kill during -o leaves no temporary file behind.
     zarnet::AtomicFile::RemoveTemporaryFilesOnTermination();
+    // Straight to the system, so that a failed write can say why.
+    zarnet::StandardOutputBuffer standardOutput;
+    std::ostream out(&standardOutput);
     std::ostringstream messages;
-    const int status = zarnet::cli::RunProgram(argc, argv, std::cout, messages);
-    std::cout.flush();
+    const int status = zarnet::cli::RunProgram(argc, argv, out, messages);
     zarnet::WriteMessages(messages.str());
     return status;
 }

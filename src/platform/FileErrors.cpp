@@ -44,8 +44,10 @@ void ThrowCannotCreate(const std::string& path, int systemError) {
     ThrowCannotCreate(path, ErrnoReason(systemError));
 }
 
-void ThrowWriteError() {
-    throw ZarnetError(messages::kWriteError);
+// Named as a file is, where the reason is known.
+void ThrowStandardOutputError(const std::string& reason) {
+    throw ZarnetError(messages::kWriteError, {},
+                      reason.empty() ? std::string() : "standard output: " + reason);
 }
 
 void ThrowWriteError(const std::string& path, int systemError) {

@@ -34,8 +34,9 @@ class FileError : public ZarnetError {
 // and `systemError` the errno value of the call that failed, 0 for none.
 [[noreturn]] void ThrowCannotOpen(const std::string& path, int systemError = errno);    // reading
 [[noreturn]] void ThrowCannotCreate(const std::string& path, int systemError = errno);  // writing
-// A write that failed part-way: to standard output, or to the file at `path`.
-[[noreturn]] void ThrowWriteError();
+// A write that failed part-way: to standard output, `reason` being the
+// system's words (empty where none is known), or to the file at `path`.
+[[noreturn]] void ThrowStandardOutputError(const std::string& reason);
 [[noreturn]] void ThrowWriteError(const std::string& path, int systemError = errno);
 // The same with the reason in words, where no errno value says it (the
 // Windows functions).

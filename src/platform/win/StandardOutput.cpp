@@ -1,19 +1,30 @@
 #include "platform/StandardOutput.h"
 
-#include <fcntl.h>
-#include <io.h>
-#include <stdio.h>
-
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
+#include "platform/win/SystemErrors.h"
 #include "platform/win/WideText.h"
 #include "platform/win/WinApi.h"
 
 namespace zarnet {
 
-void UseBinaryStandardOutput() {
-    _setmode(_fileno(stdout), _O_BINARY);
+// WriteFile takes the bytes as they are: no text mode of the C runtime's
+// stands between.
+bool StandardOutputBuffer::Put(const char* data, std::size_t size) {
+    const HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE);
+    while (size > 0) {
+        const auto chunk = static_cast<DWORD>(std::min<std::size_t>(size, 1u << 30));
+        DWORD written = 0;
+        if (!WriteFile(out, data, chunk, &written, nullptr) || written == 0) {
+            failureReason_ = SystemReason(GetLastError());
+            return false;
+        }
+        data += written;
+        size -= written;
+    }
+    return true;
 }
 
 void WriteMessages(std::string_view utf8) {

@@ -14,6 +14,7 @@
 #include <thread>
 #include <vector>
 
+#include "cli/CliInvoke.h"
 #include "support/TempDir.h"
 
 namespace zarnet {
@@ -148,6 +149,33 @@ TEST(CliLimitsTest, RunningOutOfMemoryIsToldInWordsWithStatus2) {
                                dir.File("out.txt"), dir, 256u * 1024u * 1024u, "C");
     EXPECT_EQ(ran.status, 2);
     EXPECT_EQ(ran.err, "zarnet-cli: メモリが足りません (out of memory)\n");
+}
+
+// Standard output gets every byte of a document of many chunks, and a write
+// that fails names the system's reason, as for an output file: here the
+// device is full.
+TEST(CliLimitsTest, StandardOutputIsWrittenWholeOrNamesWhyNot) {
+    testing::TempDir dir;
+    const Args args = {"-b", "p/%%", "-l", "1-100", "-s", "1", "-e", "1000", "-k", "list"};
+    const std::string document = cli::testing::Invoke(args, dir).out;
+    ASSERT_GT(document.size(), 900'000u);  // many times the chunk the sink writes
+    struct Case {
+        std::string target;
+        int status;
+        std::string err;
+    };
+    const Case cases[] = {
+        {dir.File("out.txt"), 0, ""},
+        {"/dev/full", 2,
+         "zarnet-cli: ストリームへの書き込みエラー (write error: standard output: " +
+             std::string(std::strerror(ENOSPC)) + ")\n"},
+    };
+    for (const Case& c : cases) {
+        const Ran ran = RunProgram(args, c.target, dir, kMemoryLimit, "C");
+        EXPECT_EQ(ran.status, c.status) << c.target;
+        EXPECT_EQ(ran.err, c.err) << c.target;
+    }
+    EXPECT_EQ(dir.Read("out.txt"), document);
 }
 
 }  // namespace
