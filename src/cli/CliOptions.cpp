@@ -57,6 +57,8 @@ const char* const kUsage =
     "full-width ones, as an input method types them, are no number. Only ASCII\n"
     "commas and blanks separate values: the ideographic comma U+3001, the\n"
     "full-width comma U+FF0C and the ideographic space U+3000 belong to a value.\n"
+    "Double quotes round a value are dropped, but hold nothing together:\n"
+    "-l '\"new york\",paris' gives the three values new, york and paris.\n"
     "\n"
     "Messages are the program's own Japanese texts; outside a Japanese locale their\n"
     "English meaning follows in parentheses.\n"

@@ -334,6 +334,11 @@ TEST(CliTest, HelpAndVersionGoToStandardOutput) {
     }
     EXPECT_NE(help.out.find("at most 1,000 numbers"), std::string::npos);
     EXPECT_NE(help.out.find("Japanese texts"), std::string::npos);
+    // What it says of quotes holds: they keep no blank inside a value.
+    EXPECT_NE(help.out.find("-l '\"new york\",paris' gives the three values new, york and paris."),
+              std::string::npos);
+    EXPECT_EQ(Invoke({"-b", "%%", "-l", "\"new york\",paris", "-k", "list"}, folder).out,
+              "new/\r\nyork/\r\nparis/\r\n");
     Outcome version = Invoke({"--version"}, folder);
     EXPECT_TRUE(version.out.starts_with("zarnet-cli "));
 }
