@@ -1,6 +1,7 @@
 // The pattern engine on arbitrary texts: every run ends, raises only its own
 // errors, yields exactly the entries it announced, and writes each document
-// as its entries' lines composed one by one would be.
+// as its entries' lines composed one by one would be; a marker replacement is
+// as long as counted.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -9,6 +10,7 @@
 
 #include "core/OutputDocument.h"
 #include "core/PatternExpansion.h"
+#include "core/RunLimit.h"
 #include "platform/Cp932.h"
 #include "platform/ZarnetError.h"
 
@@ -99,6 +101,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     request.Texts.ExtStr = fields[6];
     try {
         const zarnet::PreparedRun run = zarnet::PrepareRun(request);
+        zarnet::CheckAddressLength(run);  // as both programs do before building
         if (run.EntryCount() > 200000) {
             return 0;  // large but valid; not worth the fuzzer's time
         }
@@ -118,6 +121,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     } catch (const zarnet::ZarnetError&) {
     }
-    (void)zarnet::ReplaceMarker(fields[0], fields[1]);
+    // The length counted is the length built.
+    if (zarnet::MarkerCount(fields[0]).ReplacedLength(fields[1]) !=
+        zarnet::ReplaceMarker(fields[0], fields[1]).size()) {
+        std::abort();
+    }
     return 0;
 }
