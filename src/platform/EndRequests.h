@@ -10,9 +10,9 @@ namespace zarnet {
 // through its window's close, which saves what the program keeps. Windows
 // asks a window program to end through the window system instead.
 
-// Catches the requests from now on, once per program: the descriptor that
-// turns readable when one arrives, or nothing where there are none to catch
-// (or no descriptor could be made; the signals then end the program as
+// Catches the requests from now on: the descriptor that turns readable when
+// one arrives, the same for every call, or nothing where there are none to
+// catch (or no descriptor could be made; the signals then end the program as
 // before). A signal the program was started to ignore (nohup) stays ignored.
 std::optional<int> CatchEndRequests();
 

@@ -27,16 +27,21 @@ void NoteRequest(int) {
 }  // namespace
 
 std::optional<int> CatchEndRequests() {
+    static int requests = -1;
+    if (requests >= 0) {
+        return requests;
+    }
     int ends[2];
     if (::pipe2(ends, O_CLOEXEC | O_NONBLOCK) != 0) {
         return std::nullopt;
     }
+    requests = ends[0];
     requestEnd = ends[1];
     for (const int signal : {SIGTERM, SIGHUP, SIGINT}) {
         // Restarted, the calls the signal interrupts go on as if it had not come.
         CatchUnlessIgnored(signal, NoteRequest, SA_RESTART);
     }
-    return ends[0];
+    return requests;
 }
 
 void TakeEndRequests(int descriptor) {
