@@ -7,6 +7,7 @@
 #include "platform/AtomicFile.h"
 #include "platform/Paths.h"
 #include "platform/Registry.h"
+#include "ui/CloseOnEnd.h"
 #include "ui/ErrorGuard.h"
 #include "ui/QtDesktop.h"
 #include "ui/ZarnetMain.h"
@@ -36,5 +37,8 @@ int main(int argc, char** argv) {
     zarnet::CreateFolders(paths.SettingsFolder);
     zarnet::TZarnetform form(desktop, paths, *registry);
     form.show();
+    // A logout or a kill ends the program as its quit command does, saving
+    // the settings.
+    zarnet::CloseOnEndRequest(form);
     return QApplication::exec();
 }

@@ -33,11 +33,11 @@ std::vector<std::string> LoadFromStore(TRegData& data, StoreKind store,
 }
 
 void SaveToDefaultStore(const TRegData& data, StoreKind store, const std::string& iniFileName,
-                        Registry& registry) {
+                        Registry& registry, TRegData::StoredHistory history) {
     if (store == StoreKind::Registry) {
-        data.SaveToRegistry(registry);
+        data.SaveToRegistry(registry, history);
     } else {
-        data.SaveToIni(iniFileName);
+        data.SaveToIni(iniFileName, history);
     }
 }
 

@@ -26,9 +26,10 @@ StoreKind LoadFromDefaultStore(TRegData& data, const std::string& iniFileName, R
 std::vector<std::string> LoadFromStore(TRegData& data, StoreKind store,
                                        const std::string& iniFileName, Registry& registry);
 
-// Shut-down: saves the record to the chosen store.
+// Saves the record to the chosen store; `history` says what becomes of the
+// history already stored there.
 void SaveToDefaultStore(const TRegData& data, StoreKind store, const std::string& iniFileName,
-                        Registry& registry);
+                        Registry& registry, TRegData::StoredHistory history);
 
 // The command-line program's starting settings, from `source`: "registry" for
 // the current user's registry, else the path of an INI file. Changes nothing.

@@ -53,12 +53,14 @@ void TRegData::LoadFromIni(const std::string& fileName) {
     Footer = in.ReadString(kUserSection, "Footer", "");
 }
 
-void TRegData::SaveToIni(const std::string& fileName) const {
+void TRegData::SaveToIni(const std::string& fileName, StoredHistory history) const {
     PrivateProfile profile(fileName);
+    IniReader stored(profile);
     IniWriter out(profile);
-    // The whole record reaches the file at once, or nothing does.
+    // The whole record reaches the file at once, or nothing does. The batch
+    // reads the file as it is now, and the stored history comes from that.
     profile.BeginBatch();
-    WriteTo(out);
+    WriteTo(out, HistoryToSave(stored, StoreKind::IniFile, history));
     out.WriteString(kUserSection, "Header", Header);
     out.WriteString(kUserSection, "Footer", Footer);
     profile.Commit();

@@ -163,7 +163,7 @@ std::vector<std::string> TRegData::LoadFromRegistry(Registry& registry, KeyAcces
     return notices;
 }
 
-void TRegData::SaveToRegistry(Registry& registry) const {
+void TRegData::SaveToRegistry(Registry& registry, StoredHistory history) const {
     // Where a registry file is behind the failure, the message names it and
     // the system's reason, and says that nothing was saved.
     Registry::Key key{};
@@ -177,8 +177,12 @@ void TRegData::SaveToRegistry(Registry& registry) const {
     }
     try {
         OpenedKey storeKey(registry, key);
+        // A stored entry that cannot be read is taken as its defaults: the
+        // record's own values are saved all the same.
+        std::vector<std::string> unreadable;
+        RegistryReader stored(registry, storeKey.Get(), &unreadable);
         RegistryWriter out(registry, storeKey.Get());
-        WriteTo(out);
+        WriteTo(out, HistoryToSave(stored, StoreKind::Registry, history));
         // A save that did not reach the disk must not pass for done.
         storeKey.Close();
     } catch (const FileError& error) {

@@ -97,11 +97,16 @@ bool TRegData::AddToHistory(const TURLItem& item) {
         return false;
     }
     // A new address pushes the oldest slot out.
-    const std::size_t slot = FindHistory(item.Dir).value_or(kHistorySize - 1);
-    std::rotate(Items.begin(), Items.begin() + static_cast<std::ptrdiff_t>(slot),
-                Items.begin() + static_cast<std::ptrdiff_t>(slot) + 1);
+    const auto slot = static_cast<std::ptrdiff_t>(FindHistory(item.Dir).value_or(kHistorySize - 1));
+    std::rotate(Items.begin(), Items.begin() + slot, Items.begin() + slot + 1);
+    std::rotate(pushed_.begin(), pushed_.begin() + slot, pushed_.begin() + slot + 1);
     Items[0] = item;
+    pushed_[0] = true;
     return true;
+}
+
+void TRegData::AdoptHistory() {
+    pushed_.fill(true);
 }
 
 std::string TRegData::HistorySection(std::size_t slot) {
@@ -117,6 +122,7 @@ void TRegData::ReadItem(SettingsReader& in, std::string_view section, TURLItem& 
 
 void TRegData::ReadFrom(SettingsReader& in, StoreKind store) {
     ClearHistory();
+    pushed_.fill(false);
     for (std::size_t slot = 0; slot < kHistorySize; ++slot) {
         ReadItem(in, HistorySection(slot), Items[slot], store);
     }
@@ -149,14 +155,36 @@ void TRegData::ReadFont(SettingsReader& in) {
     ViewFont.SetSize(in.ReadInteger(kFontSection, "Size", TViewFont::kDefaultSize));
 }
 
-void TRegData::WriteTo(SettingsWriter& out) const {
+// The pushed entries are pushed again onto the stored history, the oldest
+// first: the same rule as the window's, so a Dir already stored is not stored
+// twice and the oldest stored entries make room.
+std::array<TURLItem, TRegData::kHistorySize> TRegData::HistoryToSave(SettingsReader& stored,
+                                                                     StoreKind store,
+                                                                     StoredHistory history) const {
+    if (history == StoredHistory::Replace) {
+        return Items;
+    }
+    TRegData merged;
+    for (std::size_t slot = 0; slot < kHistorySize; ++slot) {
+        ReadItem(stored, HistorySection(slot), merged.Items[slot], store);
+    }
+    for (std::size_t slot = kHistorySize; slot-- > 0;) {
+        if (pushed_[slot]) {
+            merged.AddToHistory(Items[slot]);  // an empty slot adds nothing
+        }
+    }
+    return merged.Items;
+}
+
+void TRegData::WriteTo(SettingsWriter& out,
+                       const std::array<TURLItem, kHistorySize>& history) const {
     const auto writeItem = [&out](std::string_view section, const TURLItem& item) {
         for (const URLItemField& field : kURLItemFields) {
             out.WriteString(section, field.Name, item.*field.Member);
         }
     };
     for (std::size_t slot = 0; slot < kHistorySize; ++slot) {
-        writeItem(HistorySection(slot), Items[slot]);
+        writeItem(HistorySection(slot), history[slot]);
     }
     writeItem(kLastSection, LastItem);
     out.WriteInteger(kLastSection, "ImageWidth", Output.ImageWidth);

@@ -63,14 +63,25 @@ class TRegData {
     // compared without regard to case.
     std::optional<std::size_t> FindHistory(std::string_view dir) const;
     // Records `item` as the most recent pattern in slot 0; false, and nothing
-    // recorded, for a Dir made only of blanks and control characters.
+    // recorded, for a Dir made only of blanks and control characters. The
+    // entry counts as pushed by this record until the next load.
     bool AddToHistory(const TURLItem& item);
+    // Every entry of the history counts as pushed by this record: one it
+    // brought from another store, which a save that keeps the stored history
+    // must not lose.
+    void AdoptHistory();
 
     enum class KeyAccess { CreateIfMissing, ExistingOnly };
     // What a load does with what it cannot read: stop there with its message
     // (Raise), or give that value its default, read on, and hand the message
     // back for the caller to show once (UseDefault).
     enum class BadValue { Raise, UseDefault };
+    // What a save does with the history the store already holds: the
+    // record's history replaces it, or the entries the record pushed since it
+    // was loaded go in front of it, as if pushed there in the same order, so
+    // what another program recorded on the same store meanwhile stays.
+    enum class StoredHistory { Replace, KeepBehindPushed };
+
     // Replaces history, current pattern, settings and font from the store key;
     // Header and Footer stay. Returns the messages of what UseDefault passed
     // over, and the registry's notices.
@@ -78,14 +89,17 @@ class TRegData {
                                               KeyAccess access = KeyAccess::CreateIfMissing,
                                               BadValue onBadValue = BadValue::Raise);
     // A failure names the registry file and the system's reason where there
-    // is a file.
-    void SaveToRegistry(Registry& registry) const;
+    // is a file. The stored history is read within the save, so under the
+    // registry file's lock.
+    void SaveToRegistry(Registry& registry, StoredHistory history = StoredHistory::Replace) const;
 
     // As the registry store, plus Header and Footer. Reading fails only for a
     // file too large to read ("ファイル %s は開けません", "too large").
     void LoadFromIni(const std::string& fileName);
     // One atomic replacement of the file: on failure the old file stays whole.
-    void SaveToIni(const std::string& fileName) const;
+    // The stored history is read from the file just before it is replaced.
+    void SaveToIni(const std::string& fileName,
+                   StoredHistory history = StoredHistory::Replace) const;
     // The default-store switch kept in the INI file beside the program: true
     // when that file, not the registry, is the default store.
     static bool ReadIniDefault(const std::string& fileName);
@@ -104,7 +118,14 @@ class TRegData {
     // Everything both stores hold, in the order they write it, the history
     // emptied first; a missing value takes the store's default.
     void ReadFrom(SettingsReader& in, StoreKind store);
-    void WriteTo(SettingsWriter& out) const;
+    // The history a save writes, given the store's as `stored` reads it.
+    std::array<TURLItem, kHistorySize> HistoryToSave(SettingsReader& stored, StoreKind store,
+                                                     StoredHistory history) const;
+    void WriteTo(SettingsWriter& out, const std::array<TURLItem, kHistorySize>& history) const;
+
+    // Which slots hold an entry pushed since the last load; they move with
+    // the entries.
+    std::array<bool, kHistorySize> pushed_{};
 };
 
 }  // namespace zarnet

@@ -409,6 +409,7 @@ void TZarnetform::LoadIniMenuClick() {
     CollectSettings();
     if (desktop_.Execute(this, OpenDialog1)) {
         regData_.LoadFromIni(ToStd(OpenDialog1.FileName));
+        regData_.AdoptHistory();
     }
     ApplySettings();
 }
@@ -426,6 +427,7 @@ void TZarnetform::LoadRegMenuClick() {
                              QStringLiteral("ﾚｼﾞｽﾄﾘから読み込みます"),
                              MessageButtons::YesNo) == MessageAnswer::Yes) {
         LoadAndApply(StoreKind::Registry);
+        regData_.AdoptHistory();
     }
 }
 
@@ -441,6 +443,9 @@ void TZarnetform::RegDefaultMenuClick() {
     const bool registryDefault = ui_.RegDefaultMenu->isChecked();
     // Written before any question; it stands whatever the answers.
     TRegData::WriteIniDefault(iniFileName_, !registryDefault);
+    // The history in hand came from the store left behind; kept, it is the
+    // window's to save into the new one. A load of the new one replaces it.
+    regData_.AdoptHistory();
     const auto ask = [this](const QString& question) {
         return desktop_.ShowMessage(this, MessageKind::Warning, question, MessageButtons::YesNo) ==
                MessageAnswer::Yes;
@@ -456,7 +461,8 @@ void TZarnetform::RegDefaultMenuClick() {
                             : QStringLiteral("現在の状態をﾚｼﾞｽﾄﾘに保存しますか？"));
     CollectSettings();
     if (keep) {
-        SaveToDefaultStore(regData_, from, iniFileName_, registry_);
+        SaveToDefaultStore(regData_, from, iniFileName_, registry_,
+                           TRegData::StoredHistory::Replace);
     }
     LoadAndApply(to);
 }
@@ -495,9 +501,11 @@ void TZarnetform::QuitBtnClick() {
 void TZarnetform::closeEvent(QCloseEvent* event) {
     guard_.Run([this] {
         CollectSettings();
+        // Another window on the same store may have recorded patterns since
+        // this one loaded: they stay, behind this window's.
         SaveToDefaultStore(
             regData_, ui_.RegDefaultMenu->isChecked() ? StoreKind::Registry : StoreKind::IniFile,
-            iniFileName_, registry_);
+            iniFileName_, registry_, TRegData::StoredHistory::KeepBehindPushed);
     });
     event->accept();
 }

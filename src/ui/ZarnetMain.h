@@ -68,7 +68,8 @@ class TZarnetform : public QMainWindow, private OutputCommands::Host, private TP
     // would, and the history stays as it is.
     void OpenFromAddress(const QString& address);
 
-    // The list menu's store commands.
+    // The list menu's store commands. A history they load is the user's
+    // choice: the shut-down save keeps it all, as if this window had pushed it.
     void LoadIniMenuClick();
     void SaveIniMenuClick();
     void LoadRegMenuClick();

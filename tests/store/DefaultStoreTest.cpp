@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <string>
+#include <vector>
 
 #include "platform/Paths.h"
 #include "platform/Registry.h"
@@ -61,7 +64,8 @@ TEST_F(DefaultStoreTest, SwitchChoosesTheStoreForStartAndShutDown) {
         EXPECT_EQ(data.LastItem.Dir, ini ? "from ini" : "");
 
         data.LastItem.Dir = "saved";
-        SaveToDefaultStore(data, store, ini_, *OpenUserRegistry());
+        SaveToDefaultStore(data, store, ini_, *OpenUserRegistry(),
+                           TRegData::StoredHistory::KeepBehindPushed);
         TRegData fromIni = NewSettings(paths_);
         fromIni.LoadFromIni(ini_);
         TRegData fromRegistry = NewSettings(paths_);
@@ -69,6 +73,113 @@ TEST_F(DefaultStoreTest, SwitchChoosesTheStoreForStartAndShutDown) {
         EXPECT_EQ(fromIni.LastItem.Dir, ini ? "saved" : "from ini");
         EXPECT_EQ(fromRegistry.LastItem.Dir, ini ? "" : "saved");
         EXPECT_EQ(TRegData::ReadIniDefault(ini_), ini);
+    }
+}
+
+// Two windows on one store, each recording patterns, each saving at its
+// shut-down: the later save keeps what the earlier one recorded, behind its
+// own, as if both had pushed into one history.
+TEST_F(DefaultStoreTest, ShutDownSaveKeepsWhatAnotherWindowRecorded) {
+    // An entry as "Dir:ContStr", ContStr naming who recorded it.
+    const auto item = [](const std::string& entry) {
+        const std::size_t colon = entry.find(':');
+        return TURLItem{entry.substr(0, colon), entry.substr(colon + 1), "f", "r", "1", "9", ".e"};
+    };
+    const auto numbered = [](const std::string& prefix, int count) {
+        std::vector<std::string> entries;
+        for (int n = 0; n < count; ++n) {
+            entries.push_back(prefix + std::to_string(n) + ":" + prefix);
+        }
+        return entries;
+    };
+    const auto joined = [](std::vector<std::string> front, const std::vector<std::string>& back) {
+        front.insert(front.end(), back.begin(), back.end());
+        return front;
+    };
+    struct Case {
+        const char* name;
+        std::vector<std::string> stored;                // slot 0 first
+        std::vector<std::string> pushedByA, pushedByB;  // in the order pushed
+        std::vector<std::string> expected;
+    };
+    const Case cases[] = {
+        {"both kept, the later first",
+         {"old:s"},
+         {"a1:A", "a2:A"},
+         {"b1:B"},
+         {"b1:B", "a2:A", "a1:A", "old:s"}},
+        {"nothing pushed by the later", {"old:s"}, {"a1:A"}, {}, {"a1:A", "old:s"}},
+        {"nothing pushed by either", {"old:s", "older:s"}, {}, {}, {"old:s", "older:s"}},
+        {"one address pushed by both, case aside",
+         {"old:s"},
+         {"http://x/:A", "a1:A"},
+         {"HTTP://X/:B"},
+         {"HTTP://X/:B", "a1:A", "old:s"}},
+        {"a stored entry pushed again moves up",
+         {"old:s", "older:s"},
+         {"a1:A"},
+         {"older:B"},
+         {"older:B", "a1:A", "old:s"}},
+        {"pushed twice by one window", {}, {"a1:A", "a2:A", "a1:A"}, {}, {"a1:A", "a2:A"}},
+        {"twenty at most, the oldest stored go",
+         numbered("s", 18),
+         {"a0:A", "a1:A"},
+         {"b0:B", "b1:B", "b2:B"},
+         joined({"b2:B", "b1:B", "b0:B", "a1:A", "a0:A"}, numbered("s", 15))},
+        {"the later pushed twenty",
+         numbered("s", 5),
+         {"a0:A"},
+         numbered("b", 20),
+         [&] {
+             std::vector<std::string> expected = numbered("b", 20);
+             std::reverse(expected.begin(), expected.end());
+             return expected;
+         }()},
+    };
+    for (const StoreKind store : {StoreKind::Registry, StoreKind::IniFile}) {
+        for (const Case& c : cases) {
+            const std::string what =
+                std::string(c.name) + (store == StoreKind::Registry ? ", registry" : ", INI file");
+            testing::ClearUserRegistry();
+            std::filesystem::remove(ini_);
+            TRegData initial = NewSettings(paths_);
+            for (std::size_t slot = 0; slot < c.stored.size(); ++slot) {
+                initial.Items[slot] = item(c.stored[slot]);
+            }
+            SaveToDefaultStore(initial, store, ini_, *OpenUserRegistry(),
+                               TRegData::StoredHistory::Replace);
+
+            const auto started = [&] {
+                TRegData data = NewSettings(paths_);
+                LoadFromStore(data, store, ini_, *OpenUserRegistry());
+                return data;
+            };
+            TRegData a = started();
+            TRegData b = started();
+            for (const std::string& entry : c.pushedByA) {
+                a.AddToHistory(item(entry));
+            }
+            for (const std::string& entry : c.pushedByB) {
+                b.AddToHistory(item(entry));
+            }
+            a.LastItem.Dir = "last of A";
+            b.LastItem.Dir = "last of B";
+            for (const TRegData* window : {&a, &b}) {
+                SaveToDefaultStore(*window, store, ini_, *OpenUserRegistry(),
+                                   TRegData::StoredHistory::KeepBehindPushed);
+            }
+
+            const TRegData saved = started();
+            std::vector<std::string> history;
+            for (const TURLItem& entry : saved.Items) {
+                if (!entry.Dir.empty()) {
+                    history.push_back(entry.Dir + ":" + entry.ContStr);
+                    EXPECT_EQ(entry, item(history.back())) << what;
+                }
+            }
+            EXPECT_EQ(history, c.expected) << what;
+            EXPECT_EQ(saved.LastItem.Dir, "last of B") << what;  // the rest is the later's
+        }
     }
 }
 

@@ -367,6 +367,48 @@ class StoreCommandsTest : public WindowTest {
         QCOMPARE(ComboText(), load ? Q("http://registry/") : Q("http://typed/"));
     }
 
+    // A history the list menu brought in, or kept while the default store
+    // changed, is the window's own: the shut-down save keeps all of it, in
+    // front of what the default store held.
+    void shutDownKeepsTheHistoryTheWindowTookIn_data() {
+        QTest::addColumn<QString>("item");
+        QTest::newRow("loaded from an INI file") << "LoadIniMenu";
+        QTest::newRow("loaded from the registry") << "LoadRegMenu";
+        QTest::newRow("kept while switching") << "RegDefaultMenu";
+    }
+
+    void shutDownKeepsTheHistoryTheWindowTookIn() {
+        QFETCH(QString, item);
+        const TRegData brought = env_->SampleRecord();
+        TRegData held = env_->NewRecord();
+        held.Items[0].Dir = "http://held/";
+        const std::string picked = env_->ProgramFolder.File("picked.ini");
+        bool iniDefaultAtEnd = true;
+        if (item == Q("LoadIniMenu")) {
+            env_->StoreInRegistry(held);
+            brought.SaveToIni(picked);
+            Desktop().Files.push_back(QString::fromStdString(picked));
+            iniDefaultAtEnd = false;
+        } else if (item == Q("LoadRegMenu")) {
+            env_->StoreInIniDefault(held);
+            env_->StoreInRegistry(brought);
+            Desktop().Answers = {MessageAnswer::Yes};
+        } else {
+            held.SaveToIni(IniFile());  // no switch: the registry is the default
+            env_->StoreInRegistry(brought);
+            Desktop().Answers = {MessageAnswer::No};  // switched, nothing loaded
+        }
+        env_->OpenWindow();
+        Action(item.toLatin1().constData())->trigger();
+        env_->CloseWindow();
+
+        const TRegData saved = iniDefaultAtEnd ? env_->LoadIni(IniFile()) : env_->LoadRegistry();
+        const std::vector<std::string> expected = {"http://example.com/0/%%/",
+                                                   "http://example.com/1/%%/",
+                                                   "http://example.com/2/%%/", "http://held/"};
+        QCOMPARE(saved.HistoryList(), expected);
+    }
+
     void switchThatCannotBeWrittenAsksNothing() {
         env_->OpenWindow();
         // A folder where the INI file should be fails for root too.

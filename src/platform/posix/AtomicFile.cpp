@@ -16,6 +16,7 @@
 #include "platform/AtomicFileTesting.h"
 #include "platform/FileErrors.h"
 #include "platform/Paths.h"
+#include "platform/posix/Signals.h"
 #include "platform/posix/TemporaryFileTesting.h"
 
 namespace zarnet {
@@ -215,16 +216,7 @@ class AtomicFile::Impl {
 // The desktop program's windows close in order instead.
 void AtomicFile::RemoveTemporaryFilesOnTermination() {
     for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) {
-        // A signal the program was started to ignore (nohup, a background
-        // job) stays ignored.
-        struct sigaction old {};
-        if (sigaction(signal, nullptr, &old) != 0 || old.sa_handler == SIG_IGN) {
-            continue;
-        }
-        struct sigaction action {};
-        action.sa_handler = RemovePendingAndEnd;
-        sigemptyset(&action.sa_mask);
-        sigaction(signal, &action, nullptr);
+        CatchUnlessIgnored(signal, RemovePendingAndEnd, 0);
     }
 }
 
