@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/FileWaiting.h"
+
 namespace zarnet {
 
 // A file replaced as a whole: the bytes go to a temporary file beside the
@@ -15,8 +17,9 @@ class AtomicFile {
     // Writes reach the file, and the step hook, in pieces of at most this.
     static constexpr std::size_t kChunkSize = 64 * 1024;
 
-    // Raises "ファイル %s を作成できません".
-    explicit AtomicFile(const std::string& path);
+    // Raises "ファイル %s を作成できません"; never waiting, at once for a
+    // pipe that no program reads.
+    explicit AtomicFile(const std::string& path, Waiting waiting = Waiting::LikeTheShell);
     ~AtomicFile();
     AtomicFile(const AtomicFile&) = delete;
     AtomicFile& operator=(const AtomicFile&) = delete;

@@ -42,9 +42,10 @@ constexpr std::string_view kIniFileKey = "IniFile";
 }  // namespace
 
 void TRegData::LoadFromIni(const std::string& fileName) {
-    // The reader would take a file too large to read for an empty one; a
-    // load the user asked for says why it brings nothing.
-    CheckReadSize(fileName);
+    // The reader would take a file too large to read, a folder, a pipe or a
+    // device for an empty one; a load the user asked for says why it brings
+    // nothing.
+    CheckKindAndSize(fileName);
     PrivateProfile profile(fileName);
     IniReader in(profile);
 

@@ -63,7 +63,7 @@ TZarnetform::TZarnetform(Desktop& desktop, const AppPaths& paths, Registry& regi
       registry_(registry),
       guard_(desktop, this),
       paths_(paths),
-      templates_(paths.SettingsFolder) {
+      templates_(paths.SettingsFolder, Waiting::Never) {
     ui_.SetupUi(*this);
     new WindowPlacement(*this, WindowPlacement::When::FirstShowing);
     // For every window of the program, which all live as long as this one.

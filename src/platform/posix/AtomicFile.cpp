@@ -246,9 +246,23 @@ bool IsDeviceOrPipe(const struct stat& status) {
            S_ISSOCK(status.st_mode);
 }
 
+// Opening a pipe for writing waits for a reader, as the shell's ">" does.
+// Never waiting, a pipe that no program reads fails at once (ENXIO); once a
+// reader is there the writes wait for it as they would anyway.
+int OpenInPlace(const std::string& path, Waiting waiting) {
+    if (waiting == Waiting::LikeTheShell) {
+        return open(path.c_str(), O_WRONLY | O_CLOEXEC);
+    }
+    const int fd = open(path.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd >= 0) {
+        fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    }
+    return fd;
+}
+
 }  // namespace
 
-AtomicFile::AtomicFile(const std::string& path) : impl_(std::make_unique<Impl>()) {
+AtomicFile::AtomicFile(const std::string& path, Waiting waiting) : impl_(std::make_unique<Impl>()) {
     impl_->shownPath = path;
     const LinkEnd end = FollowLinks(path);
     // An open stream (/dev/stdout, /dev/fd/3, the file standard output goes
@@ -271,7 +285,11 @@ AtomicFile::AtomicFile(const std::string& path) : impl_(std::make_unique<Impl>()
         ThrowCannotCreate(path);
     }
     if (exists && IsDeviceOrPipe(status)) {
-        impl_->WriteInPlace(open(impl_->target.c_str(), O_WRONLY | O_CLOEXEC));
+        const int fd = OpenInPlace(impl_->target, waiting);
+        if (fd < 0 && errno == ENXIO && S_ISFIFO(status.st_mode)) {
+            ThrowCannotCreate(path, std::string("no program reads the pipe"));
+        }
+        impl_->WriteInPlace(fd);
         return;
     }
     impl_->folder = FolderPart(impl_->target);

@@ -8,6 +8,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -145,6 +146,53 @@ TEST(ReplaceFileTest, DevicesAndPipesAreWrittenInPlace) {
     EXPECT_EQ(read(held, buffer, sizeof buffer), 4);
     EXPECT_EQ(std::string(buffer, 4), "p/\r\n");
     close(held);
+}
+
+// Writing onto a pipe waits for its reader as the shell does, unless the
+// caller never waits: then a pipe nobody reads fails at once and one that is
+// read is written. Each write runs in a child with an alarm, so a wait that
+// never ends fails the test instead of hanging it.
+TEST(ReplaceFileTest, PipeIsWaitedForOnlyLikeTheShell) {
+    const struct {
+        const char* name;
+        Waiting waiting;
+        bool readerFirst;  // else the reader comes a moment after the write began
+        bool fails;
+        std::string read;
+    } cases[] = {
+        {"ShellWaitsForTheReader", Waiting::LikeTheShell, false, false, "p/\r\n"},
+        {"NeverFailsWithoutReader", Waiting::Never, false, true, ""},
+        {"NeverWritesWhileRead", Waiting::Never, true, false, "p/\r\n"},
+    };
+    for (const auto& c : cases) {
+        const TempDir folder;
+        const std::string fifo = folder.File("pipe");
+        ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+        const auto openReader = [&] { return open(fifo.c_str(), O_RDONLY | O_NONBLOCK); };
+        int reader = c.readerFirst ? openReader() : -1;
+        const std::string expected =
+            c.fails ? "ファイル " + fifo + " を作成できません" : "no error";
+        const pid_t child = fork();
+        ASSERT_NE(child, -1);
+        if (child == 0) {
+            alarm(10);
+            const std::string message =
+                ErrorOf([&] { WriteTextLines(fifo, {"p/"}, TextEncoding::Cp932, {}, c.waiting); });
+            _exit(message == expected ? 0 : 1);
+        }
+        if (reader < 0) {
+            usleep(200 * 1000);
+            reader = openReader();
+        }
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << c.name;
+        char buffer[16] = {};
+        const ssize_t got = read(reader, buffer, sizeof buffer);
+        EXPECT_EQ(std::string(buffer, static_cast<std::size_t>(std::max<ssize_t>(got, 0))), c.read)
+            << c.name;
+        close(reader);
+    }
 }
 
 TEST(ReplaceFileTest, CrashAtAnyStepLeavesOldOrNewFileWhole) {
