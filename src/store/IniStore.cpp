@@ -1,3 +1,4 @@
+#include "platform/IniText.h"
 #include "platform/PrivateProfile.h"
 #include "platform/TextFile.h"
 #include "store/SettingsReader.h"
@@ -26,9 +27,11 @@ class IniWriter : public SettingsWriter {
   public:
     explicit IniWriter(PrivateProfile& profile) : profile_(profile) {}
 
+    // Quoted where the reading rules would change it, so it comes back as
+    // typed.
     void WriteString(std::string_view section, std::string_view name,
                      std::string_view value) override {
-        profile_.WriteString(section, name, value);
+        profile_.WriteString(section, name, IniText::QuotedForReading(value));
     }
 
   private:
