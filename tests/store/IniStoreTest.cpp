@@ -52,6 +52,8 @@ TEST_F(IniStoreTest, TextsComeBackAsTyped) {
         {"", ""},
         {" ", "\" \""},
         {"http://a/%%/", "http://a/%%/"},
+        // As long as a value gives back: the quotes do not count.
+        {" " + std::string(2046, 'x'), "\" " + std::string(2046, 'x') + "\""},
     };
     for (const auto& c : cases) {
         TRegData saved = testing::SampleSettings();
