@@ -2,14 +2,11 @@
 #include <sstream>
 
 #include "cli/CliRun.h"
-#include "platform/AtomicFile.h"
 #include "platform/StandardOutput.h"
 
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
     zarnet::UseBinaryStandardOutput();
-    // Ctrl+C or kill during -o leaves no temporary file behind.
-    zarnet::AtomicFile::RemoveTemporaryFilesOnTermination();
     std::ostringstream messages;
     const int status = zarnet::cli::RunProgram(argc, argv, std::cout, messages);
     std::cout.flush();

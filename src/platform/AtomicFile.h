@@ -31,9 +31,6 @@ class AtomicFile {
     // the rename does.
     void Commit();
 
-    // For programs that end on Ctrl+C, kill or hang-up: from now on those
-    // signals first remove the temporary files being written.
-    static void RemoveTemporaryFilesOnTermination();
     // From now on a write to a pipe whose reader has gone fails with the
     // write error instead of ending the program: for programs that go on
     // after a failed command.

@@ -178,11 +178,6 @@ void AtomicFile::Commit() {
     ReportReplaceStep("renamed");
 }
 
-void AtomicFile::RemoveTemporaryFilesOnTermination() {
-    // A console program ended by Ctrl+C or closed leaves its temporary file;
-    // the next replacement in that folder does not mind it.
-}
-
 void AtomicFile::FailWritesToClosedPipes() {
     // A write to a closed pipe fails here anyway; no signal ends the program.
 }
