@@ -2,12 +2,9 @@
 #include <sstream>
 
 #include "cli/CliRun.h"
-#include "platform/AtomicFile.h"
 #include "platform/StandardOutput.h"
 
 int main(int argc, char** argv) {
-    // Ctrl+C or kill during -o leaves no temporary file behind.
-    zarnet::AtomicFile::RemoveTemporaryFilesOnTermination();
     // Straight to the system, so that a failed write can say why.
     zarnet::StandardOutputBuffer standardOutput;
     std::ostream out(&standardOutput);

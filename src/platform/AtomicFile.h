@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/FileWaiting.h"
+
 namespace zarnet {
 
 // A file replaced as a whole: the bytes go to a temporary file beside the
@@ -15,8 +17,9 @@ class AtomicFile {
     // Writes reach the file, and the step hook, in pieces of at most this.
     static constexpr std::size_t kChunkSize = 64 * 1024;
 
-    // Raises "ファイル %s を作成できません".
-    explicit AtomicFile(const std::string& path);
+    // Raises "ファイル %s を作成できません"; never waiting, at once for a
+    // pipe that no program reads.
+    explicit AtomicFile(const std::string& path, Waiting waiting = Waiting::LikeTheShell);
     ~AtomicFile();
     AtomicFile(const AtomicFile&) = delete;
     AtomicFile& operator=(const AtomicFile&) = delete;
@@ -28,9 +31,6 @@ class AtomicFile {
     // the rename does.
     void Commit();
 
-    // For programs that end on Ctrl+C, kill or hang-up: from now on those
-    // signals first remove the temporary files being written.
-    static void RemoveTemporaryFilesOnTermination();
     // From now on a write to a pipe whose reader has gone fails with the
     // write error instead of ending the program: for programs that go on
     // after a failed command.

@@ -70,4 +70,8 @@ void ThrowTooLarge(const std::string& path) {
     ThrowCannotOpen(path, std::string("too large"));
 }
 
+void ThrowNotRegular(const std::string& path) {
+    ThrowCannotOpen(path, std::string(kNotRegularFile));
+}
+
 }  // namespace zarnet

@@ -46,6 +46,10 @@ class FileError : public ZarnetError {
 // A file larger than the program reads: "ファイル %s は開けません" with the
 // reason "too large".
 [[noreturn]] void ThrowTooLarge(const std::string& path);
+// A pipe, a device or a socket where a reader that never waits wanted a
+// regular file: "ファイル %s は開けません" with this reason.
+inline constexpr std::string_view kNotRegularFile = "not a regular file";
+[[noreturn]] void ThrowNotRegular(const std::string& path);
 
 // The system's words for an errno value; empty for 0.
 std::string ErrnoReason(int systemError);

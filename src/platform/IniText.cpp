@@ -81,6 +81,11 @@ std::string_view Unquote(std::string_view value) {
     return value;
 }
 
+// A key line's value as reading gives it.
+std::string_view ValueRead(std::string_view text) {
+    return Unquote(TrimBlanks(text));
+}
+
 std::string KeyLine(std::string_view key, std::string_view value) {
     std::string line;
     line.reserve(key.size() + 1 + value.size());
@@ -152,7 +157,20 @@ std::optional<std::string_view> IniText::Find(std::string_view section,
     if (foundKey == keys.end()) {
         return std::nullopt;
     }
-    return Unquote(Parse(foundKey->second->text).value);
+    return ValueRead(Parse(foundKey->second->text).value);
+}
+
+// Quoted, the value reads back whole: its first character is then a quote,
+// no blank, and that pair is all reading drops.
+std::string IniText::QuotedForReading(std::string_view value) {
+    value = OneLine(value);
+    if (ValueRead(value) == value) {
+        return std::string(value);
+    }
+    std::string quoted;
+    quoted.reserve(value.size() + 2);
+    quoted.append("\"").append(value).append("\"");
+    return quoted;
 }
 
 // In place of the key's line when it exists, after the last key line of the

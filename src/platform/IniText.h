@@ -29,6 +29,13 @@ class IniText {
     // first NUL, CR or LF.
     static std::string_view OneLine(std::string_view text);
 
+    // What a key line must hold for Find (and the platform's functions) to
+    // give back `value`, cut by OneLine, as it is: inside one pair of double
+    // quotes where reading would drop its outer blanks or its outer pair of
+    // quotes, else the value itself. The same for UTF-8 as for code page 932:
+    // blanks and quotes are never part of a double-byte character.
+    static std::string QuotedForReading(std::string_view value);
+
   private:
     struct Line {
         std::string text;

@@ -12,6 +12,8 @@ class PrivateProfile {
   public:
     // Values longer than this less one byte come back cut.
     static constexpr std::size_t kBufferSize = 2048;
+    // The longest value, in code page 932 bytes, that comes back whole.
+    static constexpr std::size_t kMaxValueBytes = kBufferSize - 1;
 
     explicit PrivateProfile(std::string fileName);
     ~PrivateProfile();
@@ -34,7 +36,7 @@ class PrivateProfile {
     void Commit();
 
     // A value's bytes as the program's buffer receives them: up to the first
-    // NUL, at most kBufferSize - 1 bytes and never half a character, decoded.
+    // NUL, at most kMaxValueBytes and never half a character, decoded.
     static std::string Received(std::string_view bytes);
 
   private:

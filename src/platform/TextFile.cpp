@@ -69,15 +69,15 @@ const std::string* KnownLines::Find(const std::string& utf8) const {
     return found == bytes_.end() ? nullptr : &found->second;
 }
 
-void ReplaceFile(const std::string& path, std::string_view bytes) {
-    AtomicFile file(path);
+void ReplaceFile(const std::string& path, std::string_view bytes, Waiting waiting) {
+    AtomicFile file(path, waiting);
     file.Write(bytes);
     file.Commit();
 }
 
 void WriteTextLines(const std::string& path, const std::vector<std::string>& lines,
-                    TextEncoding encoding, const KnownLines& known) {
-    TextFileWriter writer(path, encoding);
+                    TextEncoding encoding, const KnownLines& known, Waiting waiting) {
+    TextFileWriter writer(path, encoding, waiting);
     for (const std::string& line : lines) {
         if (const std::string* bytes = known.Empty() ? nullptr : known.Find(line)) {
             writer.WriteCodePageLine(*bytes, line);
@@ -92,7 +92,8 @@ void WriteTextLines(const std::string& path, const std::vector<std::string>& lin
 // cost little.
 class TextFileWriter::Impl {
   public:
-    Impl(const std::string& path, TextEncoding textEncoding) : file(path), encoding(textEncoding) {
+    Impl(const std::string& path, TextEncoding textEncoding, Waiting waiting)
+        : file(path, waiting), encoding(textEncoding) {
         buffer.reserve(AtomicFile::kChunkSize + kLineReserve);
     }
 
@@ -116,8 +117,8 @@ class TextFileWriter::Impl {
     std::string buffer;
 };
 
-TextFileWriter::TextFileWriter(const std::string& path, TextEncoding encoding)
-    : impl_(std::make_unique<Impl>(path, encoding)) {}
+TextFileWriter::TextFileWriter(const std::string& path, TextEncoding encoding, Waiting waiting)
+    : impl_(std::make_unique<Impl>(path, encoding, waiting)) {}
 
 TextFileWriter::~TextFileWriter() = default;
 

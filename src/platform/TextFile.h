@@ -7,6 +7,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "platform/FileWaiting.h"
+
 namespace zarnet {
 
 // How a text file's bytes stand for the program's UTF-8 text.
@@ -26,20 +28,23 @@ std::vector<std::string> SplitLinesKeepingNul(std::string_view text);
 inline constexpr std::size_t kMaxReadBytes = 16 * 1024 * 1024;
 
 // The whole file as bytes; raises "ファイル %s は開けません" with the system's
-// reason, or with "too large" beyond kMaxReadBytes.
-std::string ReadFileBytes(const std::string& path);
+// reason, or with "too large" beyond kMaxReadBytes. Never waiting, anything
+// but a regular file is refused (kNotRegularFile) before it is opened.
+std::string ReadFileBytes(const std::string& path, Waiting waiting = Waiting::LikeTheShell);
 
 // Raises what ReadFileBytes would for `path`: for a file named on purpose
 // that a lenient reader would take for an empty or a missing one.
 void CheckReadable(const std::string& path);
 
-// Raises ReadFileBytes's "too large" for a file beyond kMaxReadBytes, and
-// nothing else: for readers that take a file they cannot read for an empty one.
-void CheckReadSize(const std::string& path);
+// Raises what ReadFileBytes(path, Waiting::Never) raises for what the file is
+// (a folder, a pipe, a device) or for its size, and nothing else: for readers
+// that take a file they cannot read for an empty one.
+void CheckKindAndSize(const std::string& path);
 
 // `bytes` in place of the file at `path`, written as AtomicFile writes: on
 // failure the old file stays whole and AtomicFile's error is raised.
-void ReplaceFile(const std::string& path, std::string_view bytes);
+void ReplaceFile(const std::string& path, std::string_view bytes,
+                 Waiting waiting = Waiting::LikeTheShell);
 
 // What ends every line of the text files the program writes.
 inline constexpr std::string_view kLineEnd = "\r\n";
@@ -73,13 +78,15 @@ class KnownLines {
 // Writes each line followed by CR LF, atomically as ReplaceFile does; a
 // known line as its own bytes.
 void WriteTextLines(const std::string& path, const std::vector<std::string>& lines,
-                    TextEncoding encoding = TextEncoding::Cp932, const KnownLines& known = {});
+                    TextEncoding encoding = TextEncoding::Cp932, const KnownLines& known = {},
+                    Waiting waiting = Waiting::LikeTheShell);
 
 // A text file written line by line and put in place only by Commit(), as
 // AtomicFile writes; until then the old file, if any, is untouched.
 class TextFileWriter {
   public:
-    explicit TextFileWriter(const std::string& path, TextEncoding encoding = TextEncoding::Cp932);
+    explicit TextFileWriter(const std::string& path, TextEncoding encoding = TextEncoding::Cp932,
+                            Waiting waiting = Waiting::LikeTheShell);
     ~TextFileWriter();
     TextFileWriter(const TextFileWriter&) = delete;
     TextFileWriter& operator=(const TextFileWriter&) = delete;

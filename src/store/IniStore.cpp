@@ -1,3 +1,4 @@
+#include "platform/IniText.h"
 #include "platform/PrivateProfile.h"
 #include "platform/TextFile.h"
 #include "store/SettingsReader.h"
@@ -26,9 +27,11 @@ class IniWriter : public SettingsWriter {
   public:
     explicit IniWriter(PrivateProfile& profile) : profile_(profile) {}
 
+    // Quoted where the reading rules would change it, so it comes back as
+    // typed.
     void WriteString(std::string_view section, std::string_view name,
                      std::string_view value) override {
-        profile_.WriteString(section, name, value);
+        profile_.WriteString(section, name, IniText::QuotedForReading(value));
     }
 
   private:
@@ -42,9 +45,10 @@ constexpr std::string_view kIniFileKey = "IniFile";
 }  // namespace
 
 void TRegData::LoadFromIni(const std::string& fileName) {
-    // The reader would take a file too large to read for an empty one; a
-    // load the user asked for says why it brings nothing.
-    CheckReadSize(fileName);
+    // The reader would take a file too large to read, a folder, a pipe or a
+    // device for an empty one; a load the user asked for says why it brings
+    // nothing.
+    CheckKindAndSize(fileName);
     PrivateProfile profile(fileName);
     IniReader in(profile);
 

@@ -47,7 +47,8 @@ std::string WithTitle(std::string_view line, std::string_view title) {
 
 }  // namespace
 
-HtmlTemplates::HtmlTemplates(std::string folder) : folder_(std::move(folder)) {}
+HtmlTemplates::HtmlTemplates(std::string folder, Waiting waiting)
+    : folder_(std::move(folder)), waiting_(waiting) {}
 
 // ASCII only, so the same as bytes and as text.
 const std::vector<std::string>& HtmlTemplates::DefaultHeader() {
@@ -85,7 +86,7 @@ void HtmlTemplates::Load(std::vector<std::string>& lines, FileRecord& record,
     }
     std::string bytes;
     try {
-        bytes = ReadFileBytes(path);
+        bytes = ReadFileBytes(path, waiting_);
     } catch (const std::exception&) {
         // The template keeps its lines; its file must not be written over
         // unasked, for nobody knows what it holds.
@@ -119,7 +120,7 @@ std::string HtmlTemplates::FooterPath() const {
 // A template still as its own file gave it is not written, so the file keeps
 // every byte it holds, even those the template could not take.
 void HtmlTemplates::Save(const std::string& path, const std::vector<std::string>& lines,
-                         FileRecord& record) {
+                         FileRecord& record) const {
     if (record.Known != FileRecord::State::Unknown && lines == record.Lines) {
         return;
     }
@@ -128,7 +129,7 @@ void HtmlTemplates::Save(const std::string& path, const std::vector<std::string>
         bytes += line;
         bytes += "\r\n";
     }
-    ReplaceFile(path, bytes);
+    ReplaceFile(path, bytes, waiting_);
     record = {FileRecord::State::Read, std::move(bytes), lines};
 }
 

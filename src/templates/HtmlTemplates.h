@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/OutputDocument.h"
+#include "platform/FileWaiting.h"
 
 namespace zarnet {
 
@@ -28,8 +29,9 @@ class HtmlTemplates : public DocumentFrame {
     static constexpr std::size_t kMaxLineBytes = 4096;
 
     // The templates' files live in `folder` (beside the program, or the
-    // user's settings folder), which ends with its separator.
-    explicit HtmlTemplates(std::string folder);
+    // user's settings folder), which ends with its separator; `waiting` says
+    // whether loading and saving them may wait on a pipe or a device.
+    explicit HtmlTemplates(std::string folder, Waiting waiting = Waiting::LikeTheShell);
 
     // Each line as its file has it: code page 932 bytes, without the line end.
     std::vector<std::string> HeaderLines;
@@ -81,11 +83,12 @@ class HtmlTemplates : public DocumentFrame {
 
     void Load(std::vector<std::string>& lines, FileRecord& record, const std::string& path,
               const std::string& ownPath, const std::vector<std::string>& fallback);
-    static void Save(const std::string& path, const std::vector<std::string>& lines,
-                     FileRecord& record);
+    void Save(const std::string& path, const std::vector<std::string>& lines,
+              FileRecord& record) const;
     static TemplateLoss Loss(const FileRecord& record, const std::vector<std::string>& lines);
 
     std::string folder_;
+    Waiting waiting_;
     FileRecord header_;
     FileRecord footer_;
 };

@@ -6,7 +6,9 @@
 #include <QTextCursor>
 #include <QToolTip>
 #include <algorithm>
+#include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "core/CodePageRefusal.h"
@@ -49,11 +51,53 @@ std::vector<Foreign> ForeignIn(QStringView text, std::optional<char32_t>& first)
 // Set on a text box while the program itself fills it.
 constexpr char kFillingFromCode[] = "zarnetFillingFromCode";
 
+// The code page 932 bytes of the text.
+std::size_t BytesOf(QStringView text) {
+    return cp932::ByteLength(text.toString().toStdString());
+}
+
+void ShowRefusal(QWidget& box, const QString& text) {
+    QToolTip::showText(box.mapToGlobal(QPoint(0, box.height())), text, &box);
+}
+
 }  // namespace
 
 void ShowCodePageRefusal(QWidget& box, char32_t character) {
-    QToolTip::showText(box.mapToGlobal(QPoint(0, box.height())),
-                       QString::fromStdString(NotInCodePageMessage(character)), &box);
+    ShowRefusal(box, QString::fromStdString(NotInCodePageMessage(character)));
+}
+
+// The characters just before the cursor are those the edit brought, so they
+// go, last first, until the text fits. Must come before the box's other
+// guards: their own changes would pass for the text before the edit.
+void KeepToByteLimit(QLineEdit& edit, std::size_t maxBytes, std::function<bool()> applies,
+                     const QString& refusal) {
+    // The text as it was before each edit: the edit's own change is told
+    // after textEdited.
+    auto before = std::make_shared<std::size_t>(BytesOf(edit.text()));
+    QObject::connect(&edit, &QLineEdit::textChanged, &edit,
+                     [&edit, before] { *before = BytesOf(edit.text()); });
+    QObject::connect(&edit, &QLineEdit::textEdited, &edit,
+                     [&edit, maxBytes, applies = std::move(applies), refusal, before] {
+                         QString text = edit.text();
+                         std::size_t bytes = BytesOf(text);
+                         const std::size_t allowed = std::max(maxBytes, *before);
+                         if (bytes <= allowed || !applies()) {
+                             return;
+                         }
+                         int cursor = edit.cursorPosition();
+                         while (bytes > allowed && cursor > 0) {
+                             const int size = cursor > 1 && text[cursor - 1].isLowSurrogate() &&
+                                                      text[cursor - 2].isHighSurrogate()
+                                                  ? 2
+                                                  : 1;
+                             cursor -= size;
+                             bytes -= BytesOf(QStringView(text).mid(cursor, size));
+                             text.remove(cursor, size);
+                         }
+                         edit.setText(text);
+                         edit.setCursorPosition(cursor);
+                         ShowRefusal(edit, refusal);
+                     });
 }
 
 // Boxes whose text is stored or written: a character beyond the code page that

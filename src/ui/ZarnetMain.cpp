@@ -22,6 +22,7 @@
 #include "core/RangeStepping.h"
 #include "core/SampleAddress.h"
 #include "core/SeriesProbe.h"
+#include "platform/PrivateProfile.h"
 #include "store/DefaultStore.h"
 #include "ui/AltKeyFilter.h"
 #include "ui/ButtonKeys.h"
@@ -63,7 +64,7 @@ TZarnetform::TZarnetform(Desktop& desktop, const AppPaths& paths, Registry& regi
       registry_(registry),
       guard_(desktop, this),
       paths_(paths),
-      templates_(paths.SettingsFolder) {
+      templates_(paths.SettingsFolder, Waiting::Never) {
     ui_.SetupUi(*this);
     new WindowPlacement(*this, WindowPlacement::When::FirstShowing);
     // For every window of the program, which all live as long as this one.
@@ -80,7 +81,19 @@ void TZarnetform::On(Sender* sender, Signal signal, void (TZarnetform::*handler)
 }
 
 void TZarnetform::ConnectControls() {
-    // First, so the change handlers below see the text the box keeps.
+    // First, so the change handlers below see the text the box keeps. While
+    // the INI file is the default store, a box takes no more than an INI value
+    // gives back, so what is typed is what the next start brings; a text
+    // brought in from the registry or saved to a chosen INI file in registry
+    // mode is still cut when read back, as the platform cuts it.
+    const QString iniLimit = QStringLiteral("INIファイルに保存できる値は %1 バイトまでです")
+                                 .arg(PrivateProfile::kMaxValueBytes);
+    const auto iniDefault = [this] { return !ui_.RegDefaultMenu->isChecked(); };
+    for (QLineEdit* edit :
+         {ui_.UrlCombo->lineEdit(), ui_.CSVListEdit, ui_.FileNameFront, ui_.StCount, ui_.EdCount,
+          ui_.FileNameRear, ui_.FileNameExt, ui_.SaveFileNameEdit}) {
+        KeepToByteLimit(*edit, PrivateProfile::kMaxValueBytes, iniDefault, iniLimit);
+    }
     KeepToCodePage(*ui_.UrlCombo);
     for (QLineEdit* edit : {ui_.CSVListEdit, ui_.FileNameFront, ui_.StCount, ui_.EdCount,
                             ui_.FileNameRear, ui_.FileNameExt, ui_.SaveFileNameEdit}) {

@@ -82,7 +82,8 @@ std::vector<std::string> TListView::Lines() const {
 }
 
 void TListView::WriteTo(const std::string& path) const {
-    WriteTextLines(path, Lines(), TextEncoding::Cp932, templateLines_);
+    // The window must never hang on a pipe that no program reads.
+    WriteTextLines(path, Lines(), TextEncoding::Cp932, templateLines_, Waiting::Never);
 }
 
 void TListView::ShowDocument(MakeType kind, const QString& text) {

@@ -32,6 +32,43 @@ TEST_F(IniStoreTest, SaveThenLoadGivesBackEveryField) {
     }
 }
 
+// Reading drops a value's outer blanks and one enclosing pair of matching
+// quotes; the store writes the values reading would change inside double
+// quotes, and the others as they are, so every text comes back as typed.
+TEST_F(IniStoreTest, TextsComeBackAsTyped) {
+    const struct {
+        std::string value;
+        std::string stored;
+    } cases[] = {
+        {"  sp", "\"  sp\""},
+        {"end  ", "\"end  \""},
+        {"\tx\v", "\"\tx\v\""},
+        {"\"q\"", "\"\"q\"\""},
+        {"'q'", "\"'q'\""},
+        {"\"", "\""},
+        {"'", "'"},
+        {"a\"b", "a\"b"},
+        {"\"x'", "\"x'"},
+        {"", ""},
+        {" ", "\" \""},
+        {"http://a/%%/", "http://a/%%/"},
+        // As long as a value gives back: the quotes do not count.
+        {" " + std::string(2046, 'x'), "\" " + std::string(2046, 'x') + "\""},
+    };
+    for (const auto& c : cases) {
+        TRegData saved = testing::SampleSettings();
+        saved.Items[0].ContStr = saved.LastItem.FrontStr = saved.LastItem.RearStr = c.value;
+        saved.Footer = c.value;
+        saved.SaveToIni(ini_);
+        EXPECT_TRUE(dir_.Read("Zarnet.ini").ends_with("\r\nFooter=" + c.stored + "\r\n"))
+            << c.value;
+        TRegData loaded;
+        loaded.DefaultSaveFname = saved.DefaultSaveFname;
+        loaded.LoadFromIni(ini_);
+        EXPECT_EQ(loaded, saved) << c.value;
+    }
+}
+
 TEST_F(IniStoreTest, MissingKeysGiveTheIniDefaults) {
     const TRegData before = testing::SampleSettings();
     TRegData expected = before;  // but for the font's character set

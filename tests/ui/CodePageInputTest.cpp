@@ -91,6 +91,59 @@ class CodePageInputTest : public WindowTest {
                           ? QString()
                           : Q("コードページ932にない文字") + refused + Q(" は使えません"));
     }
+    // While the INI file is the default store, a box takes no more than the
+    // 2,047 bytes an INI value gives back: what a paste or a key brings past
+    // them is dropped, never half a character, and a tooltip says why.
+    void iniModeBoxesKeepWhatTheIniFileGivesBack_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<bool>("ini");
+        QTest::addColumn<QString>("before");  // set from code
+        QTest::addColumn<QString>("pasted");  // empty: Backspace pressed
+        QTest::addColumn<QString>("kept");
+        QTest::addColumn<bool>("refused");
+        const auto times = [](int count, const char* text) { return Q(text).repeated(count); };
+        QTest::newRow("paste past the limit")
+            << Q("ValueList") << true << QString() << times(2048, "a") << times(2047, "a") << true;
+        QTest::newRow("paste to the limit") << Q("FileNameExt") << true << QString()
+                                            << times(2047, "e") << times(2047, "e") << false;
+        QTest::newRow("double-byte character at the edge")
+            << Q("FileNameFront") << true << QString() << Q("a") + times(1024, "あ")
+            << Q("a") + times(1023, "あ") << true;
+        QTest::newRow("full address box takes no more")
+            << Q("UrlCombo") << true << times(2047, "x") << Q("y") << times(2047, "x") << true;
+        QTest::newRow("longer text from code is not cut")
+            << Q("FileNameRear") << true << times(3000, "r") << QString() << times(2999, "r")
+            << false;
+        QTest::newRow("longer text from code grows no longer")
+            << Q("FileNameRear") << true << times(3000, "r") << Q("s") << times(3000, "r") << true;
+        QTest::newRow("registry: no limit") << Q("SaveFileNameEdit") << false << QString()
+                                            << times(3000, "a") << times(3000, "a") << false;
+    }
+
+    void iniModeBoxesKeepWhatTheIniFileGivesBack() {
+        QFETCH(QString, box);
+        QFETCH(bool, ini);
+        QFETCH(QString, before);
+        QFETCH(QString, pasted);
+        QFETCH(QString, kept);
+        QFETCH(bool, refused);
+        QToolTip::hideText();
+        QTRY_VERIFY(!QToolTip::isVisible());
+        Action("RegDefaultMenu")->setChecked(!ini);
+        QLineEdit* edit = box == Q("UrlCombo")    ? Combo()->lineEdit()
+                          : box == Q("ValueList") ? Edit("CSVListEdit")
+                                                  : Edit(box.toLatin1());
+        edit->setText(before);
+        if (pasted.isEmpty()) {
+            QTest::keyClick(edit, Qt::Key_Backspace);
+        } else {
+            QApplication::clipboard()->setText(pasted);
+            QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+        }
+        QCOMPARE(edit->text(), kept);
+        QCOMPARE(QToolTip::isVisible() ? QToolTip::text() : QString(),
+                 refused ? Q("INIファイルに保存できる値は 2047 バイトまでです") : QString());
+    }
 };
 
 }  // namespace zarnet::testing

@@ -10,13 +10,13 @@
 #include <atomic>
 #include <cerrno>
 #include <cstdlib>
+#include <mutex>
 #include <string_view>
 #include <utility>
 
 #include "platform/AtomicFileTesting.h"
 #include "platform/FileErrors.h"
 #include "platform/Paths.h"
-#include "platform/posix/Signals.h"
 #include "platform/posix/TemporaryFileTesting.h"
 
 namespace zarnet {
@@ -96,34 +96,122 @@ void SyncFolder(const std::string& folder) {
 
 std::atomic<bool> namedOnly{false};
 
-// The named temporary files being written, for the termination handler: it
-// may only unlink, so the names wait here ready made.
+// The named temporary files being written, for the signal handler: it may
+// only unlink, so the names wait here ready made.
 std::array<std::atomic<const char*>, 8> pendingNames{};
 
-void Track(const std::string& name) {
+// Every signal that can be caught and that ends the program unless handled
+// (the real-time signals and SIGTRAP, a debugger's, aside).
+constexpr std::array kEndingSignals = {
+    SIGHUP,  SIGINT,  SIGQUIT, SIGILL,  SIGABRT, SIGBUS,  SIGFPE,    SIGUSR1, SIGSEGV,
+    SIGUSR2, SIGPIPE, SIGALRM, SIGTERM, SIGXCPU, SIGXFSZ, SIGVTALRM, SIGPROF, SIGSYS,
+};
+
+// A fault: the program cannot go on, whoever handles it.
+bool IsFault(int signal) {
+    return signal == SIGSEGV || signal == SIGBUS || signal == SIGILL || signal == SIGFPE ||
+           signal == SIGABRT || signal == SIGSYS;
+}
+
+// What each signal did before the handler was installed, while it is: set
+// before the handler goes in, read by the handler.
+std::array<struct sigaction, NSIG> previousActions{};
+std::array<bool, NSIG> installed{};
+std::mutex installing;
+int namesTracked = 0;  // under `installing`
+
+bool IsHandler(const struct sigaction& action) {
+    return (action.sa_flags & SA_SIGINFO) != 0 ||
+           (action.sa_handler != SIG_DFL && action.sa_handler != SIG_IGN);
+}
+
+void RemovePending() {
     for (std::atomic<const char*>& slot : pendingNames) {
-        const char* empty = nullptr;
-        if (slot.compare_exchange_strong(empty, name.c_str())) {
+        if (const char* name = slot.exchange(nullptr)) {
+            unlink(name);
+        }
+    }
+}
+
+// Where the signal ends the program, the temporary files go first: on a
+// fault always, else only where the signal does what it does by default.
+// A handler of the program's own is passed the signal as it would have been:
+// it may end the program in order, or let it go on, and the write with it.
+extern "C" void RemovePendingAndPassOn(int signal, siginfo_t* info, void* context) {
+    const struct sigaction& previous = previousActions[static_cast<std::size_t>(signal)];
+    const bool handled = IsHandler(previous);
+    if (!handled || IsFault(signal)) {
+        RemovePending();
+    }
+    if ((previous.sa_flags & SA_SIGINFO) != 0) {
+        previous.sa_sigaction(signal, info, context);
+    } else if (handled) {
+        previous.sa_handler(signal);
+    } else {
+        struct sigaction fallback {};
+        fallback.sa_handler = SIG_DFL;
+        sigemptyset(&fallback.sa_mask);
+        sigaction(signal, &fallback, nullptr);
+        raise(signal);  // delivered as the handler returns
+    }
+}
+
+// Only while a named temporary file exists, so the handlers the program
+// sets for itself stay in place the rest of the time. A signal the program
+// ignores (nohup, a background job) stays ignored.
+void InstallHandlers() {
+    for (const int signal : kEndingSignals) {
+        const auto at = static_cast<std::size_t>(signal);
+        struct sigaction old {};
+        installed[at] =
+            sigaction(signal, nullptr, &old) == 0 && (IsHandler(old) || old.sa_handler == SIG_DFL);
+        if (!installed[at]) {
+            continue;
+        }
+        previousActions[at] = old;
+        struct sigaction action {};
+        action.sa_sigaction = RemovePendingAndPassOn;
+        action.sa_flags = SA_SIGINFO | SA_RESTART;
+        sigemptyset(&action.sa_mask);
+        sigaction(signal, &action, nullptr);
+    }
+}
+
+// What the program set meanwhile stays.
+void RestoreHandlers() {
+    for (const int signal : kEndingSignals) {
+        const auto at = static_cast<std::size_t>(signal);
+        struct sigaction now {};
+        if (installed[at] && sigaction(signal, nullptr, &now) == 0 &&
+            (now.sa_flags & SA_SIGINFO) != 0 && now.sa_sigaction == RemovePendingAndPassOn) {
+            sigaction(signal, &previousActions[at], nullptr);
+        }
+        installed[at] = false;
+    }
+}
+
+// The handler only ever empties slots, so a free one stays free here.
+void Track(const std::string& name) {
+    const std::lock_guard<std::mutex> lock(installing);
+    for (std::atomic<const char*>& slot : pendingNames) {
+        if (slot.load() == nullptr) {
+            if (namesTracked++ == 0) {
+                InstallHandlers();
+            }
+            slot.store(name.c_str());
             return;
         }
     }
 }
 
 void Untrack(const std::string& name) {
+    const std::lock_guard<std::mutex> lock(installing);
     for (std::atomic<const char*>& slot : pendingNames) {
         const char* mine = name.c_str();
-        slot.compare_exchange_strong(mine, nullptr);
-    }
-}
-
-extern "C" void RemovePendingAndEnd(int signal) {
-    for (std::atomic<const char*>& slot : pendingNames) {
-        if (const char* name = slot.exchange(nullptr)) {
-            unlink(name);
+        if (slot.compare_exchange_strong(mine, nullptr) && --namesTracked == 0) {
+            RestoreHandlers();
         }
     }
-    ::signal(signal, SIG_DFL);
-    raise(signal);
 }
 
 // An unnamed file in the folder, where the file system offers them.
@@ -155,13 +243,13 @@ class AtomicFile::Impl {
         DropName();
     }
 
-    // A named temporary file: the termination handler knows of it until it
+    // A named temporary file: the signal handler knows of it until it
     // is renamed or removed.
     void Name(std::string name) {
         temp = std::move(name);
         Track(temp);
     }
-    // A fresh name beside the target, known to the termination handler
+    // A fresh name beside the target, known to the signal handler
     // before `make` brings the file into being under it. False, with errno
     // as `make` left it, when no name could be used.
     template <typename Make>
@@ -212,14 +300,6 @@ class AtomicFile::Impl {
     int fd = -1;
 };
 
-// Only named temporary files need it: an unnamed one goes with the process.
-// The desktop program's windows close in order instead.
-void AtomicFile::RemoveTemporaryFilesOnTermination() {
-    for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) {
-        CatchUnlessIgnored(signal, RemovePendingAndEnd, 0);
-    }
-}
-
 void AtomicFile::FailWritesToClosedPipes() {
     signal(SIGPIPE, SIG_IGN);
 }
@@ -238,9 +318,23 @@ bool IsDeviceOrPipe(const struct stat& status) {
            S_ISSOCK(status.st_mode);
 }
 
+// Opening a pipe for writing waits for a reader, as the shell's ">" does.
+// Never waiting, a pipe that no program reads fails at once (ENXIO); once a
+// reader is there the writes wait for it as they would anyway.
+int OpenInPlace(const std::string& path, Waiting waiting) {
+    if (waiting == Waiting::LikeTheShell) {
+        return open(path.c_str(), O_WRONLY | O_CLOEXEC);
+    }
+    const int fd = open(path.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd >= 0) {
+        fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    }
+    return fd;
+}
+
 }  // namespace
 
-AtomicFile::AtomicFile(const std::string& path) : impl_(std::make_unique<Impl>()) {
+AtomicFile::AtomicFile(const std::string& path, Waiting waiting) : impl_(std::make_unique<Impl>()) {
     impl_->shownPath = path;
     const LinkEnd end = FollowLinks(path);
     // An open stream (/dev/stdout, /dev/fd/3, the file standard output goes
@@ -263,7 +357,11 @@ AtomicFile::AtomicFile(const std::string& path) : impl_(std::make_unique<Impl>()
         ThrowCannotCreate(path);
     }
     if (exists && IsDeviceOrPipe(status)) {
-        impl_->WriteInPlace(open(impl_->target.c_str(), O_WRONLY | O_CLOEXEC));
+        const int fd = OpenInPlace(impl_->target, waiting);
+        if (fd < 0 && errno == ENXIO && S_ISFIFO(status.st_mode)) {
+            ThrowCannotCreate(path, std::string("no program reads the pipe"));
+        }
+        impl_->WriteInPlace(fd);
         return;
     }
     impl_->folder = FolderPart(impl_->target);
@@ -343,7 +441,7 @@ void AtomicFile::Commit() {
     ReportReplaceStep("synced");
     if (impl_->unnamed) {
         // A name of its own first: a link cannot replace the target. The
-        // termination handler knows the name before it exists.
+        // signal handler knows the name before it exists.
         const std::string self = "/proc/self/fd/" + std::to_string(impl_->fd);
         if (!impl_->TakeName([&self](const char* name) {
                 return linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name, AT_SYMLINK_FOLLOW) == 0;

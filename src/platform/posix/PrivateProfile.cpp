@@ -89,7 +89,7 @@ class PrivateProfile::Impl {
             return std::nullopt;
         }
         if (!S_ISREG(info.st_mode)) {
-            whyNot = ErrnoReason(S_ISDIR(info.st_mode) ? EISDIR : EINVAL);
+            whyNot = S_ISDIR(info.st_mode) ? ErrnoReason(EISDIR) : std::string(kNotRegularFile);
             return std::nullopt;
         }
         return FileStamp{true, info.st_dev, info.st_ino, info.st_size, info.st_mtim};

@@ -245,17 +245,10 @@ std::optional<RegFileDocument> RegistryFile::ReadDocument() {
         failure_ = FileDetail(path_, errno);
         return std::nullopt;
     }
-    if (S_ISDIR(status.st_mode)) {
-        failure_ = FileDetail(path_, EISDIR);
-        return std::nullopt;
-    }
-    if (!S_ISREG(status.st_mode)) {
-        failure_ = path_ + ": not a regular file";
-        return std::nullopt;
-    }
     std::string bytes;
     try {
-        bytes = ReadFileBytes(path_);
+        // A folder, a pipe or a device is refused before it is opened.
+        bytes = ReadFileBytes(path_, Waiting::Never);
     } catch (const FileError& error) {
         failure_ = error.Path() + ": " + error.Reason();
         return std::nullopt;

@@ -18,23 +18,40 @@ bool TooLarge(const struct stat& status) {
     return S_ISREG(status.st_mode) && static_cast<std::uint64_t>(status.st_size) > kMaxReadBytes;
 }
 
+// Raises for a file that is not read: a folder, one too large, and never
+// waiting anything but a regular file.
+void RefuseUnread(const std::string& path, const struct stat& status, Waiting waiting) {
+    if (S_ISDIR(status.st_mode)) {
+        ThrowCannotOpen(path, EISDIR);
+    }
+    if (waiting == Waiting::Never && !S_ISREG(status.st_mode)) {
+        ThrowNotRegular(path);
+    }
+    if (TooLarge(status)) {
+        ThrowTooLarge(path);
+    }
+}
+
 }  // namespace
 
-std::string ReadFileBytes(const std::string& path) {
+std::string ReadFileBytes(const std::string& path, Waiting waiting) {
     constexpr std::size_t kReadSize = 64 * 1024;
-    const Descriptor file(open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    // Never waiting, the file is looked at before it is opened: opening a pipe
+    // waits for a writer, and opening a device may do more than read it. The
+    // open itself does not wait either, should a pipe take the file's place
+    // in between.
+    if (struct stat status{}; waiting == Waiting::Never && stat(path.c_str(), &status) == 0) {
+        RefuseUnread(path, status, waiting);
+    }
+    const Descriptor file(
+        open(path.c_str(), O_RDONLY | O_CLOEXEC | (waiting == Waiting::Never ? O_NONBLOCK : 0)));
     if (!file.Open()) {
         ThrowCannotOpen(path);
     }
     const int fd = file.Get();
     std::string bytes;
     if (struct stat status{}; fstat(fd, &status) == 0) {
-        if (S_ISDIR(status.st_mode)) {
-            ThrowCannotOpen(path, EISDIR);
-        }
-        if (TooLarge(status)) {
-            ThrowTooLarge(path);
-        }
+        RefuseUnread(path, status, waiting);
         if (S_ISREG(status.st_mode)) {
             bytes.reserve(static_cast<std::size_t>(status.st_size));
         }
@@ -59,9 +76,9 @@ std::string ReadFileBytes(const std::string& path) {
     ThrowTooLarge(path);
 }
 
-void CheckReadSize(const std::string& path) {
-    if (struct stat status{}; stat(path.c_str(), &status) == 0 && TooLarge(status)) {
-        ThrowTooLarge(path);
+void CheckKindAndSize(const std::string& path) {
+    if (struct stat status{}; stat(path.c_str(), &status) == 0) {
+        RefuseUnread(path, status, Waiting::Never);
     }
 }
 

@@ -89,7 +89,9 @@ class AtomicFile::Impl {
     DWORD keptAttributes = 0;
 };
 
-AtomicFile::AtomicFile(const std::string& path) : impl_(std::make_unique<Impl>()) {
+// Nothing here is written in place, so nothing waits for a pipe's reader.
+AtomicFile::AtomicFile(const std::string& path, Waiting /*waiting*/)
+    : impl_(std::make_unique<Impl>()) {
     impl_->shownPath = path;
     impl_->target = FollowLinks(path);
     const DWORD attributes = GetFileAttributesA(Ansi(impl_->target).c_str());
@@ -174,11 +176,6 @@ void AtomicFile::Commit() {
     }
     impl_->temp.clear();
     ReportReplaceStep("renamed");
-}
-
-void AtomicFile::RemoveTemporaryFilesOnTermination() {
-    // A console program ended by Ctrl+C or closed leaves its temporary file;
-    // the next replacement in that folder does not mind it.
 }
 
 void AtomicFile::FailWritesToClosedPipes() {

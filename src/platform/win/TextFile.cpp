@@ -23,7 +23,7 @@ class ClosedAtEnd {
 
 }  // namespace
 
-std::string ReadFileBytes(const std::string& path) {
+std::string ReadFileBytes(const std::string& path, Waiting waiting) {
     constexpr DWORD kReadSize = 64 * 1024;
     const HANDLE file =
         CreateFileA(cp932::Encode(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
@@ -32,6 +32,10 @@ std::string ReadFileBytes(const std::string& path) {
         ThrowCannotOpen(path, SystemReason(GetLastError()));
     }
     const ClosedAtEnd closer(file);
+    // A console, a serial port or a pipe would be read until it ends.
+    if (waiting == Waiting::Never && GetFileType(file) != FILE_TYPE_DISK) {
+        ThrowNotRegular(path);
+    }
     std::string bytes;
     if (LARGE_INTEGER size{}; GetFileSizeEx(file, &size) && size.QuadPart > 0) {
         if (static_cast<unsigned long long>(size.QuadPart) > kMaxReadBytes) {
@@ -55,12 +59,29 @@ std::string ReadFileBytes(const std::string& path) {
     ThrowTooLarge(path);
 }
 
-void CheckReadSize(const std::string& path) {
-    WIN32_FILE_ATTRIBUTE_DATA data{};
-    if (GetFileAttributesExA(cp932::Encode(path).c_str(), GetFileExInfoStandard, &data) &&
-        (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0 &&
-        (static_cast<unsigned long long>(data.nFileSizeHigh) << 32 | data.nFileSizeLow) >
-            kMaxReadBytes) {
+void CheckKindAndSize(const std::string& path) {
+    // Opened for no access at all: only to learn what it is. Folders open
+    // only so.
+    const HANDLE file = CreateFileA(cp932::Encode(path).c_str(), 0,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                    OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return;  // missing, or for the reader to say why
+    }
+    const ClosedAtEnd closer(file);
+    if (GetFileType(file) != FILE_TYPE_DISK) {
+        ThrowNotRegular(path);
+    }
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (!GetFileInformationByHandle(file, &info)) {
+        return;
+    }
+    if ((info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        // What ReadFileBytes gives for a folder.
+        ThrowCannotOpen(path, SystemReason(ERROR_ACCESS_DENIED));
+    }
+    if ((static_cast<unsigned long long>(info.nFileSizeHigh) << 32 | info.nFileSizeLow) >
+        kMaxReadBytes) {
         ThrowTooLarge(path);
     }
 }

@@ -8,9 +8,12 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cstring>
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "platform/AtomicFile.h"
 #include "platform/AtomicFileTesting.h"
@@ -147,6 +150,53 @@ TEST(ReplaceFileTest, DevicesAndPipesAreWrittenInPlace) {
     close(held);
 }
 
+// Writing onto a pipe waits for its reader as the shell does, unless the
+// caller never waits: then a pipe nobody reads fails at once and one that is
+// read is written. Each write runs in a child with an alarm, so a wait that
+// never ends fails the test instead of hanging it.
+TEST(ReplaceFileTest, PipeIsWaitedForOnlyLikeTheShell) {
+    const struct {
+        const char* name;
+        Waiting waiting;
+        bool readerFirst;  // else the reader comes a moment after the write began
+        bool fails;
+        std::string read;
+    } cases[] = {
+        {"ShellWaitsForTheReader", Waiting::LikeTheShell, false, false, "p/\r\n"},
+        {"NeverFailsWithoutReader", Waiting::Never, false, true, ""},
+        {"NeverWritesWhileRead", Waiting::Never, true, false, "p/\r\n"},
+    };
+    for (const auto& c : cases) {
+        const TempDir folder;
+        const std::string fifo = folder.File("pipe");
+        ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+        const auto openReader = [&] { return open(fifo.c_str(), O_RDONLY | O_NONBLOCK); };
+        int reader = c.readerFirst ? openReader() : -1;
+        const std::string expected =
+            c.fails ? "ファイル " + fifo + " を作成できません" : "no error";
+        const pid_t child = fork();
+        ASSERT_NE(child, -1);
+        if (child == 0) {
+            alarm(10);
+            const std::string message =
+                ErrorOf([&] { WriteTextLines(fifo, {"p/"}, TextEncoding::Cp932, {}, c.waiting); });
+            _exit(message == expected ? 0 : 1);
+        }
+        if (reader < 0) {
+            usleep(200 * 1000);
+            reader = openReader();
+        }
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << c.name;
+        char buffer[16] = {};
+        const ssize_t got = read(reader, buffer, sizeof buffer);
+        EXPECT_EQ(std::string(buffer, static_cast<std::size_t>(std::max<ssize_t>(got, 0))), c.read)
+            << c.name;
+        close(reader);
+    }
+}
+
 TEST(ReplaceFileTest, CrashAtAnyStepLeavesOldOrNewFileWhole) {
     const TempDir dir;
     const std::string path = dir.File("out.txt");
@@ -206,52 +256,103 @@ TEST(ReplaceFileTest, FailedWriteKnowsTheFileAndTheReason) {
     }
 }
 
-// Where the temporary file has a name, the termination signals remove it
+// Where the temporary file has a name, every signal that ends the program
+// removes it first. Each child raises its signal in the middle of the write;
+// an alarm ends a child that hangs.
 
-// before the program ends.
+int chosenSignal = 0;
+void RaiseChosenOnce(const char* step) {
+    if (std::string_view(step) == "written" && chosenSignal != 0) {
+        raise(std::exchange(chosenSignal, 0));
+    }
+}
 
-TEST(ReplaceFileTest, TerminationSignalRemovesANamedTemporaryFile) {
-    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+// In a child: a write through a named temporary file, the chosen signal
+// raised in its middle.
+void ReplaceRaising(const std::string& path, int signal) {
+    const rlimit noCore{0, 0};
+    setrlimit(RLIMIT_CORE, &noCore);
+    alarm(10);
+    UseNamedTemporaryFilesForTesting(true);
+    chosenSignal = signal;
+    SetReplaceStepHookForTesting(RaiseChosenOnce);
+    ReplaceFile(path, ManyLines('n', 30000));
+}
+
+TEST(ReplaceFileTest, SignalThatEndsTheProgramRemovesANamedTemporaryFile) {
+    const struct {
+        int signal;
+        bool fault;  // a sanitizer may end the program its own way
+    } cases[] = {
+        {SIGINT, false},    {SIGTERM, false}, {SIGHUP, false},  {SIGQUIT, false}, {SIGPIPE, false},
+        {SIGUSR1, false},   {SIGUSR2, false}, {SIGALRM, false}, {SIGXCPU, false}, {SIGXFSZ, false},
+        {SIGVTALRM, false}, {SIGPROF, false}, {SIGSEGV, true},  {SIGBUS, true},   {SIGABRT, true},
+        {SIGFPE, true},     {SIGILL, true},   {SIGSYS, true},
+    };
+    for (const auto& c : cases) {
         const TempDir dir;
         dir.Write("out.txt", "old");
         const pid_t child = fork();
         ASSERT_NE(child, -1);
         if (child == 0) {
-            UseNamedTemporaryFilesForTesting(true);
-            AtomicFile::RemoveTemporaryFilesOnTermination();
-            static int chosen = 0;
-            chosen = signal;
-            SetReplaceStepHookForTesting([](const char* step) {
-                if (std::string_view(step) == "written") {
-                    raise(chosen);
-                }
-            });
-            ReplaceFile(dir.File("out.txt"), ManyLines('n', 30000));
+            ReplaceRaising(dir.File("out.txt"), c.signal);
             _exit(0);
         }
         int status = 0;
         ASSERT_EQ(waitpid(child, &status, 0), child);
-        ASSERT_TRUE(WIFSIGNALED(status)) << signal;
-        EXPECT_EQ(WTERMSIG(status), signal);
-        EXPECT_EQ(FolderEntries(dir), Lines{"out.txt"}) << signal;
-        EXPECT_EQ(dir.Read("out.txt"), "old");
+        if (c.fault) {
+            EXPECT_FALSE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << strsignal(c.signal);
+        } else {
+            EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == c.signal) << strsignal(c.signal);
+        }
+        EXPECT_EQ(FolderEntries(dir), Lines{"out.txt"}) << strsignal(c.signal);
+        EXPECT_EQ(dir.Read("out.txt"), "old") << strsignal(c.signal);
     }
 }
 
-// A signal the program was started to ignore (nohup, a background job)
-// stays ignored.
-TEST(ReplaceFileTest, IgnoredSignalsStayIgnored) {
-    const pid_t child = fork();
-    ASSERT_NE(child, -1);
-    if (child == 0) {
-        signal(SIGHUP, SIG_IGN);
-        AtomicFile::RemoveTemporaryFilesOnTermination();
-        raise(SIGHUP);
-        _exit(0);
+// What the program does with a signal stays its own: a signal it ignores
+// (nohup, a background job) stays ignored, a handler of its own (the
+// window's orderly close) is passed the signal and the write goes on, a
+// fault handler gets it once the file is gone; after the write each
+// disposition is as it was.
+int handledSignals = 0;
+TEST(ReplaceFileTest, ProgramsOwnDispositionIsPassedTheSignalAndKept) {
+    using Handler = void (*)(int);
+    const struct {
+        const char* name;
+        int signal;
+        Handler disposition;
+        bool raised;
+        int exitStatus;  // 0: the write went on and finished
+        bool written;
+    } cases[] = {
+        {"Ignored", SIGHUP, SIG_IGN, true, 0, true},
+        {"OwnHandler", SIGTERM, [](int) { ++handledSignals; }, true, 0, true},
+        {"FaultHandler", SIGSEGV, [](int) { _exit(7); }, true, 7, false},
+        {"DefaultAfterTheWrite", SIGUSR1, SIG_DFL, false, 0, true},
+    };
+    for (const auto& c : cases) {
+        const TempDir dir;
+        dir.Write("out.txt", "old");
+        const pid_t child = fork();
+        ASSERT_NE(child, -1);
+        if (child == 0) {
+            struct sigaction own {};
+            own.sa_handler = c.disposition;
+            sigemptyset(&own.sa_mask);
+            sigaction(c.signal, &own, nullptr);
+            ReplaceRaising(dir.File("out.txt"), c.raised ? c.signal : 0);
+            struct sigaction after {};
+            sigaction(c.signal, nullptr, &after);
+            const bool handledOnce = handledSignals == (c.signal == SIGTERM ? 1 : 0);
+            _exit(after.sa_handler == c.disposition && handledOnce ? 0 : 1);
+        }
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == c.exitStatus) << c.name;
+        EXPECT_EQ(FolderEntries(dir), Lines{"out.txt"}) << c.name;
+        EXPECT_EQ(dir.Read("out.txt"), c.written ? ManyLines('n', 30000) : "old") << c.name;
     }
-    int status = 0;
-    ASSERT_EQ(waitpid(child, &status, 0), child);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
 }
 
 }  // namespace
