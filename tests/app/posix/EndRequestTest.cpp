@@ -17,6 +17,7 @@
 #include "platform/Registry.h"
 #include "store/TRegData.h"
 #include "support/TempDir.h"
+#include "support/posix/ChildProcess.h"
 
 extern char** environ;
 
@@ -36,19 +37,6 @@ bool Catches(pid_t pid, int signal) {
         }
     }
     return false;
-}
-
-// Waits up to ten seconds for `pid` to end; its wait status, or nothing when
-// it went on.
-std::optional<int> Ended(pid_t pid) {
-    int status = 0;
-    for (int wait = 0; wait < 1000; ++wait) {
-        if (waitpid(pid, &status, WNOHANG) == pid) {
-            return status;
-        }
-        std::this_thread::sleep_for(10ms);
-    }
-    return std::nullopt;
 }
 
 TEST(EndRequestTest, SignalEndsTheWindowThroughItsCloseWhichSaves) {
@@ -89,7 +77,7 @@ TEST(EndRequestTest, SignalEndsTheWindowThroughItsCloseWhichSaves) {
         }
         EXPECT_TRUE(Catches(child, signal)) << name;
         kill(child, signal);
-        const std::optional<int> status = Ended(child);
+        const std::optional<int> status = testing::WaitForChild(child, 10s);
         if (!status) {
             kill(child, SIGKILL);
             waitpid(child, nullptr, 0);

@@ -5,12 +5,14 @@
 
 #include <chrono>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "support/LoopbackServer.h"
 #include "support/TempDir.h"
+#include "support/posix/ChildProcess.h"
 
 extern char** environ;
 
@@ -45,20 +47,11 @@ TEST(CliInterruptTest, CtrlCEndsAProbeAtOnceLeavingTheOutputFileAsItWas) {
     }
     EXPECT_FALSE(server.Requests().empty());
     kill(child, SIGINT);
-    int status = 0;
-    pid_t ended = 0;
-    for (int wait = 0; wait < 500 && ended == 0; ++wait) {
-        ended = waitpid(child, &status, WNOHANG);
-        if (ended == 0) {
-            std::this_thread::sleep_for(10ms);
-        }
-    }
-    if (ended == 0) {
-        kill(child, SIGKILL);
-        waitpid(child, &status, 0);
+    const std::optional<int> status = testing::WaitOrKillChild(child, 5s);
+    if (!status) {
         FAIL() << "zarnet-cli went on after Ctrl+C";
     }
-    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGINT) << status;
+    EXPECT_TRUE(WIFSIGNALED(*status) && WTERMSIG(*status) == SIGINT) << *status;
     EXPECT_EQ(dir.Read("out.txt"), "old");
     std::vector<std::string> left;
     for (const auto& entry : std::filesystem::directory_iterator(dir.Path())) {

@@ -11,12 +11,13 @@
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "cli/CliInvoke.h"
 #include "support/TempDir.h"
+#include "support/posix/ChildProcess.h"
 
 namespace zarnet {
 namespace {
@@ -85,20 +86,11 @@ Ran RunProgram(const Args& args, const std::string& out, const testing::TempDir&
         ADD_FAILURE() << "fork: " << std::strerror(errno);
         return ran;
     }
-    int status = 0;
-    pid_t ended = 0;
-    for (int wait = 0; wait < 6000 && ended == 0; ++wait) {
-        ended = waitpid(child, &status, WNOHANG);
-        if (ended == 0) {
-            std::this_thread::sleep_for(10ms);
-        }
-    }
-    if (ended == 0) {
-        kill(child, SIGKILL);
-        waitpid(child, &status, 0);
+    const std::optional<int> status = testing::WaitOrKillChild(child, 60s);
+    if (!status) {
         ADD_FAILURE() << "zarnet-cli did not end within a minute";
-    } else if (WIFEXITED(status)) {
-        ran.status = WEXITSTATUS(status);
+    } else if (WIFEXITED(*status)) {
+        ran.status = WEXITSTATUS(*status);
     }
     ran.err = dir.Read("stderr.txt");
     return ran;
