@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -109,7 +108,6 @@ TEST_F(DefaultStoreTest, ShutDownSaveKeepsWhatAnotherWindowRecorded) {
          {"b1:B"},
          {"b1:B", "a2:A", "a1:A", "old:s"}},
         {"nothing pushed by the later", {"old:s"}, {"a1:A"}, {}, {"a1:A", "old:s"}},
-        {"nothing pushed by either", {"old:s", "older:s"}, {}, {}, {"old:s", "older:s"}},
         {"one address pushed by both, case aside",
          {"old:s"},
          {"http://x/:A", "a1:A"},
@@ -120,21 +118,11 @@ TEST_F(DefaultStoreTest, ShutDownSaveKeepsWhatAnotherWindowRecorded) {
          {"a1:A"},
          {"older:B"},
          {"older:B", "a1:A", "old:s"}},
-        {"pushed twice by one window", {}, {"a1:A", "a2:A", "a1:A"}, {}, {"a1:A", "a2:A"}},
         {"twenty at most, the oldest stored go",
          numbered("s", 18),
          {"a0:A", "a1:A"},
          {"b0:B", "b1:B", "b2:B"},
          joined({"b2:B", "b1:B", "b0:B", "a1:A", "a0:A"}, numbered("s", 15))},
-        {"the later pushed twenty",
-         numbered("s", 5),
-         {"a0:A"},
-         numbered("b", 20),
-         [&] {
-             std::vector<std::string> expected = numbered("b", 20);
-             std::reverse(expected.begin(), expected.end());
-             return expected;
-         }()},
     };
     for (const StoreKind store : {StoreKind::Registry, StoreKind::IniFile}) {
         for (const Case& c : cases) {

@@ -46,12 +46,10 @@ TEST_F(IniStoreTest, TextsComeBackAsTyped) {
         {"\"q\"", "\"\"q\"\""},
         {"'q'", "\"'q'\""},
         {"\"", "\""},
-        {"'", "'"},
         {"a\"b", "a\"b"},
         {"\"x'", "\"x'"},
         {"", ""},
         {" ", "\" \""},
-        {"http://a/%%/", "http://a/%%/"},
         // As long as a value gives back: the quotes do not count.
         {" " + std::string(2046, 'x'), "\" " + std::string(2046, 'x') + "\""},
     };

@@ -77,10 +77,8 @@ TEST(EndRequestTest, SignalEndsTheWindowThroughItsCloseWhichSaves) {
         }
         EXPECT_TRUE(Catches(child, signal)) << name;
         kill(child, signal);
-        const std::optional<int> status = testing::WaitForChild(child, 10s);
+        const std::optional<int> status = testing::WaitOrKillChild(child, 10s);
         if (!status) {
-            kill(child, SIGKILL);
-            waitpid(child, nullptr, 0);
             ADD_FAILURE() << "zarnet went on after " << name;
             continue;
         }

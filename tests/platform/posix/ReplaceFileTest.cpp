@@ -257,8 +257,12 @@ TEST(ReplaceFileTest, FailedWriteKnowsTheFileAndTheReason) {
 }
 
 // Where the temporary file has a name, every signal that ends the program
-// removes it first. Each child raises its signal in the middle of the write;
-// an alarm ends a child that hangs.
+// removes it first, and what the program does with a signal stays its own:
+// a signal it ignores (nohup, a background job) stays ignored, a handler of
+// its own (the window's orderly close) is passed the signal and the write
+// goes on, a fault handler gets it once the file is gone; after the write
+// each disposition is as it was. Each child raises its signal in the middle
+// of the write; an alarm ends a child that hangs.
 
 int chosenSignal = 0;
 void RaiseChosenOnce(const char* step) {
@@ -267,91 +271,84 @@ void RaiseChosenOnce(const char* step) {
     }
 }
 
-// In a child: a write through a named temporary file, the chosen signal
-// raised in its middle.
-void ReplaceRaising(const std::string& path, int signal) {
-    const rlimit noCore{0, 0};
-    setrlimit(RLIMIT_CORE, &noCore);
-    alarm(10);
-    UseNamedTemporaryFilesForTesting(true);
-    chosenSignal = signal;
-    SetReplaceStepHookForTesting(RaiseChosenOnce);
-    ReplaceFile(path, ManyLines('n', 30000));
-}
-
-TEST(ReplaceFileTest, SignalThatEndsTheProgramRemovesANamedTemporaryFile) {
-    const struct {
-        int signal;
-        bool fault;  // a sanitizer may end the program its own way
-    } cases[] = {
-        {SIGINT, false},    {SIGTERM, false}, {SIGHUP, false},  {SIGQUIT, false}, {SIGPIPE, false},
-        {SIGUSR1, false},   {SIGUSR2, false}, {SIGALRM, false}, {SIGXCPU, false}, {SIGXFSZ, false},
-        {SIGVTALRM, false}, {SIGPROF, false}, {SIGSEGV, true},  {SIGBUS, true},   {SIGABRT, true},
-        {SIGFPE, true},     {SIGILL, true},   {SIGSYS, true},
-    };
-    for (const auto& c : cases) {
-        const TempDir dir;
-        dir.Write("out.txt", "old");
-        const pid_t child = fork();
-        ASSERT_NE(child, -1);
-        if (child == 0) {
-            ReplaceRaising(dir.File("out.txt"), c.signal);
-            _exit(0);
-        }
-        int status = 0;
-        ASSERT_EQ(waitpid(child, &status, 0), child);
-        if (c.fault) {
-            EXPECT_FALSE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << strsignal(c.signal);
-        } else {
-            EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == c.signal) << strsignal(c.signal);
-        }
-        EXPECT_EQ(FolderEntries(dir), Lines{"out.txt"}) << strsignal(c.signal);
-        EXPECT_EQ(dir.Read("out.txt"), "old") << strsignal(c.signal);
-    }
-}
-
-// What the program does with a signal stays its own: a signal it ignores
-// (nohup, a background job) stays ignored, a handler of its own (the
-// window's orderly close) is passed the signal and the write goes on, a
-// fault handler gets it once the file is gone; after the write each
-// disposition is as it was.
 int handledSignals = 0;
-TEST(ReplaceFileTest, ProgramsOwnDispositionIsPassedTheSignalAndKept) {
+TEST(ReplaceFileTest, SignalsEndingTheProgramRemoveANamedTemporaryFile) {
     using Handler = void (*)(int);
-    const struct {
-        const char* name;
+    enum class End { BySignal, ByFault, Exits };  // a sanitizer may end a fault its own way
+    struct Case {
         int signal;
-        Handler disposition;
-        bool raised;
-        int exitStatus;  // 0: the write went on and finished
-        bool written;
-    } cases[] = {
-        {"Ignored", SIGHUP, SIG_IGN, true, 0, true},
-        {"OwnHandler", SIGTERM, [](int) { ++handledSignals; }, true, 0, true},
-        {"FaultHandler", SIGSEGV, [](int) { _exit(7); }, true, 7, false},
-        {"DefaultAfterTheWrite", SIGUSR1, SIG_DFL, false, 0, true},
+        Handler disposition = SIG_DFL;
+        bool raised = true;
+        End end = End::BySignal;
+        int exitStatus = 0;  // of a child that exits; 0: the write went on and finished
     };
-    for (const auto& c : cases) {
+    const Case cases[] = {
+        {SIGINT},
+        {SIGTERM},
+        {SIGHUP},
+        {SIGQUIT},
+        {SIGPIPE},
+        {SIGUSR1},
+        {SIGUSR2},
+        {SIGALRM},
+        {SIGXCPU},
+        {SIGXFSZ},
+        {SIGVTALRM},
+        {SIGPROF},
+        {SIGSEGV, SIG_DFL, true, End::ByFault},
+        {SIGBUS, SIG_DFL, true, End::ByFault},
+        {SIGABRT, SIG_DFL, true, End::ByFault},
+        {SIGFPE, SIG_DFL, true, End::ByFault},
+        {SIGILL, SIG_DFL, true, End::ByFault},
+        {SIGSYS, SIG_DFL, true, End::ByFault},
+        {SIGHUP, SIG_IGN, true, End::Exits},
+        {SIGTERM, [](int) { ++handledSignals; }, true, End::Exits},
+        {SIGSEGV, [](int) { _exit(7); }, true, End::Exits, 7},
+        {SIGUSR1, SIG_DFL, false, End::Exits},
+    };
+    for (const Case& c : cases) {
+        const std::string name = std::string(strsignal(c.signal)) +
+                                 (c.disposition == SIG_DFL ? "" : ", the program's own") +
+                                 (c.raised ? "" : ", not raised");
         const TempDir dir;
         dir.Write("out.txt", "old");
         const pid_t child = fork();
         ASSERT_NE(child, -1);
         if (child == 0) {
+            const rlimit noCore{0, 0};
+            setrlimit(RLIMIT_CORE, &noCore);
+            alarm(10);
             struct sigaction own {};
             own.sa_handler = c.disposition;
             sigemptyset(&own.sa_mask);
             sigaction(c.signal, &own, nullptr);
-            ReplaceRaising(dir.File("out.txt"), c.raised ? c.signal : 0);
+            UseNamedTemporaryFilesForTesting(true);
+            chosenSignal = c.raised ? c.signal : 0;
+            SetReplaceStepHookForTesting(RaiseChosenOnce);
+            ReplaceFile(dir.File("out.txt"), ManyLines('n', 30000));
             struct sigaction after {};
             sigaction(c.signal, nullptr, &after);
-            const bool handledOnce = handledSignals == (c.signal == SIGTERM ? 1 : 0);
+            const bool handledOnce =
+                handledSignals ==
+                (c.disposition == SIG_DFL || c.disposition == SIG_IGN || !c.raised ? 0 : 1);
             _exit(after.sa_handler == c.disposition && handledOnce ? 0 : 1);
         }
         int status = 0;
         ASSERT_EQ(waitpid(child, &status, 0), child);
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == c.exitStatus) << c.name;
-        EXPECT_EQ(FolderEntries(dir), Lines{"out.txt"}) << c.name;
-        EXPECT_EQ(dir.Read("out.txt"), c.written ? ManyLines('n', 30000) : "old") << c.name;
+        switch (c.end) {
+            case End::BySignal:
+                EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == c.signal) << name;
+                break;
+            case End::ByFault:
+                EXPECT_FALSE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << name;
+                break;
+            case End::Exits:
+                EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == c.exitStatus) << name;
+                break;
+        }
+        const bool written = c.end == End::Exits && c.exitStatus == 0;
+        EXPECT_EQ(FolderEntries(dir), Lines{"out.txt"}) << name;
+        EXPECT_EQ(dir.Read("out.txt"), written ? ManyLines('n', 30000) : "old") << name;
     }
 }
 

@@ -7,7 +7,7 @@
 
 namespace zarnet::testing {
 
-std::optional<int> WaitForChild(pid_t pid, std::chrono::milliseconds limit) {
+std::optional<int> WaitOrKillChild(pid_t pid, std::chrono::milliseconds limit) {
     constexpr std::chrono::milliseconds kPoll{10};
     int status = 0;
     for (auto waited = std::chrono::milliseconds{0}; waited < limit; waited += kPoll) {
@@ -16,17 +16,9 @@ std::optional<int> WaitForChild(pid_t pid, std::chrono::milliseconds limit) {
         }
         std::this_thread::sleep_for(kPoll);
     }
+    kill(pid, SIGKILL);
+    waitpid(pid, &status, 0);
     return std::nullopt;
-}
-
-std::optional<int> WaitOrKillChild(pid_t pid, std::chrono::milliseconds limit) {
-    const std::optional<int> status = WaitForChild(pid, limit);
-    if (!status) {
-        kill(pid, SIGKILL);
-        int killed = 0;
-        waitpid(pid, &killed, 0);
-    }
-    return status;
 }
 
 }  // namespace zarnet::testing

@@ -1,7 +1,6 @@
-// The window over files that are no regular files: a pipe, a folder or a
-// device where it reads a template, an INI file or the registry file, or
-// where it saves. It never waits on one; each is refused with its reason and
-// the window goes on.
+// The window over files that are no regular files: a pipe or a device where it reads a template, an
+// INI file or the registry file, or where it saves. It never waits on one; each is refused with its
+// reason and the window goes on.
 #include <sys/stat.h>
 #include <unistd.h>
 #include <QAction>
@@ -11,7 +10,6 @@
 #include <QTest>
 #include <filesystem>
 
-#include "templates/HtmlTemplates.h"
 #include "ui/HeadEditUnit.h"
 #include "ui/WindowFixture.h"
 
@@ -29,14 +27,12 @@ class OddFilesWindowTest : public WindowTest {
     Q_OBJECT
 
   private:
-    // The pipe, the folder or the device (a link to /dev/zero) at `path`.
+    // The pipe or the device (a link to /dev/zero) at `path`.
     static void MakeOdd(const QByteArray& kind, const std::string& path) {
         namespace fs = std::filesystem;
         fs::create_directories(fs::path(path).parent_path());
         if (kind == "pipe") {
             QCOMPARE(mkfifo(path.c_str(), 0600), 0);
-        } else if (kind == "folder") {
-            fs::create_directories(path);
         } else {
             fs::create_symlink("/dev/zero", path);
         }
@@ -55,8 +51,8 @@ class OddFilesWindowTest : public WindowTest {
     void oddFilesAreRefusedWithTheirReason_data() {
         QTest::addColumn<QByteArray>("where");
         QTest::addColumn<QByteArray>("kind");
-        // What the window says, "%1" the odd file; empty where it says nothing.
-        // The registry's is the start's warning, the others error boxes.
+        // What the window says, "%1" the odd file. The registry's is the start's warning, the
+        // others error boxes.
         QTest::addColumn<QString>("told");
         const QString notRegular = Q("ファイル %1 は開けません (not a regular file).");
         const QString registry = Q("キー Software\\t-velka\\Zarnet を開けません (%1: %2)");
@@ -74,15 +70,6 @@ class OddFilesWindowTest : public WindowTest {
                 << QByteArray("registry") << QByteArray(kind)
                 << registry.arg(Q("%1"), Q("not a regular file"));
         }
-        // A folder of the template's name is no file: the default comes in.
-        QTest::newRow("folder as the header at start")
-            << QByteArray("start") << QByteArray("folder") << QString();
-        QTest::newRow("folder loaded as INI file")
-            << QByteArray("ini") << QByteArray("folder")
-            << Q("ファイル %1 は開けません (Is a directory).");
-        QTest::newRow("folder as the registry file")
-            << QByteArray("registry") << QByteArray("folder")
-            << registry.arg(Q("%1"), Q("Is a directory"));
     }
 
     void oddFilesAreRefusedWithTheirReason() {
@@ -126,11 +113,7 @@ class OddFilesWindowTest : public WindowTest {
         for (const auto& error : Desktop().Errors) {
             texts << error.Text;
         }
-        QCOMPARE(texts, told.isEmpty() ? QStringList()
-                                       : QStringList{told.arg(QString::fromStdString(odd))});
-        if (told.isEmpty()) {
-            QCOMPARE(Window().Templates().HeaderLines, HtmlTemplates::DefaultHeader());
-        }
+        QCOMPARE(texts, QStringList{told.arg(QString::fromStdString(odd))});
         Desktop().Errors.clear();
         // The window went on, its pattern as it was.
         QCOMPARE(Combo()->currentText(), Q("http://kept/"));
