@@ -14,5 +14,8 @@ inline constexpr Message kCannotWriteIni{"%s に書き込めません", "cannot 
 inline constexpr Message kMovedAside{
     "ファイル %s はレジストリファイルではないため、%s に移しました。設定は初期状態から始まります",
     "%s was no registry file and was moved to %s; the settings start afresh"};
+// What an INI value gives back at most, in bytes.
+inline constexpr Message kIniValueTooLong{"INIファイルに保存できる値は %s バイトまでです",
+                                          "an INI file keeps at most %s bytes of a value"};
 
 }  // namespace zarnet::messages

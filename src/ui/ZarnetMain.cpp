@@ -17,11 +17,13 @@
 #include <QTimer>
 #include <QToolButton>
 #include <initializer_list>
+#include <string>
 
 #include "core/NumberText.h"
 #include "core/RangeStepping.h"
 #include "core/SampleAddress.h"
 #include "core/SeriesProbe.h"
+#include "platform/PlatformMessages.h"
 #include "platform/PrivateProfile.h"
 #include "store/DefaultStore.h"
 #include "ui/AltKeyFilter.h"
@@ -86,17 +88,15 @@ void TZarnetform::ConnectControls() {
     // gives back, so what is typed is what the next start brings; a text
     // brought in from the registry or saved to a chosen INI file in registry
     // mode is still cut when read back, as the platform cuts it.
-    const QString iniLimit = QStringLiteral("INIファイルに保存できる値は %1 バイトまでです")
-                                 .arg(PrivateProfile::kMaxValueBytes);
+    const QString iniLimit = QString::fromStdString(FormatMessage(
+        messages::kIniValueTooLong.Text, {std::to_string(PrivateProfile::kMaxValueBytes)}));
     const auto iniDefault = [this] { return !ui_.RegDefaultMenu->isChecked(); };
-    for (QLineEdit* edit :
-         {ui_.UrlCombo->lineEdit(), ui_.CSVListEdit, ui_.FileNameFront, ui_.StCount, ui_.EdCount,
-          ui_.FileNameRear, ui_.FileNameExt, ui_.SaveFileNameEdit}) {
-        KeepToByteLimit(*edit, PrivateProfile::kMaxValueBytes, iniDefault, iniLimit);
-    }
+    KeepToByteLimit(*ui_.UrlCombo->lineEdit(), PrivateProfile::kMaxValueBytes, iniDefault,
+                    iniLimit);
     KeepToCodePage(*ui_.UrlCombo);
     for (QLineEdit* edit : {ui_.CSVListEdit, ui_.FileNameFront, ui_.StCount, ui_.EdCount,
                             ui_.FileNameRear, ui_.FileNameExt, ui_.SaveFileNameEdit}) {
+        KeepToByteLimit(*edit, PrivateProfile::kMaxValueBytes, iniDefault, iniLimit);
         KeepToCodePage(*edit);
     }
     for (QLineEdit* number : {ui_.StCount, ui_.EdCount, ui_.PMEDit}) {

@@ -26,6 +26,7 @@ const Message* const kEveryMessage[] = {
     &messages::kNotSaved,         &messages::kNotUtf8,           &messages::kCannotProbe,
     &messages::kHostUnreachable,  &messages::kProbeLimit,        &messages::kNoNumberInAddress,
     &messages::kAddressTooLong,   &messages::kHeaderLineTooLong, &messages::kOutOfMemory,
+    &messages::kIniValueTooLong,
 };
 
 // The Japanese text reaches the window and a Japanese Windows console through

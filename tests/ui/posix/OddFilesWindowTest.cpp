@@ -1,4 +1,5 @@
-// The window over files that are no regular files: a pipe or a device where it reads a template, an
+// The window over files that are no regular files: a pipe, a folder or a
+// device where it reads a template, an
 // INI file or the registry file, or where it saves. It never waits on one; each is refused with its
 // reason and the window goes on.
 #include <sys/stat.h>
@@ -27,12 +28,14 @@ class OddFilesWindowTest : public WindowTest {
     Q_OBJECT
 
   private:
-    // The pipe or the device (a link to /dev/zero) at `path`.
+    // The pipe, the folder or the device (a link to /dev/zero) at `path`.
     static void MakeOdd(const QByteArray& kind, const std::string& path) {
         namespace fs = std::filesystem;
         fs::create_directories(fs::path(path).parent_path());
         if (kind == "pipe") {
             QCOMPARE(mkfifo(path.c_str(), 0600), 0);
+        } else if (kind == "folder") {
+            fs::create_directories(path);
         } else {
             fs::create_symlink("/dev/zero", path);
         }
@@ -51,8 +54,8 @@ class OddFilesWindowTest : public WindowTest {
     void oddFilesAreRefusedWithTheirReason_data() {
         QTest::addColumn<QByteArray>("where");
         QTest::addColumn<QByteArray>("kind");
-        // What the window says, "%1" the odd file. The registry's is the start's warning, the
-        // others error boxes.
+        // What the window says, "%1" the odd file. The registry's is the
+        // start's warning, the others error boxes.
         QTest::addColumn<QString>("told");
         const QString notRegular = Q("ファイル %1 は開けません (not a regular file).");
         const QString registry = Q("キー Software\\t-velka\\Zarnet を開けません (%1: %2)");
@@ -70,6 +73,9 @@ class OddFilesWindowTest : public WindowTest {
                 << QByteArray("registry") << QByteArray(kind)
                 << registry.arg(Q("%1"), Q("not a regular file"));
         }
+        QTest::newRow("folder loaded as INI file")
+            << QByteArray("ini") << QByteArray("folder")
+            << Q("ファイル %1 は開けません (Is a directory).");
     }
 
     void oddFilesAreRefusedWithTheirReason() {
